@@ -1,0 +1,10 @@
+// The holes features of brasswick-script.
+#include "cli/cli.h"
+
+namespace bw::cli {
+
+std::vector<Feature> HoleFeatures() { return {}; }
+
+std::vector<TableCheck> HoleTableChecks() { return {}; }
+
+}  // namespace bw::cli

@@ -1,0 +1,55 @@
+// Numbers and points as a CAD script carries them, and the small geometry helpers that
+// every feature builds its points with.
+#pragma once
+
+#include <string>
+
+namespace bw {
+
+// A point in drawing units. Every coordinate a feature computes is stored as a single.
+struct PointXY {
+    float X = 0.0f;
+    float Y = 0.0f;
+    friend bool operator==(const PointXY&, const PointXY&) = default;
+};
+
+// 4 × arctan 1, held as a single like every angle in a script.
+extern const float Pi;
+
+// The form of every number in a script: at most 7 significant digits, no blank, no plus
+// sign, no leading zero before the decimal point, no trailing zeros; values too small or
+// too large for 7 fixed digits use the exponent form (-4.371139E-08).
+std::string ScriptNumber(float value);
+
+// "x,y", each coordinate in the ScriptNumber form.
+std::string FormatPoint(PointXY point);
+
+// Moves `base` by `distance` in the direction `angle` (radians, counter-clockwise from +X).
+// Each offset is rounded to single before it is added, as the CAD side expects.
+void PolarPoint(PointXY base, PointXY& result, float angle, float distance);
+PointXY PolarPoint(PointXY base, float angle, float distance);
+
+float DegToRad(float degrees);
+float Cotangent(float degrees);
+
+// A single as the plain number-to-text conversion shows it: 7 significant digits, a zero
+// before the point (0.015).
+std::string PlainNumberText(float value);
+
+// A single as BASIC's Str shows it: a leading blank for a non-negative value, no zero before
+// the point (" .015").
+std::string StrNumberText(float value);
+
+// The entry boxes' number format: at least one digit before the point, 3 to 6 after it,
+// the sixth rounded (1 gives 1.000, 1.23456789 gives 1.234568).
+std::string DisplayFormatNumber(double value);
+
+// The value of the leading number of a text, 0 when there is none (BASIC's Val, for the
+// digits-and-point texts the entry boxes can hold).
+double LeadingNumber(const std::string& text);
+
+// True when the text is a plain decimal number: digits with at most one point and at least
+// one digit. Only such a text is tidied when an entry box is left.
+bool IsPlainDecimal(const std::string& text);
+
+}  // namespace bw

@@ -1,0 +1,39 @@
+// The four settings and their file, DrawPath.txt, beside the program.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace bw {
+
+struct Settings {
+    std::string CadPath;      // ends in the path separator once stored
+    std::string DrawingPath;  // ends in the path separator once stored
+    std::string HiddenLayer = "0";
+    float EjectorClearance = 0.015f;
+};
+
+struct SettingsReadResult {
+    bool ok = false;
+    Settings settings;
+    std::string problem;
+};
+
+inline constexpr const char* kSettingsFileName = "DrawPath.txt";
+inline constexpr const char* kInfoFileName = "BW_Info.txt";
+
+// Four comma- or line-separated fields: two quoted paths, the hidden layer, the clearance.
+// The separators are not added here; start-up adds them.
+SettingsReadResult ParseSettings(std::string_view contents);
+
+// The file as the Settings tab's OK writes it: four CR LF lines, the paths in quotes, the
+// clearance as .015. A hidden-layer name that the bare form would not give back unchanged
+// (a comma, or a leading quote or blank) is quoted too.
+std::string SettingsFileText(const Settings& settings);
+
+// Paths derived from the settings.
+std::string SettingsFilePath(const std::string& programFolder);
+std::string InfoFilePath(const Settings& settings);
+std::string ScriptFilePath(const Settings& settings);
+
+}  // namespace bw

@@ -1,0 +1,60 @@
+// What every feature generator is given besides its own inputs, and the small pieces of
+// script they all write.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "exchange/script_format.h"
+
+namespace bw {
+
+// The insertion info and the settings a generator draws with.
+struct DrawContext {
+    PointXY BasePoint{1.0f, 1.0f};
+    float InsertScale = 1.0f;
+    std::string CurrentLayer = "0";
+    std::string HiddenLayer = "0";
+    float EjectorClearance = 0.015f;
+};
+
+enum class View { Side, Face };
+
+// A script line ends with CR LF whatever the platform: the CAD side reads it that way.
+inline constexpr const char* kLineEnd = "\r\n";
+
+// "Layer set NAME " and the line end; the blank after the name is the Enter that ends the
+// command.
+inline std::string LayerSetLine(const std::string& layer) {
+    return "Layer set " + layer + " " + kLineEnd;
+}
+
+// "Line P1 P2 " and the line end; the blank after the second point ends the command.
+inline std::string LineLine(PointXY p1, PointXY p2) {
+    return "Line " + FormatPoint(p1) + " " + FormatPoint(p2) + " " + kLineEnd;
+}
+
+// "Circle C D d" and the line end.
+inline std::string CircleLine(PointXY centre, float diameter) {
+    return "Circle " + FormatPoint(centre) + " D " + ScriptNumber(diameter) + kLineEnd;
+}
+
+// A side-view offset (u along the feature's axis, v across it) turned to one of the four
+// directions by exchanging and negating, then added to the base point. Each coordinate is
+// the base coordinate plus the offset, rounded once to single.
+inline PointXY TurnedOffset(PointXY base, int directionDegrees, double u, double v) {
+    double dx = u, dy = v;
+    switch (directionDegrees) {
+        case 90: dx = -v; dy = u; break;
+        case 180: dx = -u; dy = -v; break;
+        case 270: dx = v; dy = -u; break;
+        default: break;
+    }
+    return {static_cast<float>(static_cast<double>(base.X) + dx),
+            static_cast<float>(static_cast<double>(base.Y) + dy)};
+}
+
+// True for a table value a feature can be drawn with: a finite number above zero.
+inline bool IsUsableSize(float value) { return value > 0.0f && value < 3.0e38f; }
+
+}  // namespace bw

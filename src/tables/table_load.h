@@ -1,0 +1,43 @@
+// What every table loader reports: loaded, not found, or corrupt with where it went wrong.
+// Loaders return this beside the table and never show anything themselves.
+#pragma once
+
+#include <string>
+
+namespace bw {
+
+enum class TableStatus { Loaded, NotFound, Corrupt };
+
+struct TableDiagnostic {
+    TableStatus status = TableStatus::Loaded;
+    std::string detail;  // for Corrupt: the position and the problem
+};
+
+// The messages a table shows, by file.
+struct TableMessages {
+    std::string notFound;  // "Tap Data File NOT Found"
+    std::string corrupt;   // "Tap Data File Is Corrupt"
+};
+
+// The message for a diagnostic, empty when the table loaded cleanly.
+inline std::string TableMessage(const TableMessages& messages, const TableDiagnostic& d) {
+    switch (d.status) {
+        case TableStatus::Loaded: return {};
+        case TableStatus::NotFound: return messages.notFound;
+        case TableStatus::Corrupt: return messages.corrupt;
+    }
+    return {};
+}
+
+// One line for `brasswick-script check`: "Tap.dat: 24 tap sizes, 8 depths" or
+// "Tap.dat: Tap Data File Is Corrupt (field 7 at byte 52: not a number)".
+inline std::string CheckLine(const std::string& file, const TableMessages& messages,
+                             const TableDiagnostic& d, const std::string& counts) {
+    if (d.status == TableStatus::Loaded) return file + ": " + counts;
+    std::string line = file + ": " + TableMessage(messages, d);
+    if (!d.detail.empty()) line += " (" + d.detail + ")";
+    if (d.status == TableStatus::Corrupt && !counts.empty()) line += "; kept " + counts;
+    return line;
+}
+
+}  // namespace bw

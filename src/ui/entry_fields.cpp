@@ -1,0 +1,151 @@
+#include "ui/entry_fields.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QValidator>
+
+#include "exchange/script_format.h"
+
+namespace bw {
+
+namespace {
+
+// Drops every character outside the set instead of refusing the whole edit, so a paste of
+// "1a.5-2" leaves "1.52" just as typing it would.
+class CharSetValidator : public QValidator {
+public:
+    CharSetValidator(CharSet set, QObject* parent) : QValidator(parent), set_(set) {}
+
+    State validate(QString& input, int& pos) const override {
+        QString kept;
+        int newPos = pos;
+        for (int i = 0; i < input.size(); ++i) {
+            const QChar c = input.at(i);
+            const bool ok = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+                            (set_ == CharSet::Decimal && c == QLatin1Char('.'));
+            if (ok) {
+                kept.append(c);
+            } else if (i < pos) {
+                --newPos;
+            }
+        }
+        input = kept;
+        pos = newPos;
+        return Acceptable;
+    }
+
+private:
+    CharSet set_;
+};
+
+class EnterFilter : public QObject {
+public:
+    EnterFilter(bool movesOn, QObject* parent) : QObject(parent), movesOn_(movesOn) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+        if (movesOn_) {
+            // The focus goes on as if the user had pressed Tab.
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(watched, &tab);
+        }
+        return true;
+    }
+
+private:
+    bool movesOn_;
+};
+
+class TidyFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut) {
+            auto* box = static_cast<QLineEdit*>(watched);
+            const QString tidied = TidiedNumberText(box->text());
+            if (tidied != box->text()) box->setText(tidied);
+        }
+        return false;
+    }
+};
+
+class SelectAllFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            auto* box = static_cast<QLineEdit*>(watched);
+            box->selectAll();
+            // A mouse click that gave the focus would place the cursor afterwards and undo
+            // the selection, so select once more when the click is done.
+            QTimer::singleShot(0, box, [box] {
+                if (box->hasFocus()) box->selectAll();
+            });
+        }
+        return false;
+    }
+};
+
+class FrontFilter : public QObject {
+public:
+    FrontFilter(QTabWidget* tabs, int index, QObject* parent)
+        : QObject(parent), tabs_(tabs), index_(index) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn && tabs_) tabs_->setCurrentIndex(index_);
+        return false;
+    }
+
+private:
+    QTabWidget* tabs_;
+    int index_;
+};
+
+}  // namespace
+
+QString TidiedNumberText(const QString& text) {
+    const std::string s = text.toStdString();
+    if (!IsPlainDecimal(s)) return text;
+    return QString::fromStdString(DisplayFormatNumber(LeadingNumber(s)));
+}
+
+void MakeNumberBox(QLineEdit* box, const NumberBoxOptions& options) {
+    box->setValidator(new CharSetValidator(options.charSet, box));
+    box->installEventFilter(new EnterFilter(options.enterMovesOn, box));
+    if (options.tidyOnLeave) box->installEventFilter(new TidyFilter(box));
+    if (options.selectAllOnFocus) SelectAllOnFocus(box);
+}
+
+void SelectAllOnFocus(QLineEdit* box) { box->installEventFilter(new SelectAllFilter(box)); }
+
+void BringTabToFrontOnFocus(QWidget* control, QTabWidget* tabs, int index) {
+    control->installEventFilter(new FrontFilter(tabs, index, control));
+}
+
+void WireViewOptions(QRadioButton* drawSide, QRadioButton* drawFace, QListWidget* depthList,
+                     const QList<QRadioButton*>& directions) {
+    auto setEnabled = [depthList, directions](bool enabled) {
+        if (depthList) depthList->setEnabled(enabled);
+        for (QRadioButton* option : directions) option->setEnabled(enabled);
+    };
+    QObject::connect(drawSide, &QRadioButton::toggled, drawSide, [setEnabled](bool on) {
+        if (on) setEnabled(true);
+    });
+    QObject::connect(drawFace, &QRadioButton::toggled, drawFace, [setEnabled](bool on) {
+        if (on) setEnabled(false);
+    });
+}
+
+int SelectedIndex(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty()) return -1;
+    return list->row(selected.first());
+}
+
+}  // namespace bw

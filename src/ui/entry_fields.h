@@ -1,0 +1,48 @@
+// The behaviours the tabs share: number boxes that take only digits, move on with Enter and
+// tidy their number when left; boxes that select their text when entered; controls that
+// bring their tab to the front; view options that switch the Direction options on and off.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QLineEdit;
+class QTabWidget;
+class QWidget;
+class QRadioButton;
+class QListWidget;
+
+namespace bw {
+
+enum class CharSet { Decimal, Integer };  // "0123456789." or "0123456789"
+
+struct NumberBoxOptions {
+    CharSet charSet = CharSet::Decimal;
+    bool enterMovesOn = true;  // Enter moves the focus to the next control
+    bool tidyOnLeave = true;   // re-shown with the display format when left
+    bool selectAllOnFocus = true;
+};
+
+// Only characters of the set get into the box, whether typed or pasted; Enter either moves
+// on like a Tab key press or is discarded.
+void MakeNumberBox(QLineEdit* box, const NumberBoxOptions& options = {});
+
+// The whole text is selected when the box gets the focus, so typing replaces the value.
+void SelectAllOnFocus(QLineEdit* box);
+
+// Getting the keyboard focus makes tab `index` of `tabs` the current one.
+void BringTabToFrontOnFocus(QWidget* control, QTabWidget* tabs, int index);
+
+// "Draw Side" enables and "Draw Face" disables the depth list (if any) and the four
+// Direction options; the Direction selection is kept while they are disabled.
+void WireViewOptions(QRadioButton* drawSide, QRadioButton* drawFace, QListWidget* depthList,
+                     const QList<QRadioButton*>& directions);
+
+// The text of a box formatted with the display format when it is a plain number, else the
+// text unchanged (an empty box or a lone point stays as it is).
+QString TidiedNumberText(const QString& text);
+
+// The selected row of a list, or -1 when nothing is selected.
+int SelectedIndex(const QListWidget* list);
+
+}  // namespace bw

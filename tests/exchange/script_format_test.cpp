@@ -1,0 +1,106 @@
+#include "exchange/script_format.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace bw {
+namespace {
+
+struct NumberCase {
+    float value;
+    const char* text;
+};
+
+TEST(ScriptNumber, WritesTheShortestSevenDigitForm) {
+    const NumberCase cases[] = {
+        {0.5f, ".5"},          {-0.25f, "-.25"},         {2.0f, "2"},
+        {12.5f, "12.5"},       {0.0f, "0"},              {-0.0f, "0"},
+        {0.015f, ".015"},      {0.265f, ".265"},         {10.125f, "10.125"},
+        {1.0f / 3.0f, ".3333333"}, {2.0f / 3.0f, ".6666667"}, {1234567.0f, "1234567"},
+        {9999999.0f, "9999999"}, {12345678.0f, "1.234568E+07"}, {-100.0f, "-100"},
+        {0.00001f, ".00001"},  {0.000001f, "1E-06"},     {-4.371139e-08f, "-4.371139E-08"},
+        {1.0e-10f, "1E-10"},   {0.22917f, ".22917"},     {0.114585f, ".114585"},
+        {1.027806f, "1.027806"}, {100.5f, "100.5"},      {0.1f, ".1"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ScriptNumber(c.value), c.text) << "value " << c.value;
+    }
+}
+
+TEST(ScriptNumber, RoundingCanCarryIntoANewDigit) {
+    // 9.9999999 rounds to 10 in seven digits; the carry must not leave "9.999999" or "10.".
+    EXPECT_EQ(ScriptNumber(9.99999999f), "10");
+    EXPECT_EQ(ScriptNumber(0.99999999f), "1");
+}
+
+TEST(FormatPoint, JoinsTwoNumbersWithOneComma) {
+    EXPECT_EQ(FormatPoint({0.5f, -0.25f}), ".5,-.25");
+    EXPECT_EQ(FormatPoint({2.0f, 3.0f}), "2,3");
+    EXPECT_EQ(FormatPoint({10.125f, 0.0f}), "10.125,0");
+}
+
+TEST(PolarPoint, QuarterTurnFromTheOriginLeavesTheSingleRoundingOfCosine) {
+    const PointXY p = PolarPoint({0.0f, 0.0f}, DegToRad(90.0f), 1.0f);
+    EXPECT_EQ(FormatPoint(p), "-4.371139E-08,1");
+    const PointXY q = PolarPoint({0.0f, 0.0f}, DegToRad(270.0f), 1.0f);
+    EXPECT_EQ(FormatPoint(q), "1.192488E-08,-1");
+}
+
+TEST(PolarPoint, AddsEachOffsetAsASingle) {
+    PointXY result;
+    PolarPoint({1.0f, 1.0f}, result, 0.0f, 0.5f);
+    EXPECT_EQ(result, (PointXY{1.5f, 1.0f}));
+    PolarPoint({2.0f, 3.0f}, result, DegToRad(180.0f), 2.0f);
+    EXPECT_EQ(FormatPoint(result), "0,3");
+}
+
+TEST(Angles, DegToRadAndCotangentKeepSinglePrecision) {
+    EXPECT_EQ(DegToRad(180.0f), Pi);
+    EXPECT_EQ(Pi, 3.14159274f);
+    // 1/tan of the single nearest pi/4 lies one unit in the last place below 1.
+    EXPECT_EQ(Cotangent(45.0f), 0.99999994f);
+    EXPECT_NEAR(Cotangent(59.0f), 0.6008606f, 1e-7f);
+    EXPECT_EQ(ScriptNumber(Cotangent(59.0f)), ".6008606");
+}
+
+TEST(NumberTexts, PlainAndStrForms) {
+    EXPECT_EQ(PlainNumberText(0.015f), "0.015");
+    EXPECT_EQ(PlainNumberText(0.02f), "0.02");
+    EXPECT_EQ(PlainNumberText(1.5f), "1.5");
+    EXPECT_EQ(StrNumberText(0.015f), " .015");
+    EXPECT_EQ(StrNumberText(0.0f), " 0");
+    EXPECT_EQ(StrNumberText(-0.5f), "-.5");
+}
+
+TEST(DisplayFormat, ThreeToSixDecimals) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {{1, "1.000"},         {.5, "0.500"},       {2.25, "2.250"},
+                 {1.23456789, "1.234568"}, {1234.5, "1234.500"}, {0.0625, "0.0625"},
+                 {0.5625, "0.5625"},   {0, "0.000"},        {0.1234564, "0.123456"}};
+    for (const auto& c : cases) EXPECT_EQ(DisplayFormatNumber(c.value), c.text) << c.value;
+}
+
+TEST(LeadingNumber, TakesTheNumberAtTheStart) {
+    EXPECT_EQ(LeadingNumber(".015"), 0.015);
+    EXPECT_EQ(LeadingNumber("1.2.3"), 1.2);
+    EXPECT_EQ(LeadingNumber(""), 0.0);
+    EXPECT_EQ(LeadingNumber("."), 0.0);
+    EXPECT_EQ(LeadingNumber("abc"), 0.0);
+    EXPECT_EQ(LeadingNumber("  2.5xyz"), 2.5);
+}
+
+TEST(IsPlainDecimal, AcceptsOnlyDigitsWithOnePoint) {
+    EXPECT_TRUE(IsPlainDecimal(".75"));
+    EXPECT_TRUE(IsPlainDecimal("12"));
+    EXPECT_TRUE(IsPlainDecimal("3."));
+    EXPECT_FALSE(IsPlainDecimal(""));
+    EXPECT_FALSE(IsPlainDecimal("."));
+    EXPECT_FALSE(IsPlainDecimal("1.2.3"));
+    EXPECT_FALSE(IsPlainDecimal("-1"));
+}
+
+}  // namespace
+}  // namespace bw

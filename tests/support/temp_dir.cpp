@@ -1,0 +1,77 @@
+#include "support/temp_dir.h"
+
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace bw::test {
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+    std::string pattern = (fs::temp_directory_path() / "bwtest.XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    // Restore rights that a test may have taken away, so the folder can be removed.
+    for (auto it = fs::recursive_directory_iterator(path_, ec);
+         it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    }
+    fs::remove_all(path_, ec);
+}
+
+std::string TempDir::File(const std::string& name) const { return path_ + "/" + name; }
+
+std::string TempDir::Write(const std::string& name, std::string_view bytes) const {
+    const fs::path p = File(name);
+    fs::create_directories(p.parent_path());
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return p.string();
+}
+
+std::string TempDir::MakeDir(const std::string& name) const {
+    fs::create_directories(File(name));
+    return File(name);
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return "<missing>";
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return fs::exists(path, ec);
+}
+
+std::string Le16(int value) {
+    const auto v = static_cast<uint16_t>(static_cast<int16_t>(value));
+    return std::string{static_cast<char>(v & 0xff), static_cast<char>(v >> 8)};
+}
+
+std::string LeSingle(float value) {
+    const auto bits = std::bit_cast<uint32_t>(value);
+    std::string out;
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((bits >> (8 * i)) & 0xff));
+    return out;
+}
+
+std::string Padded(const std::string& text, size_t width) {
+    std::string out = text.substr(0, width);
+    out.append(width - out.size(), ' ');
+    return out;
+}
+
+}  // namespace bw::test
