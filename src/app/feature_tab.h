@@ -3,10 +3,19 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
+#include <string>
 
 namespace bw {
 
 class AppContext;
+
+// What the tab's OK would write for the current inputs, without touching any file: the
+// script, or the message of the first input check that fails.
+struct PreviewOutcome {
+    std::string script;
+    std::string message;  // non-empty when a check fails; `script` is then empty
+};
 
 class FeatureTab : public QWidget {
     Q_OBJECT
@@ -15,6 +24,13 @@ public:
         : QWidget(parent), app_(app) {}
     // The tab's table loaders; called once by start-up.
     virtual void LoadTables() {}
+    // The drawing the OK would write now, using the insertion info already read (or the
+    // defaults); nothing for tabs that draw nothing.
+    virtual std::optional<PreviewOutcome> Preview() const { return std::nullopt; }
+
+signals:
+    // Any input the drawing depends on has changed (a pick, an option, a box's text).
+    void InputsChanged();
 
 protected:
     AppContext& app_;
