@@ -56,7 +56,7 @@ std::string FixedText(const Decimal& d, bool zeroBeforePoint) {
 std::string ExponentText(const Decimal& d) {
     std::string out = d.digits.substr(0, 1);
     if (d.digits.size() > 1) out += "." + d.digits.substr(1);
-    char exp[8];
+    char exp[16];
     std::snprintf(exp, sizeof exp, "E%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
     return out + exp;
 }

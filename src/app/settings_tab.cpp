@@ -1,0 +1,206 @@
+#include "app/settings_tab.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "exchange/files.h"
+#include "exchange/script_format.h"
+#include "ui/entry_fields.h"
+#include "ui/text.h"
+#include "ui/toolkit.h"
+
+namespace bw {
+
+namespace {
+
+QLineEdit* Box(const char* name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+QPushButton* Button(const char* name, const char* caption, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+QGroupBox* Frame(const char* name, const char* caption, QWidget* parent) {
+    auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    return frame;
+}
+
+// A hidden-layer name must survive both the "Layer set NAME " line and the settings file.
+std::string HiddenLayerProblem(const std::string& name) {
+    if (std::string problem = LayerNameProblem(name); !problem.empty()) return problem;
+    if (name.find('"') != std::string::npos) return "the layer name holds a double quote";
+    return {};
+}
+
+}  // namespace
+
+SettingsTab::SettingsTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+    auto* layout = new QVBoxLayout(this);
+
+    auto* frame21 = Frame("Frame21", "AutoCAD LT Path", this);
+    auto* row21 = new QHBoxLayout(frame21);
+    text2_ = Box("Text2", frame21);
+    auto* command7 = Button("Command7", "Browse.....", frame21);
+    row21->addWidget(text2_, 1);
+    row21->addWidget(command7);
+    layout->addWidget(frame21);
+
+    auto* frame22 = Frame("Frame22", "Drawing Path", this);
+    auto* row22 = new QHBoxLayout(frame22);
+    text3_ = Box("Text3", frame22);
+    auto* command8 = Button("Command8", "Browse.....", frame22);
+    row22->addWidget(text3_, 1);
+    row22->addWidget(command8);
+    layout->addWidget(frame22);
+
+    auto* lower = new QHBoxLayout;
+    auto* frame23 = Frame("Frame23", "Name of Layer for Hidden Lines", this);
+    auto* row23 = new QHBoxLayout(frame23);
+    text4_ = Box("Text4", frame23);
+    row23->addWidget(text4_);
+    lower->addWidget(frame23);
+    auto* frame25 = Frame("Frame25", "Ejector Clearance", this);
+    auto* row25 = new QHBoxLayout(frame25);
+    text5_ = Box("Text5", frame25);
+    row25->addWidget(text5_);
+    lower->addWidget(frame25);
+    layout->addLayout(lower);
+
+    auto* buttons = new QHBoxLayout;
+    auto* command9 = Button("Command9", "OK", this);
+    auto* command12 = Button("Command12", "Cancel", this);
+    buttons->addStretch(1);
+    buttons->addWidget(command9);
+    buttons->addWidget(command12);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+
+    SelectAllOnFocus(text4_);
+    MakeNumberBox(text5_, {CharSet::Decimal, /*enterMovesOn=*/false, /*tidyOnLeave=*/true,
+                           /*selectAllOnFocus=*/true});
+    if (app_.Tabs()) BringTabToFrontOnFocus(text2_, app_.Tabs(), 7);
+
+    connect(command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+    connect(command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
+    connect(command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
+    connect(command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
+}
+
+QString SettingsTab::ChooseFolder(const QString& title) {
+    QString folder = app_.Dialogs().ChooseFolder(app_.Window(), title);
+    if (folder.isEmpty()) return folder;
+    // A path from a C-style buffer ends at its first NUL.
+    if (const qsizetype nul = folder.indexOf(QChar(0)); nul >= 0) folder.truncate(nul);
+    if (!folder.endsWith(QLatin1Char(kPathSeparator))) folder += QLatin1Char(kPathSeparator);
+    return folder;
+}
+
+void SettingsTab::GetLTPath() {
+    const QString folder = ChooseFolder(QStringLiteral("Browse AutoCAD LT Path"));
+    if (folder.isEmpty()) return;
+    app_.State().PickedCadPath = FromQt(folder);
+    text2_->setText(folder);
+}
+
+void SettingsTab::GetDrawPath() {
+    const QString folder = ChooseFolder(QStringLiteral("Browse Drawing Path"));
+    if (folder.isEmpty()) return;
+    app_.State().PickedDrawingPath = FromQt(folder);
+    text3_->setText(folder);
+}
+
+void SettingsTab::Command9_Click() {
+    Module1& state = app_.State();
+    Settings next;
+    next.CadPath = FromQt(text2_->text());
+    next.DrawingPath = FromQt(text3_->text());
+    next.HiddenLayer = FromQt(text4_->text());
+    next.EjectorClearance = static_cast<float>(LeadingNumber(FromQt(text5_->text())));
+    if (const std::string problem = HiddenLayerProblem(next.HiddenLayer); !problem.empty()) {
+        app_.ShowMessage("Hidden Layer Name Not Usable: \"" + next.HiddenLayer + "\" (" + problem +
+                         "). Nothing was stored.");
+        return;
+    }
+    next.DrawingPath = WithTrailingSeparator(next.DrawingPath);
+    next.CadPath = WithTrailingSeparator(next.CadPath);
+    if (auto error = WriteFileAtomically(state.SettingsFile, SettingsFileText(next))) {
+        app_.ShowMessage("Settings File Could Not Be Written: " + state.SettingsFile + " (" +
+                         *error + "). The previous settings are kept.");
+        return;
+    }
+    state.settings = next;
+    state.InfoFile = InfoFilePath(state.settings);
+    state.ScriptFile = ScriptFilePath(state.settings);
+}
+
+void SettingsTab::Command12_Click() { ShowStored(true); }
+
+void SettingsTab::ShowStored(bool clearanceWithLeadingBlank) {
+    const Settings& s = app_.State().settings;
+    text2_->setText(ToQt(s.CadPath));
+    text3_->setText(ToQt(s.DrawingPath));
+    text4_->setText(ToQt(s.HiddenLayer));
+    text5_->setText(QString::fromStdString(clearanceWithLeadingBlank
+                                               ? StrNumberText(s.EjectorClearance)
+                                               : PlainNumberText(s.EjectorClearance)));
+}
+
+bool SettingsTab::ReadSettingsFile() {
+    Module1& state = app_.State();
+    const FileRead file = ReadWholeFile(state.SettingsFile);
+    std::string problem = file.ok ? std::string() : "it cannot be read (" + file.error + ")";
+    SettingsReadResult parsed;
+    if (file.ok) {
+        parsed = ParseSettings(file.bytes);
+        if (!parsed.ok) {
+            problem = parsed.problem;
+        } else if (std::string layer = HiddenLayerProblem(parsed.settings.HiddenLayer);
+                   !layer.empty()) {
+            problem = "the hidden layer: " + layer;
+        }
+    }
+    if (!problem.empty()) {
+        app_.ShowMessage("Settings File Could Not Be Read: " + state.SettingsFile + " (" +
+                         problem + "). Choose the folders again; the file is replaced only " +
+                         "when you press OK on the Settings tab.");
+        return false;
+    }
+    state.settings = parsed.settings;
+    state.settings.CadPath = WithTrailingSeparator(state.settings.CadPath);
+    state.settings.DrawingPath = WithTrailingSeparator(state.settings.DrawingPath);
+    ShowStored(false);
+    return true;
+}
+
+bool SettingsTab::FirstRun() {
+    Module1& state = app_.State();
+    GetLTPath();
+    state.settings.CadPath = state.PickedCadPath;
+    GetDrawPath();
+    state.settings.DrawingPath = state.PickedDrawingPath;
+    if (state.settings.CadPath.empty() || state.settings.DrawingPath.empty()) {
+        app_.ShowMessage(std::string("Program Will NOT Function Without Path Settings"));
+        return false;
+    }
+    text4_->setText(QStringLiteral("0"));
+    state.settings.HiddenLayer = "0";
+    text5_->setText(QStringLiteral(".015"));
+    state.settings.EjectorClearance = 0.015f;
+    app_.ShowMessage(std::string("Use Settings To Assign Hidden Layer"));
+    if (app_.Tabs()) app_.Tabs()->setCurrentIndex(7);
+    return true;
+}
+
+}  // namespace bw

@@ -1,0 +1,45 @@
+// The Settings tab: the CAD program's folder, the drawing folder, the hidden-line layer and
+// the ejector clearance, stored in DrawPath.txt beside the program.
+#pragma once
+
+#include "app/feature_tab.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace bw {
+
+class SettingsTab : public FeatureTab {
+    Q_OBJECT
+public:
+    explicit SettingsTab(AppContext& app, QWidget* parent = nullptr);
+
+    // Folder choosers: on success the folder (with a trailing separator) goes to the picked
+    // value and its box.
+    void GetLTPath();
+    void GetDrawPath();
+
+    void Command7_Click() { GetLTPath(); }
+    void Command8_Click() { GetDrawPath(); }
+    // Stores the boxes as the settings and writes the settings file.
+    void Command9_Click();
+    // Shows the stored settings again.
+    void Command12_Click();
+
+    // Start-up: reads the settings file into the state and the boxes. False when the file
+    // could not be used (the message has been shown).
+    bool ReadSettingsFile();
+    // Start-up without a settings file: asks for both folders. False when one was not chosen.
+    bool FirstRun();
+
+private:
+    QString ChooseFolder(const QString& title);
+    void ShowStored(bool clearanceWithLeadingBlank);
+
+    QLineEdit* text2_;
+    QLineEdit* text3_;
+    QLineEdit* text4_;
+    QLineEdit* text5_;
+};
+
+}  // namespace bw
