@@ -1,0 +1,73 @@
+#include "exchange/files.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "support/temp_dir.h"
+
+namespace bw {
+namespace {
+
+TEST(FileExists, OnlyOrdinaryVisibleFiles) {
+    test::TempDir dir;
+    EXPECT_TRUE(FileExists(dir.Write("Tap.dat", "1")));
+    EXPECT_FALSE(FileExists(dir.File("missing.dat")));
+    EXPECT_FALSE(FileExists(dir.MakeDir("folder")));
+    EXPECT_FALSE(FileExists(dir.Write(".hidden", "1")));
+    EXPECT_FALSE(FileExists(""));
+}
+
+TEST(ProgramFilePath, AlwaysAddsTheSeparator) {
+    EXPECT_EQ(ProgramFilePath("/opt/bw", "Tap.dat"), "/opt/bw/Tap.dat");
+    // At the root the separator is doubled, which still names the same file.
+    EXPECT_EQ(ProgramFilePath("/", "Tap.dat"), "//Tap.dat");
+    EXPECT_EQ(WithTrailingSeparator("/a"), "/a/");
+    EXPECT_EQ(WithTrailingSeparator("/a/"), "/a/");
+    EXPECT_EQ(WithTrailingSeparator(""), "/");
+}
+
+TEST(WriteFileAtomically, ReplacesTheWholeFileAndLeavesNoTemporary) {
+    test::TempDir dir;
+    const std::string path = dir.Write("Brasswick.scr", "old script that is longer\r\n");
+    ASSERT_EQ(WriteFileAtomically(path, "Line 1,1 2,2 \r\n"), std::nullopt);
+    EXPECT_EQ(test::ReadFile(path), "Line 1,1 2,2 \r\n");
+    size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path())) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1u);
+}
+
+TEST(WriteFileAtomically, AMissingFolderIsReportedAndNotCreated) {
+    test::TempDir dir;
+    const std::string path = dir.File("Brasswick/Brasswick.scr");
+    const auto error = WriteFileAtomically(path, "x");
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(*error, "the folder " + dir.File("Brasswick") + " does not exist");
+    EXPECT_FALSE(test::Exists(dir.File("Brasswick")));
+}
+
+TEST(WriteFileAtomically, AReadOnlyFolderKeepsThePreviousFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root may write into read-only folders";
+    test::TempDir dir;
+    const std::string folder = dir.MakeDir("Brasswick");
+    const std::string path = dir.Write("Brasswick/Brasswick.scr", "previous");
+    ::chmod(folder.c_str(), 0555);
+    const auto error = WriteFileAtomically(path, "new");
+    ::chmod(folder.c_str(), 0755);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(*error, "Permission denied");
+    EXPECT_EQ(test::ReadFile(path), "previous");
+}
+
+TEST(WriteFileAtomically, ATargetThatIsAFolderIsReported) {
+    test::TempDir dir;
+    const std::string path = dir.MakeDir("Brasswick.scr");
+    EXPECT_EQ(WriteFileAtomically(path, "x"), std::optional<std::string>("it is a folder"));
+}
+
+}  // namespace
+}  // namespace bw
