@@ -8,7 +8,7 @@ TableFileBytes ReadTableFile(const std::string& programFolder, const std::string
     TableFileBytes result;
     const std::string path = ProgramFilePath(programFolder, name);
     if (!FileExists(path)) {
-        result.diagnostic.status = TableStatus::NotFound;
+        result.diagnostic = {TableStatus::NotFound, path};
         return result;
     }
     FileRead read = ReadWholeFile(path);

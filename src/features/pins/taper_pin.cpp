@@ -1,0 +1,167 @@
+#include "features/pins/taper_pin.h"
+
+#include <cmath>
+
+#include "exchange/files.h"
+#include "tables/record_reader.h"
+
+namespace bw {
+
+namespace {
+
+// A record file's bytes, or nothing when it is missing or cannot be read.
+std::optional<std::string> RecordFileBytes(const std::string& programFolder,
+                                           const std::string& name, TableDiagnostic* why) {
+    const std::string path = ProgramFilePath(programFolder, name);
+    if (!FileExists(path)) {
+        if (why) *why = {TableStatus::NotFound, path};
+        return std::nullopt;
+    }
+    FileRead read = ReadWholeFile(path);
+    if (!read.ok) {
+        if (why) *why = {TableStatus::Corrupt, "cannot be read: " + read.error};
+        return std::nullopt;
+    }
+    return std::move(read.bytes);
+}
+
+std::string WithoutTrailingBlanks(std::string text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+TaperPinSizesLoad LoadTaperPinSizes(const std::string& programFolder) {
+    TaperPinSizesLoad result;
+    const std::optional<std::string> bytes =
+        RecordFileBytes(programFolder, kTaperPinSizeFile, &result.diagnostic);
+    if (!bytes) return result;
+    const RecordReader records(*bytes, kTaperPinSizeRecord);
+    // The record count is a 16-bit integer: a larger file cannot be counted at all.
+    if (records.Count() > 32767) {
+        result.diagnostic = {TableStatus::Corrupt,
+                             std::to_string(records.Count()) + " records, more than 32767"};
+        return result;
+    }
+    for (size_t i = 1; i <= records.Count(); ++i) {
+        std::string_view record;
+        records.Record(static_cast<long long>(i), record);
+        TaperPinSize size;
+        size.name = TextAt(record, 0, 12);
+        size.diameter = SingleAt(record, 12);
+        size.firstRecord = Int16At(record, 16);
+        size.lastRecord = Int16At(record, 18);
+        result.sizes.push_back(size);
+    }
+    return result;
+}
+
+std::optional<size_t> TaperPinLengthRecordCount(const std::string& programFolder) {
+    const std::optional<std::string> bytes =
+        RecordFileBytes(programFolder, kTaperPinLengthFile, nullptr);
+    if (!bytes) return std::nullopt;
+    return RecordReader(*bytes, kTaperPinLengthRecord).Count();
+}
+
+std::optional<std::string> TaperPinRangeProblem(const TaperPinSize& size, size_t recordCount) {
+    const double first = size.firstRecord;
+    const double last = size.lastRecord;
+    if (first >= 1.0 && first <= last && last <= static_cast<double>(recordCount)) {
+        return std::nullopt;
+    }
+    return "Pin Size " + WithoutTrailingBlanks(size.name) + " Has Invalid Length Records";
+}
+
+TaperPinLengthsLoad LoadTaperPinLengths(const std::string& programFolder,
+                                        const TaperPinSize& size) {
+    TaperPinLengthsLoad result;
+    const std::optional<std::string> bytes =
+        RecordFileBytes(programFolder, kTaperPinLengthFile, nullptr);
+    if (!bytes) {
+        result.status = TaperLengthsStatus::NotFound;
+        result.message = kTaperPinLengthNotFound;
+        return result;
+    }
+    const RecordReader records(*bytes, kTaperPinLengthRecord);
+    if (std::optional<std::string> problem = TaperPinRangeProblem(size, records.Count())) {
+        result.status = TaperLengthsStatus::Refused;
+        result.message = *problem;
+        return result;
+    }
+    const long long first = std::llround(size.firstRecord);
+    const long long count = std::llround(size.lastRecord - size.firstRecord) + 1;
+    for (long long j = 0; j < count; ++j) {
+        std::string_view record;
+        records.Record(first + j, record);
+        result.lengths.push_back({TextAt(record, 0, 6), SingleAt(record, 6)});
+    }
+    return result;
+}
+
+float TaperPinSmallEnd(float diameter, float length) {
+    return static_cast<float>(static_cast<double>(diameter) -
+                              static_cast<double>(length) * 0.02083);
+}
+
+std::optional<std::string> CheckTaperPin(const TaperPinInput& input) {
+    if (!input.diameter) return "You Must Select Pin Size";
+    if (!input.length) return "You Must Select Pin Length";
+    if (!IsUsableSize(*input.diameter)) return "Pin Diameter Must Be Greater Than Zero";
+    if (!IsUsableSize(*input.length)) return "Pin Length Must Be Greater Than Zero";
+    // A positive small end below the large end also keeps the crown's square root real.
+    if (!(TaperPinSmallEnd(*input.diameter, *input.length) > 0.0f)) {
+        return "Pin Length Is Too Long For This Pin Size";
+    }
+    return std::nullopt;
+}
+
+std::string TaperPinScript(const TaperPinInput& input, const DrawContext& context) {
+    const double D = *input.diameter;
+    const double L = *input.length;
+    const int a = input.direction;
+    const PointXY b = context.BasePoint;
+    const float d = TaperPinSmallEnd(*input.diameter, *input.length);
+    // Each crown is an arc of radius D over its end's chord; s is the arc's height.
+    const float s1 = static_cast<float>(D - std::sqrt(D * D - (D / 2.0) * (D / 2.0)));
+    const double halfSmall = static_cast<double>(d) / 2.0;
+    const float s2 = static_cast<float>(D - std::sqrt(D * D - halfSmall * halfSmall));
+
+    const PointXY p1 = TurnedOffset(b, a, 0.0, D / 2.0);
+    const PointXY p2 = TurnedOffset(b, a, 0.0, -D / 2.0);
+    const PointXY p3 = TurnedOffset(b, a, L, -halfSmall);
+    const PointXY p4 = TurnedOffset(b, a, L, halfSmall);
+    const PointXY p5 = TurnedOffset(b, a, -static_cast<double>(s1), 0.0);
+    // The small-end apex is measured on from the small end as already stored.
+    PointXY p6 = b;
+    const auto on = [](float from, double by) {
+        return static_cast<float>(static_cast<double>(from) + by);
+    };
+    switch (a) {
+        case 90:
+            p6.Y = on(p3.Y, s2);
+            break;
+        case 180:
+            p6.X = on(p3.X, -static_cast<double>(s2));
+            break;
+        case 270:
+            p6.Y = on(p3.Y, -static_cast<double>(s2));
+            break;
+        default:
+            p6.X = on(p3.X, s2);
+            break;
+    }
+
+    std::string s = LayerSetLine(input.hidden ? context.HiddenLayer : context.CurrentLayer);
+    // One script line: the closed outline, whose Line command the second blank after the
+    // last point ends, then the two three-point crown arcs.
+    s += "Line " + FormatPoint(p1) + " " + FormatPoint(p2) + " " + FormatPoint(p3) + " " +
+         FormatPoint(p4) + " " + FormatPoint(p1) + " " + " ";
+    s += "ARC " + FormatPoint(p1) + " " + FormatPoint(p5) + " " + FormatPoint(p2) + " ";
+    s += "ARC " + FormatPoint(p3) + " " + FormatPoint(p6) + " " + FormatPoint(p4) + " ";
+    // Without Hidden the file ends on the last blank, with no line end.
+    if (input.hidden) s += LayerSetLine(context.CurrentLayer);
+    return s;
+}
+
+}  // namespace bw
