@@ -1,0 +1,243 @@
+// Start-up of the real window on a folder of its own.
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <filesystem>
+
+#include "app/about_tab.h"
+#include "support/window_fixture.h"
+
+namespace bw::test {
+namespace {
+
+using Messages = std::vector<std::string>;
+
+class StartUpTest : public WindowTest {};
+
+TEST_F(StartUpTest, TheWindowHasItsCaptionFifteenTabsAndTwoButtons) {
+    ws_.WriteInfo("A,2,3,1,1,[0]");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Window().windowTitle(), "Brasswick for AutoCAD LT");
+    QTabWidget* tabs = Window().SSTab1();
+    ASSERT_EQ(tabs->count(), 15);
+    const char* captions[] = {"Ejector Pin Holes", "Core Pins",     "Tapped Holes",
+                              "Counterbores",      "Core Note",     "Threads",
+                              "About",             "Settings",      "Slotted Holes",
+                              "Simple Cams",       "Keyways",       "Taper Pins",
+                              "Center Drill Holes", "Shafts",       "Drilled Holes"};
+    for (int i = 0; i < 15; ++i) EXPECT_EQ(tabs->tabText(i), captions[i]) << i;
+    EXPECT_EQ(Find<QPushButton>("Command10")->text(), "Cancel");
+    EXPECT_EQ(Find<QPushButton>("Command11")->text(), "Quit");
+}
+
+TEST_F(StartUpTest, WithEverythingPresentItShowsNoMessageAndEndsMinimised) {
+    ws_.WriteInfo("A, 2.5, 3, 7, 0.5, [WALLS]\r\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(TakeMessages(), Messages{});
+    EXPECT_TRUE(Window().isMinimized());
+    const Module1& s = App().State();
+    EXPECT_TRUE(s.InsertionInfoRead);
+    EXPECT_EQ(s.info.BasePoint, (PointXY{2.5f, 3.0f}));
+    EXPECT_EQ(s.info.InsertScale, 0.5f);
+    EXPECT_EQ(s.info.CurrentLayer, "WALLS");
+    EXPECT_FALSE(Exists(ws_.InfoPath())) << "the info file is consumed at start-up";
+    EXPECT_EQ(s.SettingsFile, ws_.program + "/DrawPath.txt");
+    EXPECT_EQ(s.InfoFile, ws_.drawing + "BW_Info.txt");
+    EXPECT_EQ(s.ScriptFile, ws_.cad + "Brasswick/Brasswick.scr");
+    EXPECT_EQ(s.settings.HiddenLayer, "HIDDEN");
+    EXPECT_EQ(s.settings.EjectorClearance, 0.015f);
+}
+
+TEST_F(StartUpTest, WithoutAnInfoFileItShowsExactlyOneMessageAndUsesTheDefaults) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(TakeMessages(), Messages{"Insertion Info NOT Found, Using Defaults"});
+    EXPECT_EQ(toolkit_.messageTitles, std::vector<std::string>{});  // taken with the messages
+    const Module1& s = App().State();
+    EXPECT_FALSE(s.InsertionInfoRead);
+    EXPECT_EQ(s.info.BasePoint, (PointXY{1.0f, 1.0f}));
+    EXPECT_EQ(s.info.CurrentLayer, "0");
+    EXPECT_TRUE(Window().isMinimized());
+}
+
+TEST_F(StartUpTest, MessagesCarryTheProgramTitle) {
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(toolkit_.messageTitles.size(), 1u);
+    EXPECT_EQ(toolkit_.messageTitles[0], "Brasswick");
+}
+
+TEST_F(StartUpTest, AMalformedInfoFileIsReportedKeptAndTheDefaultsUsed) {
+    ws_.WriteInfo("A,1,1");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(TakeMessages(),
+              Messages{"Insertion Info File Is Malformed: " + ws_.InfoPath() +
+                       " (it holds fewer than six fields). The file was left in place and "
+                       "nothing was drawn."});
+    EXPECT_EQ(ReadFile(ws_.InfoPath()), "A,1,1");
+    EXPECT_FALSE(App().State().InsertionInfoRead);
+    EXPECT_EQ(App().State().info.BasePoint, (PointXY{1.0f, 1.0f}));
+}
+
+TEST_F(StartUpTest, AMissingTapTableDisablesItsOkAndLeavesItsListsEmpty) {
+    std::filesystem::remove(ws_.ProgramFile("Tap.dat"));
+    ws_.WriteInfo("A,1,1,1,1,[0]");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(TakeMessages(), Messages{"Tap Data File NOT Found"});
+    EXPECT_EQ(Find<QListWidget>("List4")->count(), 0);
+    EXPECT_EQ(Find<QListWidget>("List5")->count(), 0);
+    EXPECT_FALSE(Find<QPushButton>("Command3")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>("Command1")->isEnabled());
+}
+
+TEST_F(StartUpTest, ATapTablePromisingMoreRecordsThanItHoldsKeepsWhatIsThere) {
+    ws_.dir.Write("program/Tap.dat", "3\r\n\"1/4-20\",.25,.201\r\n");
+    ws_.WriteInfo("A,1,1,1,1,[0]");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(TakeMessages(), Messages{"Tap Data File Is Corrupt"});
+    ASSERT_EQ(Find<QListWidget>("List4")->count(), 1);
+    EXPECT_EQ(Find<QListWidget>("List4")->item(0)->text(), "1/4-20");
+    EXPECT_TRUE(Find<QPushButton>("Command3")->isEnabled());
+}
+
+TEST_F(StartUpTest, MissingTablesAreReportedInTheLoadingOrder) {
+    for (const char* name : {"ejector.dat", "Corepin.dat", "Cbore.dat", "Tap.dat", "Corenum.dat",
+                             "Thread.dat", "Slot.dat", "Keyway.dat", "000", "001", "002",
+                             "Drill.dat", "Csink.dat"}) {
+        std::filesystem::remove(ws_.ProgramFile(name));
+    }
+    ws_.WriteInfo("A,1,1,1,1,[0]");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(TakeMessages(),
+              (Messages{"Ejector Data File NOT Found", "Core Data File NOT Found",
+                        "Counterbore Data File NOT Found", "Tap Data File NOT Found",
+                        "Core Number Data File NOT Found", "Thread Data File NOT Found",
+                        "Slot Data File NOT Found", "Keyway Data File NOT Found",
+                        "Taper Pin Diameter File NOT Found", "Plain Centerdrill File NOT Found",
+                        "Bell Centerdrill File NOT Found", "Drill Data File NOT Found",
+                        "Countersink Data File NOT Found"}));
+    for (const char* ok : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6",
+                           "Command16", "Command17"}) {
+        EXPECT_FALSE(Find<QPushButton>(ok)->isEnabled()) << ok;
+    }
+    EXPECT_TRUE(Window().isMinimized());
+}
+
+TEST_F(StartUpTest, FirstRunWithBothFoldersChosen) {
+    std::filesystem::remove(ws_.ProgramFile("DrawPath.txt"));
+    toolkit_.folderAnswers = {QString::fromStdString(ws_.dir.Path() + "/cad"),
+                              QString::fromStdString(ws_.dir.Path() + "/drawings")};
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(toolkit_.folderTitles,
+              (std::vector<std::string>{"Browse AutoCAD LT Path", "Browse Drawing Path"}));
+    EXPECT_EQ(TakeMessages(), (Messages{"Use Settings To Assign Hidden Layer",
+                                        "Insertion Info NOT Found, Using Defaults"}));
+    const Module1& s = App().State();
+    EXPECT_EQ(s.settings.CadPath, ws_.cad);
+    EXPECT_EQ(s.settings.DrawingPath, ws_.drawing);
+    EXPECT_EQ(s.settings.HiddenLayer, "0");
+    EXPECT_EQ(s.settings.EjectorClearance, 0.015f);
+    EXPECT_EQ(s.ScriptFile, ws_.cad + "Brasswick/Brasswick.scr");
+    EXPECT_EQ(Find<QLineEdit>("Text2")->text().toStdString(), ws_.cad);
+    EXPECT_EQ(Find<QLineEdit>("Text4")->text(), "0");
+    EXPECT_EQ(Find<QLineEdit>("Text5")->text(), ".015");
+    EXPECT_EQ(Window().SSTab1()->currentIndex(), 7);
+    EXPECT_TRUE(Window().isMinimized());
+    EXPECT_FALSE(Exists(ws_.ProgramFile("DrawPath.txt"))) << "nothing is stored on a first run";
+
+    // Quitting and starting again repeats the first run.
+    Click("Command11");
+    EXPECT_TRUE(Window().Ended());
+    toolkit_.folderTitles.clear();
+    toolkit_.folderAnswers = {QString::fromStdString(ws_.cad), QString::fromStdString(ws_.drawing)};
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(toolkit_.folderTitles.size(), 2u);
+}
+
+TEST_F(StartUpTest, FirstRunWithTheDrawingFolderCancelledEndsTheProgram) {
+    std::filesystem::remove(ws_.ProgramFile("DrawPath.txt"));
+    toolkit_.folderAnswers = {QString::fromStdString(ws_.cad), QString()};
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(TakeMessages(), Messages{"Program Will NOT Function Without Path Settings"});
+    EXPECT_TRUE(Window().Ended());
+    EXPECT_FALSE(Window().isVisible());
+}
+
+TEST_F(StartUpTest, AnUnreadableSettingsFileIsReportedAndTheFoldersAskedFor) {
+    ws_.dir.Write("program/DrawPath.txt", "\"/a/\"\r\n\"/b/\"\r\n");
+    toolkit_.folderAnswers = {QString::fromStdString(ws_.cad), QString::fromStdString(ws_.drawing)};
+    ws_.WriteInfo("A,1,1,1,1,[0]");
+    ASSERT_TRUE(Start());
+    const Messages messages = TakeMessages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0], "Settings File Could Not Be Read: " + ws_.program +
+                               "/DrawPath.txt (it holds fewer than four fields). Choose the "
+                               "folders again; the file is replaced only when you press OK on "
+                               "the Settings tab.");
+    EXPECT_EQ(messages[1], "Use Settings To Assign Hidden Layer");
+    EXPECT_EQ(ReadFile(ws_.ProgramFile("DrawPath.txt")), "\"/a/\"\r\n\"/b/\"\r\n");
+}
+
+TEST_F(StartUpTest, StoredPathsWithoutTrailingSeparatorGetOne) {
+    ws_.dir.Write("program/DrawPath.txt", "\"" + ws_.dir.Path() + "/cad\",\"" + ws_.dir.Path() +
+                                              "/drawings\",HID,.02");
+    ws_.WriteInfo("A,1,1,1,1,[0]");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(App().State().settings.CadPath, ws_.cad);
+    EXPECT_EQ(App().State().settings.DrawingPath, ws_.drawing);
+    EXPECT_EQ(Find<QLineEdit>("Text2")->text().toStdString(), ws_.cad);
+    EXPECT_EQ(Find<QLineEdit>("Text5")->text(), "0.02");
+    EXPECT_EQ(TakeMessages(), Messages{}) << "the info file was found in the drawing folder";
+}
+
+TEST_F(StartUpTest, CancelMinimisesAndKeepsEverything) {
+    ws_.WriteInfo("A,4,5,1,1,[L1]");
+    ASSERT_TRUE(Start());
+    Window().showNormal();
+    Click("Command10");
+    EXPECT_TRUE(Window().isMinimized());
+    EXPECT_FALSE(Window().Ended());
+    EXPECT_TRUE(App().State().InsertionInfoRead);
+    EXPECT_EQ(App().State().info.BasePoint, (PointXY{4.0f, 5.0f}));
+}
+
+TEST_F(StartUpTest, QuitEndsAtOnceWithoutStoringAnything) {
+    ASSERT_TRUE(Start());
+    const std::string before = ReadFile(ws_.ProgramFile("DrawPath.txt"));
+    Find<QLineEdit>("Text4")->setText("EDITED");
+    Click("Command11");
+    EXPECT_TRUE(Window().Ended());
+    EXPECT_FALSE(Window().isVisible());
+    EXPECT_EQ(ReadFile(ws_.ProgramFile("DrawPath.txt")), before);
+}
+
+TEST_F(StartUpTest, AboutShowsTheFileExactly) {
+    ws_.dir.Write("program/Brasswick.msg", "Line one\r\nLine two\r\n");
+    ASSERT_TRUE(Start());
+    auto* about = dynamic_cast<AboutTab*>(Window().Tab(6));
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->AboutText(), "Line one\r\nLine two\r\n");
+    EXPECT_EQ(Find<QPlainTextEdit>("Text1")->toPlainText().split('\n'),
+              (QStringList{"Line one", "Line two", ""}));
+}
+
+TEST_F(StartUpTest, AboutWithoutTheFileShowsTheBuiltInText) {
+    std::filesystem::remove(ws_.ProgramFile("Brasswick.msg"));
+    ASSERT_TRUE(Start());
+    const QStringList lines = Find<QPlainTextEdit>("Text1")->toPlainText().split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[0], "Brasswick For AutoCAD LT");
+    EXPECT_EQ(lines[1], "Version 2.5");
+    EXPECT_EQ(dynamic_cast<AboutTab*>(Window().Tab(6))->AboutText().substr(0, 37),
+              "Brasswick For AutoCAD LT\r\nVersion 2.5");
+}
+
+TEST_F(StartUpTest, AnEmptyAboutFileGivesAnEmptyText) {
+    ws_.dir.Write("program/Brasswick.msg", "");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Find<QPlainTextEdit>("Text1")->toPlainText(), "");
+}
+
+}  // namespace
+}  // namespace bw::test
