@@ -1,10 +1,184 @@
-// The profiles features of brasswick-script.
+// The profiles features of brasswick-script: slot, cam, keyway, shaft and centerdrill, and
+// the check of Slot.dat, Keyway.dat, 001 and 002.
+#include "features/profiles/cam.h"
+#include "features/profiles/center_drill.h"
+#include "features/profiles/keyway.h"
+#include "features/profiles/shaft.h"
+#include "features/profiles/slot.h"
+
 #include "cli/cli.h"
 
 namespace bw::cli {
 
-std::vector<Feature> ProfileFeatures() { return {}; }
+namespace {
 
-std::vector<TableCheck> ProfileTableChecks() { return {}; }
+bool Hidden(const Common& common, bool startUp) { return common.hidden.value_or(startUp); }
+
+// A grid cell as it stands: empty, or what the value box could put there (digits and ".").
+std::string CellText(const std::string& text, const std::string& segment) {
+    for (char ch : text) {
+        if (!(ch == '.' || (ch >= '0' && ch <= '9'))) {
+            throw UsageError("segments: " + segment + ": a cell holds only digits and \".\"");
+        }
+    }
+    return text;
+}
+
+// "D1:L1,D2:L2,..." into the grid's columns.
+std::vector<ShaftSegment> Segments(const Values& values) {
+    auto it = values.find("segments");
+    if (it == values.end()) return ShaftInput{}.segments;
+    std::vector<ShaftSegment> segments;
+    const std::string& text = it->second;
+    size_t start = 0;
+    while (true) {
+        const size_t comma = text.find(',', start);
+        const std::string column =
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const size_t colon = column.find(':');
+        if (colon == std::string::npos || column.find(':', colon + 1) != std::string::npos) {
+            throw UsageError("segments takes D1:L1,D2:L2,... (got \"" + column + "\")");
+        }
+        segments.push_back({CellText(column.substr(0, colon), column),
+                            CellText(column.substr(colon + 1), column)});
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    return segments;
+}
+
+Result RunSlot(const Common& common, const Values& values) {
+    SlotInput input;
+    input.widthText = BoxText(values, "width", input.widthText);
+    input.distanceText = BoxText(values, "distance", input.distanceText);
+    input.direction = common.direction;
+    input.hidden = Hidden(common, false);
+    return ScriptOrMessage(CheckSlot(input), [&] { return SlotScript(input, common.context); });
+}
+
+Result RunCam(const Common& common, const Values& values) {
+    CamInput input;
+    input.r1Text = BoxText(values, "r1", input.r1Text);
+    input.r2Text = BoxText(values, "r2", input.r2Text);
+    input.distanceText = BoxText(values, "distance", input.distanceText);
+    input.direction = common.direction;
+    input.hidden = Hidden(common, false);
+    return ScriptOrMessage(CheckCam(input), [&] { return CamScript(input, common.context); });
+}
+
+Result RunKeyway(const Common& common, const Values& values) {
+    KeywayInput input;
+    input.keyWidthText = BoxText(values, "key", input.keyWidthText);
+    input.diameterText = BoxText(values, "diameter", input.diameterText);
+    input.kind = Choice(values, "kind", {"shaft", "hub"}, "shaft") == "hub" ? KeywayKind::Hub
+                                                                            : KeywayKind::Shaft;
+    input.hidden = Hidden(common, false);
+    return ScriptOrMessage(CheckKeyway(input), [&] { return KeywayScript(input, common.context); });
+}
+
+Result RunShaft(const Common& common, const Values& values) {
+    ShaftInput input;
+    input.segments = Segments(values);
+    input.view = common.view;
+    input.direction = common.direction;
+    input.hidden = Hidden(common, false);
+    return ScriptOrMessage(CheckShaft(input), [&] { return ShaftScript(input, common.context); });
+}
+
+Result RunCenterDrill(const Common& common, const Values& values) {
+    CenterDrillInput input;
+    const bool bell = Choice(values, "type", {"plain", "bell"}, "plain") == "bell";
+    const bool plainGiven = AllOrNone(values, {"d1", "d2", "l"});
+    const bool bellGiven = AllOrNone(values, {"b1", "b2", "b3"});
+    if ((bell && values.count("d1")) || (!bell && values.count("b1"))) {
+        throw UsageError(bell ? "d1, d2, l are plain sizes; type=bell takes b1, b2, b3"
+                              : "b1, b2, b3 are bell sizes; give type=bell");
+    }
+    if (!bell && plainGiven) {
+        input.plain = PlainCenterDrill{"", TableSingle(values, "d1"), TableSingle(values, "d2"),
+                                       TableSingle(values, "l")};
+    }
+    if (bell && bellGiven) {
+        input.bell = BellCenterDrill{"", TableSingle(values, "b1"), TableSingle(values, "b2"),
+                                     TableSingle(values, "b3")};
+    }
+    input.view = common.view;
+    input.direction = common.direction;
+    input.hidden = Hidden(common, true);
+    return ScriptOrMessage(CheckCenterDrill(input),
+                           [&] { return CenterDrillScript(input, common.context); });
+}
+
+std::string Counted(size_t n, const std::string& what) { return std::to_string(n) + " " + what; }
+
+template <typename Drills>
+std::string DrillCounts(const Drills& drills, const std::string& what) {
+    std::string text = Counted(drills.size(), what);
+    std::string undrawable;
+    for (size_t i = 0; i < drills.size(); ++i) {
+        if (!IsDrawable(drills[i])) {
+            undrawable += (undrawable.empty() ? "" : ", ") + std::to_string(i + 1);
+        }
+    }
+    if (!undrawable.empty()) text += " (records that cannot be drawn: " + undrawable + ")";
+    return text;
+}
+
+}  // namespace
+
+std::vector<Feature> ProfileFeatures() {
+    return {
+        {"slot", {"width", "distance"}, "text: width= [0.250] distance= [1.000]", RunSlot},
+        {"cam",
+         {"r1", "r2", "distance"},
+         "text: r1= [0.500] r2= [0.375] distance= [1.000]",
+         RunCam},
+        {"keyway",
+         {"key", "diameter", "kind"},
+         "text: key= [0.250] diameter= [1.000]; kind=shaft|hub [shaft]",
+         RunKeyway},
+        {"shaft", {"segments"}, "text: segments=D1:L1,D2:L2,... [1.000:1.000]", RunShaft},
+        {"centerdrill",
+         {"type", "d1", "d2", "l", "b1", "b2", "b3"},
+         "type=plain|bell [plain]; plain: d1= d2= l=; bell: b1= b2= b3=",
+         RunCenterDrill},
+    };
+}
+
+std::vector<TableCheck> ProfileTableChecks() {
+    return {
+        {kOrderSlot, "Slot.dat",
+         [](const std::string& folder) {
+             const SlotTableLoad load = LoadSlotTable(folder);
+             const std::string counts =
+                 Counted(load.table.widths.size(), "slot widths") + ", " +
+                 Counted(load.table.centerDistances.size(), "center distances");
+             return std::pair{load.diagnostic.status == TableStatus::Loaded,
+                              CheckLine("Slot.dat", kSlotMessages, load.diagnostic, counts)};
+         }},
+        {kOrderKeyway, "Keyway.dat",
+         [](const std::string& folder) {
+             const KeywayTableLoad load = LoadKeywayTable(folder);
+             const std::string counts = Counted(load.table.keyWidths.size(), "key widths") + ", " +
+                                        Counted(load.table.diameters.size(), "diameters");
+             return std::pair{load.diagnostic.status == TableStatus::Loaded,
+                              CheckLine("Keyway.dat", kKeywayMessages, load.diagnostic, counts)};
+         }},
+        {kOrder001, "001",
+         [](const std::string& folder) {
+             const PlainCenterDrillLoad load = LoadPlainCenterDrills(folder);
+             return std::pair{load.diagnostic.status == TableStatus::Loaded,
+                              CheckLine("001", kPlainCenterDrillMessages, load.diagnostic,
+                                        DrillCounts(load.drills, "plain center drills"))};
+         }},
+        {kOrder002, "002",
+         [](const std::string& folder) {
+             const BellCenterDrillLoad load = LoadBellCenterDrills(folder);
+             return std::pair{load.diagnostic.status == TableStatus::Loaded,
+                              CheckLine("002", kBellCenterDrillMessages, load.diagnostic,
+                                        DrillCounts(load.drills, "bell center drills"))};
+         }},
+    };
+}
 
 }  // namespace bw::cli

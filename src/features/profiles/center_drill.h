@@ -1,0 +1,69 @@
+// Center drill holes: the hole a plain (60° cone, pilot, drill point) or bell (a 120° chamfer
+// above the cone) combined drill and countersink leaves, in face or side view, with the
+// standard sizes of the record files 001 and 002.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "features/feature.h"
+#include "tables/table_load.h"
+
+namespace bw {
+
+inline constexpr size_t kPlainCenterDrillRecordLength = 22;
+inline constexpr size_t kBellCenterDrillRecordLength = 23;
+
+struct PlainCenterDrill {
+    std::string name;                  // 10 stored characters
+    float countersinkDiameter = 0.0f;  // D1, the 60° cone at the surface
+    float drillDiameter = 0.0f;        // D2, the pilot
+    float pilotLength = 0.0f;          // L, the cylindrical pilot
+};
+
+struct BellCenterDrill {
+    std::string name;                  // 11 stored characters
+    float chamferDiameter = 0.0f;      // B1, the 120° bell chamfer at the surface
+    float drillDiameter = 0.0f;        // B2, the pilot (as long as it is wide)
+    float countersinkDiameter = 0.0f;  // B3, the 60° cone where it meets the chamfer
+};
+
+struct PlainCenterDrillLoad {
+    std::vector<PlainCenterDrill> drills;
+    TableDiagnostic diagnostic;
+};
+
+struct BellCenterDrillLoad {
+    std::vector<BellCenterDrill> drills;
+    TableDiagnostic diagnostic;
+};
+
+// The record files hold no header, so a short tail (a partial record) is simply left out and
+// a file can never be found short.
+inline const TableMessages kPlainCenterDrillMessages{"Plain Centerdrill File NOT Found",
+                                                     "Data File Is Corrupt"};
+inline const TableMessages kBellCenterDrillMessages{"Bell Centerdrill File NOT Found",
+                                                    "Data File Is Corrupt"};
+
+PlainCenterDrillLoad LoadPlainCenterDrills(const std::string& programFolder);
+BellCenterDrillLoad LoadBellCenterDrills(const std::string& programFolder);
+
+// The selected size: nothing, a plain drill or a bell drill.
+struct CenterDrillInput {
+    std::optional<PlainCenterDrill> plain;
+    std::optional<BellCenterDrill> bell;
+    View view = View::Side;
+    int direction = 0;   // 0, 90, 180 or 270
+    bool hidden = true;  // Check11
+};
+
+// True when a record's values make a hole that can be drawn: every value a finite number
+// above zero, and each diameter narrower than the one above it.
+bool IsDrawable(const PlainCenterDrill& drill);
+bool IsDrawable(const BellCenterDrill& drill);
+
+std::optional<std::string> CheckCenterDrill(const CenterDrillInput& input);
+std::string CenterDrillScript(const CenterDrillInput& input, const DrawContext& context);
+
+}  // namespace bw

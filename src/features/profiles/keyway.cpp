@@ -1,0 +1,71 @@
+#include "features/profiles/keyway.h"
+
+#include <cmath>
+
+#include "exchange/files.h"
+
+namespace bw {
+
+namespace {
+
+float BoxValue(const std::string& text) { return static_cast<float>(LeadingNumber(text)); }
+
+}  // namespace
+
+KeywayTableLoad LoadKeywayTable(const std::string& programFolder) {
+    TwoSizeLists lists = LoadTwoSizeLists(ProgramFilePath(programFolder, "Keyway.dat"));
+    return {{std::move(lists.first), std::move(lists.second)}, lists.diagnostic};
+}
+
+std::optional<std::string> CheckKeyway(const KeywayInput& input) {
+    const float key = BoxValue(input.keyWidthText);
+    if (!(key > 0.0f)) return "You Must Enter Key Width";
+    const float diameter = BoxValue(input.diameterText);
+    if (!(diameter > 0.0f)) return "You Must Enter Shaft Diameter";
+    const float threeKeys = 3.0f * key;
+    if (threeKeys > diameter) return "Ket Width Is Excessive";
+    return std::nullopt;
+}
+
+std::string KeywayScript(const KeywayInput& input, const DrawContext& context) {
+    const float key = BoxValue(input.keyWidthText);
+    const float diameter = BoxValue(input.diameterText);
+    const double h = key / 2.0f;
+    const double r = diameter / 2.0f;
+    const double x = context.BasePoint.X;
+    const double y = context.BasePoint.Y;
+    const double s = std::sqrt(r * r - h * h);
+    // The height of the circular segment that the key-width chord cuts off the top.
+    const double e = static_cast<float>(r - s);
+    const bool shaft = input.kind == KeywayKind::Shaft;
+
+    auto single = [](double v) { return static_cast<float>(v); };
+    const PointXY t1{single(x - h), single((y + r) - e)};
+    const PointXY t4{single(x + h), single((y + r) - e)};
+    // The keyway is as deep as half the key, measured from the chord: into a shaft, out of a
+    // bore.
+    const float t2y = shaft ? single((y + r) - (e + h)) : single(((y + r) - e) + h);
+    const PointXY t2{single(x - h), t2y};
+    const PointXY t3{single(x + h), t2y};
+
+    // A hub keyway is the bore's outline and is never hidden.
+    std::string script =
+        LayerSetLine(input.hidden && shaft ? context.HiddenLayer : context.CurrentLayer);
+    // Three sides, closed by the second blank; what follows goes on the same text line.
+    script += "Line " + FormatPoint(t1) + " " + FormatPoint(t2) + " " + FormatPoint(t3) + " " +
+              FormatPoint(t4) + "  ";
+    if (input.hidden) script += LayerSetLine(context.CurrentLayer);
+    if (shaft) {
+        script +=
+            "Circle " + FormatPoint(context.BasePoint) + " " + ScriptNumber(single(r)) + kLineEnd;
+    } else {
+        // The bore runs from T1 counter-clockwise round the bottom to T4, leaving the
+        // keyway's opening free.
+        script += "ARC C " + FormatPoint(context.BasePoint) + " " + FormatPoint(t1) + " " +
+                  FormatPoint(t4) + " ";
+    }
+    if (input.hidden) script += LayerSetLine(context.CurrentLayer);
+    return script;
+}
+
+}  // namespace bw

@@ -1,0 +1,40 @@
+// Keyways: the end view of a shaft with its keyseat, or of a hub bore with its keyway, the
+// key always at the top, with the standard sizes of Keyway.dat.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "features/feature.h"
+#include "features/profiles/size_lists.h"
+
+namespace bw {
+
+struct KeywayTable {
+    SizeList keyWidths;  // List12 and KeyWidth
+    SizeList diameters;  // List13 and KeywayDiameter
+};
+
+struct KeywayTableLoad {
+    KeywayTable table;
+    TableDiagnostic diagnostic;
+};
+
+inline const TableMessages kKeywayMessages{"Keyway Data File NOT Found",
+                                           "Keyway Data File Is Corrupt"};
+
+KeywayTableLoad LoadKeywayTable(const std::string& programFolder);
+
+enum class KeywayKind { Shaft, Hub };
+
+struct KeywayInput {
+    std::string keyWidthText = "0.250";  // Text11
+    std::string diameterText = "1.000";  // Text12
+    KeywayKind kind = KeywayKind::Shaft;
+    bool hidden = false;  // Check09
+};
+
+std::optional<std::string> CheckKeyway(const KeywayInput& input);
+std::string KeywayScript(const KeywayInput& input, const DrawContext& context);
+
+}  // namespace bw

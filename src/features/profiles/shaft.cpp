@@ -1,0 +1,121 @@
+#include "features/profiles/shaft.h"
+
+namespace bw {
+
+namespace {
+
+float CellValue(const std::string& text) { return static_cast<float>(LeadingNumber(text)); }
+
+float Radius(const ShaftSegment& segment) {
+    return static_cast<float>(LeadingNumber(segment.diameterText) / 2.0);
+}
+
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    const size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+std::string FaceView(const ShaftInput& input, const DrawContext& context) {
+    std::string script = LayerSetLine(context.CurrentLayer);
+    float largest = Radius(input.segments.front());
+    for (const ShaftSegment& segment : input.segments) {
+        const float r = Radius(segment);
+        if (r > largest) largest = r;
+        // A segment smaller than one nearer the viewer lies behind it.
+        script += LayerSetLine(r < largest ? context.HiddenLayer : context.CurrentLayer);
+        // The diameter goes in as the cell shows it, not as a script number.
+        script += "Circle " + FormatPoint(context.BasePoint) + " D " +
+                  Trimmed(segment.diameterText) + kLineEnd;
+    }
+    script += LayerSetLine(context.CurrentLayer);
+    return script;
+}
+
+std::string SideView(const ShaftInput& input, const DrawContext& context) {
+    std::string script = LayerSetLine(input.hidden ? context.HiddenLayer : context.CurrentLayer);
+    float cx = context.BasePoint.X;
+    float cy = context.BasePoint.Y;
+    auto plus = [](float a, float b) {
+        return static_cast<float>(static_cast<double>(a) + static_cast<double>(b));
+    };
+    auto minus = [](float a, float b) {
+        return static_cast<float>(static_cast<double>(a) - static_cast<double>(b));
+    };
+    for (const ShaftSegment& segment : input.segments) {
+        const float r = Radius(segment);
+        const float len = CellValue(segment.lengthText);
+        PointXY t1, t2, t3, t4;
+        switch (input.direction) {
+            case 0:
+                t1 = {cx, plus(cy, r)};
+                t2 = {cx, minus(cy, r)};
+                t3 = {plus(cx, len), minus(cy, r)};
+                t4 = {plus(cx, len), plus(cy, r)};
+                cx = plus(cx, len);
+                break;
+            case 90:
+                t1 = {minus(cx, r), cy};
+                t2 = {plus(cx, r), cy};
+                t3 = {plus(cx, r), plus(cy, len)};
+                t4 = {minus(cx, r), plus(cy, len)};
+                cy = plus(cy, len);
+                break;
+            case 180:
+                t1 = {cx, minus(cy, r)};
+                t2 = {cx, plus(cy, r)};
+                t3 = {minus(cx, len), plus(cy, r)};
+                t4 = {minus(cx, len), minus(cy, r)};
+                cx = minus(cx, len);
+                break;
+            case 270:
+                t1 = {plus(cx, r), cy};
+                t2 = {minus(cx, r), cy};
+                t3 = {minus(cx, r), minus(cy, len)};
+                t4 = {plus(cx, r), minus(cy, len)};
+                cy = minus(cy, len);
+                break;
+            default:
+                continue;
+        }
+        // The closed rectangle; the second blank ends the Line command, and the next
+        // segment follows on the same text line.
+        script += "Line " + FormatPoint(t1) + " " + FormatPoint(t2) + " " + FormatPoint(t3) + " " +
+                  FormatPoint(t4) + " " + FormatPoint(t1) + "  ";
+    }
+    if (input.hidden) script += LayerSetLine(context.CurrentLayer);
+    return script;
+}
+
+}  // namespace
+
+std::string TooManySegmentsMessage() {
+    return "Number Of Segments Can Not Exceed " + std::to_string(kMaxShaftSegments);
+}
+
+std::optional<std::string> CheckShaft(const ShaftInput& input) {
+    if (input.segments.size() > static_cast<size_t>(kMaxShaftSegments)) {
+        return TooManySegmentsMessage();
+    }
+    // A grid always has a first segment; an empty one stands for a first column left blank.
+    if (input.segments.empty()) return "Diameter Missing In Segment1";
+    for (size_t i = 0; i < input.segments.size(); ++i) {
+        if (!(CellValue(input.segments[i].diameterText) > 0.0f)) {
+            return "Diameter Missing In Segment" + std::to_string(i + 1);
+        }
+    }
+    for (size_t i = 0; i < input.segments.size(); ++i) {
+        if (!(CellValue(input.segments[i].lengthText) > 0.0f)) {
+            return "Length Missing In Segment" + std::to_string(i + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string ShaftScript(const ShaftInput& input, const DrawContext& context) {
+    if (input.segments.empty()) return {};
+    return input.view == View::Face ? FaceView(input, context) : SideView(input, context);
+}
+
+}  // namespace bw
