@@ -1,10 +1,135 @@
-// The holes features of brasswick-script.
+// The holes features of brasswick-script: tap, cbore, thread, drill, and the check of their
+// table files.
+#include <cmath>
+
 #include "cli/cli.h"
+#include "features/holes/counterbore.h"
+#include "features/holes/drilled_hole.h"
+#include "features/holes/tapped_hole.h"
+#include "features/holes/thread.h"
+#include "tables/field_reader.h"
 
 namespace bw::cli {
 
-std::vector<Feature> HoleFeatures() { return {}; }
+namespace {
 
-std::vector<TableCheck> HoleTableChecks() { return {}; }
+// A threads-per-unit value as the table loader reads it: a number rounded to a whole count
+// that a 16-bit integer holds. Anything else could not stand in the table at all.
+int ThreadsPerUnitValue(const Values& values) {
+    const std::string& text = values.at("tpi");
+    double value = 0;
+    if (!ParseDoubleField(text, value)) throw UsageError("tpi=" + text + " is not a number");
+    const double whole = std::nearbyint(value);
+    if (whole < -32768.0 || whole > 32767.0) {
+        throw UsageError("tpi=" + text + " does not fit a 16-bit count");
+    }
+    return static_cast<int>(whole);
+}
+
+Result RunTap(const Common& common, const Values& values) {
+    TappedHoleInput input;
+    if (AllOrNone(values, {"major", "drill"})) {
+        input.size = TapSize{TableSingle(values, "major"), TableSingle(values, "drill")};
+    }
+    input.depth = OptionalTableSingle(values, "depth");
+    input.view = common.view;
+    input.hidden = common.hidden.value_or(true);
+    input.direction = common.direction;
+    return ScriptOrMessage(CheckTappedHole(input),
+                           [&] { return TappedHoleScript(input, common.context); });
+}
+
+Result RunCbore(const Common& common, const Values& values) {
+    CounterboreInput input;
+    if (AllOrNone(values, {"screw", "cbore"})) {
+        input.size = CboreSize{TableSingle(values, "screw"), TableSingle(values, "cbore")};
+    }
+    input.view = common.view;
+    input.hidden = common.hidden.value_or(true);
+    input.direction = common.direction;
+    return ScriptOrMessage(CheckCounterbore(input),
+                           [&] { return CounterboreScript(input, common.context); });
+}
+
+Result RunThread(const Common& common, const Values& values) {
+    ThreadInput input;
+    if (AllOrNone(values, {"diameter", "tpi"})) {
+        input.size = ThreadSize{TableSingle(values, "diameter"), ThreadsPerUnitValue(values)};
+    }
+    input.length = OptionalTableSingle(values, "length");
+    input.leftHand = Flag(values, "left", false);
+    input.hidden = common.hidden.value_or(false);
+    input.direction = common.direction;
+    return ScriptOrMessage(CheckThread(input), [&] { return ThreadScript(input, common.context); });
+}
+
+Result RunDrill(const Common& common, const Values& values) {
+    DrilledHoleInput input;
+    input.drillText = BoxText(values, "drill", input.drillText);
+    input.countersinkText = BoxText(values, "csink", input.countersinkText);
+    input.depthText = BoxText(values, "depth", input.depthText);
+    input.countersunk = Flag(values, "countersunk", false);
+    input.angle = Choice(values, "angle", {"82", "100"}, "82") == "100" ? 100 : 82;
+    input.view = common.view;
+    input.hidden = common.hidden.value_or(true);
+    input.direction = common.direction;
+    return ScriptOrMessage(CheckDrilledHole(input),
+                           [&] { return DrilledHoleScript(input, common.context); });
+}
+
+template <typename Load, typename Counts>
+std::pair<bool, std::string> CheckTable(const std::string& file, const TableMessages& messages,
+                                        const Load& load, Counts counts) {
+    const bool clean = load.diagnostic.status == TableStatus::Loaded;
+    const bool keptNothing = load.diagnostic.status == TableStatus::NotFound;
+    return {clean, CheckLine(file, messages, load.diagnostic,
+                             keptNothing ? std::string() : counts(load.table))};
+}
+
+}  // namespace
+
+std::vector<Feature> HoleFeatures() {
+    return {
+        {"tap", {"major", "drill", "depth"}, "major=Dm drill=Dt depth=D", RunTap},
+        {"cbore", {"screw", "cbore"}, "screw=S cbore=Dc", RunCbore},
+        {"thread",
+         {"diameter", "tpi", "length", "left"},
+         "diameter=D tpi=T length=L left=0|1",
+         RunThread},
+        {"drill",
+         {"drill", "csink", "depth", "countersunk", "angle"},
+         "drill=TEXT csink=TEXT depth=TEXT countersunk=0|1 angle=82|100",
+         RunDrill},
+    };
+}
+
+std::vector<TableCheck> HoleTableChecks() {
+    return {
+        {kOrderCbore, "Cbore.dat",
+         [](const std::string& folder) {
+             return CheckTable("Cbore.dat", kCboreMessages, LoadCboreTable(folder),
+                               CboreTableCounts);
+         }},
+        {kOrderTap, "Tap.dat",
+         [](const std::string& folder) {
+             return CheckTable("Tap.dat", kTapMessages, LoadTapTable(folder), TapTableCounts);
+         }},
+        {kOrderThread, "Thread.dat",
+         [](const std::string& folder) {
+             return CheckTable("Thread.dat", kThreadMessages, LoadThreadTable(folder),
+                               ThreadTableCounts);
+         }},
+        {kOrderDrill, "Drill.dat",
+         [](const std::string& folder) {
+             return CheckTable("Drill.dat", kDrillMessages, LoadDrillTable(folder),
+                               DrillTableCounts);
+         }},
+        {kOrderCsink, "Csink.dat",
+         [](const std::string& folder) {
+             return CheckTable("Csink.dat", kCsinkMessages, LoadCsinkTable(folder),
+                               CsinkTableCounts);
+         }},
+    };
+}
 
 }  // namespace bw::cli

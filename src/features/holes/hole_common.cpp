@@ -1,0 +1,127 @@
+#include "features/holes/hole_common.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "exchange/files.h"
+
+namespace bw::holes {
+
+namespace {
+
+double SumTerms(double start, double sign, std::initializer_list<double> terms) {
+    double sum = start;
+    for (double t : terms) sum += sign * t;
+    return sum;
+}
+
+}  // namespace
+
+PointXY SideViewPoint(PointXY base, int directionDegrees, std::initializer_list<double> u,
+                      std::initializer_list<double> v) {
+    const double bx = base.X;
+    const double by = base.Y;
+    double x = 0.0;
+    double y = 0.0;
+    switch (directionDegrees) {
+        case 90:
+            x = SumTerms(bx, -1.0, v);
+            y = SumTerms(by, 1.0, u);
+            break;
+        case 180:
+            x = SumTerms(bx, -1.0, u);
+            y = SumTerms(by, -1.0, v);
+            break;
+        case 270:
+            x = SumTerms(bx, 1.0, v);
+            y = SumTerms(by, -1.0, u);
+            break;
+        default:
+            x = SumTerms(bx, 1.0, u);
+            y = SumTerms(by, 1.0, v);
+            break;
+    }
+    return {static_cast<float>(x), static_cast<float>(y)};
+}
+
+std::string ScriptNumber15(double value) {
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
+    if (value == 0.0) return "0";
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%.14e", value);
+    const char* p = buf;
+    const bool negative = *p == '-';
+    if (negative) ++p;
+    std::string digits;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.') digits.push_back(*p);
+    }
+    const int exponent = std::atoi(p + 1);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+    std::string body;
+    if (exponent >= -5 && exponent <= 14) {
+        if (exponent < 0) {
+            body = "." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+        } else {
+            const size_t whole = static_cast<size_t>(exponent) + 1;
+            if (digits.size() <= whole) {
+                body = digits + std::string(whole - digits.size(), '0');
+            } else {
+                body = digits.substr(0, whole) + "." + digits.substr(whole);
+            }
+        }
+    } else {
+        body = digits.substr(0, 1);
+        if (digits.size() > 1) body += "." + digits.substr(1);
+        char exp[16];
+        std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        body += exp;
+    }
+    return negative ? "-" + body : body;
+}
+
+TableBytes ReadTableBytes(const std::string& programFolder, const std::string& fileName) {
+    TableBytes result;
+    const std::string path = ProgramFilePath(programFolder, fileName);
+    if (!FileExists(path)) {
+        result.diagnostic = {TableStatus::NotFound, path};
+        return result;
+    }
+    FileRead read = ReadWholeFile(path);
+    if (!read.ok) {
+        result.diagnostic = {TableStatus::Corrupt, "cannot be read: " + read.error};
+        return result;
+    }
+    result.ok = true;
+    result.bytes = std::move(read.bytes);
+    return result;
+}
+
+bool ReadLabelledSection(FieldReader& reader, std::vector<std::string>& labels,
+                         std::initializer_list<std::vector<float>*> columns) {
+    int count = 0;
+    if (!reader.ReadCount(count)) return false;
+    for (int i = 0; i < count; ++i) {
+        std::string label;
+        if (!reader.ReadText(label)) return false;
+        labels.push_back(label);
+        for (std::vector<float>* column : columns) column->push_back(0.0f);
+        for (std::vector<float>* column : columns) {
+            if (!reader.ReadSingle(column->back())) return false;
+        }
+    }
+    return true;
+}
+
+TableDiagnostic CorruptAt(const FieldReader& reader) {
+    return {TableStatus::Corrupt, reader.Describe()};
+}
+
+std::string CountOf(size_t count, const std::string& singular, const std::string& plural) {
+    return std::to_string(count) + " " + (count == 1 ? singular : plural);
+}
+
+}  // namespace bw::holes

@@ -1,0 +1,48 @@
+// Pieces the four hole features share: side-view points summed term by term, the fifteen
+// digit number form, and the reading of the labelled sections their table files hold.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "exchange/script_format.h"
+#include "tables/field_reader.h"
+#include "tables/table_load.h"
+
+namespace bw::holes {
+
+// A side-view point: `u` runs along the hole's axis, `v` across it, each given as the terms
+// that are added to the base coordinate one after another in double precision. The sum is
+// rounded to single once. The four directions exchange and negate u and v, so a direction
+// of 90 puts the point at B + (-v, u).
+PointXY SideViewPoint(PointXY base, int directionDegrees, std::initializer_list<double> u,
+                      std::initializer_list<double> v);
+
+// A double in the script's number form, but with up to 15 significant digits instead of 7:
+// no blank, no zero before the point below 1, no trailing zeros (.252499997615814).
+std::string ScriptNumber15(double value);
+
+// A table file's bytes, or the diagnostic that stops the loading before any field is read.
+struct TableBytes {
+    bool ok = false;
+    std::string bytes;
+    TableDiagnostic diagnostic;
+};
+TableBytes ReadTableBytes(const std::string& programFolder, const std::string& fileName);
+
+// Reads a section count and then that many records of a label followed by one number per
+// column. A label is kept as soon as it is read and its numbers stay 0 until they are, so a
+// file that ends inside a record still offers the label. A count below 1 is an empty
+// section. Returns false on the first failed read (the reader tells where).
+bool ReadLabelledSection(FieldReader& reader, std::vector<std::string>& labels,
+                         std::initializer_list<std::vector<float>*> columns);
+
+// The diagnostic for a reader that failed.
+TableDiagnostic CorruptAt(const FieldReader& reader);
+
+// "1 tap size" / "38 tap sizes".
+std::string CountOf(size_t count, const std::string& singular, const std::string& plural);
+
+}  // namespace bw::holes

@@ -1,0 +1,126 @@
+#include "features/holes/tapped_hole.h"
+
+#include "features/holes/hole_common.h"
+#include "tables/field_reader.h"
+
+namespace bw {
+
+namespace {
+
+// The mouth chamfer is 1/32 wide at 45°, so its circle is 1/16 larger than the thread.
+constexpr double kChamfer = 0.03125;
+constexpr double kChamferDiameterAllowance = 0.0625;
+
+std::string CircleLine15(PointXY centre, double diameter) {
+    return "Circle " + FormatPoint(centre) + " D " + holes::ScriptNumber15(diameter) + kLineEnd;
+}
+
+std::string FaceView(const TapSize& size, bool hidden, const DrawContext& c) {
+    const PointXY b = c.BasePoint;
+    // Widened to double before the allowance is added and never rounded back to single,
+    // so a .19 tap gives a chamfer of .252499997615814, not .2525.
+    const double chamferDiameter =
+        static_cast<double>(size.majorDiameter) + kChamferDiameterAllowance;
+    std::string s;
+    if (hidden) {
+        s += LayerSetLine(c.HiddenLayer);
+        s += CircleLine(b, size.majorDiameter);
+        s += CircleLine15(b, chamferDiameter);
+        s += CircleLine(b, size.drillDiameter);
+        s += LayerSetLine(c.CurrentLayer);
+    } else {
+        // The thread's major diameter is never visible from the face, so it always goes on
+        // the hidden layer.
+        s += LayerSetLine(c.CurrentLayer);
+        s += CircleLine15(b, chamferDiameter);
+        s += CircleLine(b, size.drillDiameter);
+        s += LayerSetLine(c.HiddenLayer);
+        s += CircleLine(b, size.majorDiameter);
+        s += LayerSetLine(c.CurrentLayer);
+    }
+    return s;
+}
+
+std::string SideView(const TapSize& size, float depth, bool hidden, int direction,
+                     const DrawContext& c) {
+    const PointXY b = c.BasePoint;
+    const int a = direction;
+    const float r = size.majorDiameter / 2.0f;
+    const double rr = r;
+    const double d = depth;
+    // The 118° drill point is cot 59° times the radius long.
+    const float pointLength =
+        static_cast<float>(static_cast<double>(Cotangent(59.0f)) * static_cast<double>(r));
+    const double h = pointLength;
+    const double dt = size.drillDiameter;
+
+    using holes::SideViewPoint;
+    const PointXY q1 = SideViewPoint(b, a, {0.0}, {kChamfer, rr});
+    const PointXY q2 = SideViewPoint(b, a, {kChamfer}, {rr});
+    const PointXY q3 = SideViewPoint(b, a, {kChamfer}, {-rr});
+    const PointXY q4 = SideViewPoint(b, a, {0.0}, {-kChamfer, -rr});
+    const PointXY q5 = SideViewPoint(b, a, {d}, {rr});
+    const PointXY q6 = SideViewPoint(b, a, {d}, {-rr});
+    const PointXY q7 = SideViewPoint(b, a, {kChamfer}, {-dt / 2.0});
+    const PointXY q8 = SideViewPoint(b, a, {kChamfer}, {dt / 2.0});
+    const PointXY q9 = SideViewPoint(b, a, {d}, {dt / 2.0});
+    const PointXY q10 = SideViewPoint(b, a, {d}, {-dt / 2.0});
+    const PointXY q11 = SideViewPoint(b, a, {d, h}, {0.0});
+
+    std::string s = LayerSetLine(hidden ? c.HiddenLayer : c.CurrentLayer);
+    s += LineLine(q1, q2);
+    s += LineLine(q2, q3);
+    s += LineLine(q3, q4);
+    s += LineLine(q2, q5);
+    s += LineLine(q5, q6);
+    s += LineLine(q6, q3);
+    s += LineLine(q8, q9);
+    s += LineLine(q7, q10);
+    s += LineLine(q6, q11);
+    s += LineLine(q5, q11);
+    if (hidden) s += LayerSetLine(c.CurrentLayer);
+    return s;
+}
+
+}  // namespace
+
+TapTableLoad ParseTapTable(std::string_view bytes) {
+    TapTableLoad load;
+    TapTable& t = load.table;
+    FieldReader reader(bytes);
+    if (!holes::ReadLabelledSection(reader, t.sizeLabels, {&t.majorDiameter, &t.drillDiameter}) ||
+        !holes::ReadLabelledSection(reader, t.depthLabels, {&t.depth})) {
+        load.diagnostic = holes::CorruptAt(reader);
+    }
+    return load;
+}
+
+TapTableLoad LoadTapTable(const std::string& programFolder) {
+    holes::TableBytes file = holes::ReadTableBytes(programFolder, "Tap.dat");
+    if (!file.ok) return {{}, file.diagnostic};
+    return ParseTapTable(file.bytes);
+}
+
+std::string TapTableCounts(const TapTable& table) {
+    return holes::CountOf(table.sizeLabels.size(), "tap size", "tap sizes") + ", " +
+           holes::CountOf(table.depthLabels.size(), "depth", "depths");
+}
+
+std::optional<std::string> CheckTappedHole(const TappedHoleInput& input) {
+    if (!input.size) return kSelectTapSizeMessage;
+    const bool side = input.view == View::Side;
+    if (side && !input.depth) return kSelectTapDepthMessage;
+    // A row whose numbers are missing or unusable would draw a hole of no size.
+    if (!IsUsableSize(input.size->majorDiameter) || !IsUsableSize(input.size->drillDiameter)) {
+        return kTapDiameterMessage;
+    }
+    if (side && !IsUsableSize(*input.depth)) return kTapDepthMessage;
+    return std::nullopt;
+}
+
+std::string TappedHoleScript(const TappedHoleInput& input, const DrawContext& context) {
+    if (input.view == View::Face) return FaceView(*input.size, input.hidden, context);
+    return SideView(*input.size, *input.depth, input.hidden, input.direction, context);
+}
+
+}  // namespace bw
