@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
-#include <QValidator>
 
 #include "exchange/script_format.h"
 
@@ -15,51 +14,59 @@ namespace bw {
 
 namespace {
 
-// Drops every character outside the set instead of refusing the whole edit, so a paste of
-// "1a.5-2" leaves "1.52" just as typing it would.
-class CharSetValidator : public QValidator {
-public:
-    CharSetValidator(CharSet set, QObject* parent) : QValidator(parent), set_(set) {}
+bool InSet(QChar c, CharSet set) {
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+           (set == CharSet::Decimal && c == QLatin1Char('.'));
+}
 
-    State validate(QString& input, int& pos) const override {
-        QString kept;
-        int newPos = pos;
-        for (int i = 0; i < input.size(); ++i) {
-            const QChar c = input.at(i);
-            const bool ok = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-                            (set_ == CharSet::Decimal && c == QLatin1Char('.'));
-            if (ok) {
-                kept.append(c);
-            } else if (i < pos) {
-                --newPos;
-            }
+// What a paste or a drop put into the box is filtered like typed keys: the characters
+// outside the set are dropped, so pasting "1a.5-2" leaves "1.52" just as typing it would.
+// Only user edits are filtered; a text the program sets (" .015") stays as it is.
+void FilterUserEdit(QLineEdit* box, CharSet set) {
+    const QString text = box->text();
+    QString kept;
+    int cursor = box->cursorPosition();
+    for (int i = 0; i < text.size(); ++i) {
+        if (InSet(text.at(i), set)) {
+            kept.append(text.at(i));
+        } else if (i < box->cursorPosition()) {
+            --cursor;
         }
-        input = kept;
-        pos = newPos;
-        return Acceptable;
     }
+    if (kept != text) {
+        box->setText(kept);
+        box->setCursorPosition(cursor);
+    }
+}
 
-private:
-    CharSet set_;
-};
-
-class EnterFilter : public QObject {
+class KeyFilter : public QObject {
 public:
-    EnterFilter(bool movesOn, QObject* parent) : QObject(parent), movesOn_(movesOn) {}
+    KeyFilter(CharSet set, bool movesOn, QObject* parent)
+        : QObject(parent), set_(set), movesOn_(movesOn) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) return false;
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
-        if (movesOn_) {
-            // The focus goes on as if the user had pressed Tab.
-            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-            QApplication::sendEvent(watched, &tab);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (movesOn_) {
+                // The focus goes on as if the user had pressed Tab.
+                QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+                QApplication::sendEvent(watched, &tab);
+            }
+            return true;
         }
-        return true;
+        const QString text = key->text();
+        if (text.isEmpty() || text.at(0) < QLatin1Char(' ') || text.at(0) == QChar(0x7f)) {
+            return false;  // editing and shortcut keys (Backspace, arrows, paste) pass
+        }
+        for (QChar c : text) {
+            if (!InSet(c, set_)) return true;
+        }
+        return false;
     }
 
 private:
+    CharSet set_;
     bool movesOn_;
 };
 
@@ -116,8 +123,9 @@ QString TidiedNumberText(const QString& text) {
 }
 
 void MakeNumberBox(QLineEdit* box, const NumberBoxOptions& options) {
-    box->setValidator(new CharSetValidator(options.charSet, box));
-    box->installEventFilter(new EnterFilter(options.enterMovesOn, box));
+    box->installEventFilter(new KeyFilter(options.charSet, options.enterMovesOn, box));
+    const CharSet set = options.charSet;
+    QObject::connect(box, &QLineEdit::textEdited, box, [box, set] { FilterUserEdit(box, set); });
     if (options.tidyOnLeave) box->installEventFilter(new TidyFilter(box));
     if (options.selectAllOnFocus) SelectAllOnFocus(box);
 }

@@ -1,0 +1,165 @@
+// The shared entry-field and option behaviours, on widgets of their own.
+#include "ui/entry_fields.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace bw {
+namespace {
+
+class EntryFieldsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto* layout = new QVBoxLayout(&window_);
+        first_ = new QLineEdit(&window_);
+        second_ = new QLineEdit(&window_);
+        layout->addWidget(first_);
+        layout->addWidget(second_);
+        window_.show();
+        window_.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    }
+    QWidget window_;
+    QLineEdit* first_ = nullptr;
+    QLineEdit* second_ = nullptr;
+};
+
+TEST_F(EntryFieldsTest, DecimalBoxKeepsOnlyDigitsAndPoints) {
+    MakeNumberBox(first_);
+    first_->setFocus();
+    QTest::keyClicks(first_, "1a.5-2, 3");
+    EXPECT_EQ(first_->text(), "1.523");
+    QTest::keyClicks(first_, "..");
+    EXPECT_EQ(first_->text(), "1.523..") << "nothing limits the number of points";
+    QTest::keyClick(first_, Qt::Key_Backspace);
+    EXPECT_EQ(first_->text(), "1.523.");
+}
+
+TEST_F(EntryFieldsTest, IntegerBoxDropsThePoint) {
+    MakeNumberBox(first_, {CharSet::Integer, true, false, true});
+    first_->setFocus();
+    QTest::keyClicks(first_, "2.5");
+    EXPECT_EQ(first_->text(), "25");
+}
+
+TEST_F(EntryFieldsTest, PastedTextIsFilteredLikeTypedText) {
+    MakeNumberBox(first_);
+    first_->setFocus();
+    first_->clear();
+    QApplication::clipboard()->setText("1a.5-2");
+    first_->paste();
+    EXPECT_EQ(first_->text(), "1.52");
+    EXPECT_EQ(first_->cursorPosition(), 4);
+}
+
+TEST_F(EntryFieldsTest, TextSetByTheProgramIsNotFiltered) {
+    MakeNumberBox(first_);
+    first_->setText(" .015");
+    EXPECT_EQ(first_->text(), " .015");
+}
+
+TEST_F(EntryFieldsTest, EnterMovesToTheNextControlAndAddsNothing) {
+    MakeNumberBox(first_);
+    first_->setFocus();
+    first_->setText("1");
+    QTest::keyClick(first_, Qt::Key_Return);
+    EXPECT_TRUE(second_->hasFocus());
+    EXPECT_EQ(first_->text(), "1.000") << "leaving the box tidies it";
+}
+
+TEST_F(EntryFieldsTest, EnterIsDiscardedWhereItDoesNotMoveOn) {
+    MakeNumberBox(first_, {CharSet::Decimal, false, true, true});
+    first_->setFocus();
+    first_->setText("1");
+    QTest::keyClick(first_, Qt::Key_Return);
+    EXPECT_TRUE(first_->hasFocus());
+    EXPECT_EQ(first_->text(), "1");
+}
+
+TEST_F(EntryFieldsTest, LeavingTidiesANumberAndLeavesOtherTextsAlone) {
+    MakeNumberBox(first_);
+    const struct {
+        const char* typed;
+        const char* shown;
+    } cases[] = {{"", ""},           {".", "."},         {".75", "0.750"}, {"1", "1.000"},
+                 {"2.25", "2.250"}, {"1.23456789", "1.234568"}, {"1234.5", "1234.500"},
+                 {"1.2.3", "1.2.3"}};
+    for (const auto& c : cases) {
+        first_->setFocus();
+        first_->setText(c.typed);
+        second_->setFocus();
+        EXPECT_EQ(first_->text(), c.shown) << c.typed;
+    }
+}
+
+TEST_F(EntryFieldsTest, EnteringSelectsTheWholeText) {
+    MakeNumberBox(first_);
+    first_->setText("0.375");
+    second_->setFocus();
+    first_->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(first_->selectedText(), "0.375");
+    QTest::keyClicks(first_, "9");
+    EXPECT_EQ(first_->text(), "9");
+}
+
+TEST(TabToFront, FocusBringsTheControlsTabForward) {
+    QTabWidget tabs;
+    auto* page0 = new QWidget;
+    auto* page1 = new QWidget;
+    tabs.addTab(page0, "a");
+    tabs.addTab(page1, "b");
+    auto* option = new QRadioButton("Draw Side", page1);
+    BringTabToFrontOnFocus(option, &tabs, 1);
+    tabs.show();
+    tabs.setCurrentIndex(0);
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(option, &in);
+    EXPECT_EQ(tabs.currentIndex(), 1);
+}
+
+TEST(ViewOptions, FaceDisablesAndSideEnablesTheDepthListAndDirections) {
+    QWidget window;
+    auto* view = new QGroupBox(&window);
+    auto* side = new QRadioButton("Draw Side", view);
+    auto* face = new QRadioButton("Draw Face", view);
+    auto* direction = new QGroupBox(&window);
+    QList<QRadioButton*> dirs;
+    for (const char* caption : {"270", "180", "90", "Zero"}) {
+        dirs.append(new QRadioButton(caption, direction));
+    }
+    auto* depth = new QListWidget(&window);
+    WireViewOptions(side, face, depth, dirs);
+    side->setChecked(true);
+    dirs[1]->setChecked(true);
+
+    face->click();
+    EXPECT_FALSE(depth->isEnabled());
+    for (QRadioButton* d : dirs) EXPECT_FALSE(d->isEnabled()) << d->text().toStdString();
+    EXPECT_TRUE(dirs[1]->isChecked()) << "the direction stays selected while disabled";
+
+    side->click();
+    EXPECT_TRUE(depth->isEnabled());
+    for (QRadioButton* d : dirs) EXPECT_TRUE(d->isEnabled());
+    EXPECT_TRUE(dirs[1]->isChecked());
+}
+
+TEST(SelectedIndex, MinusOneWhenNothingIsSelected) {
+    QListWidget list;
+    list.addItems({"a", "b", "c"});
+    EXPECT_EQ(SelectedIndex(&list), -1);
+    list.setCurrentRow(2);
+    EXPECT_EQ(SelectedIndex(&list), 2);
+}
+
+}  // namespace
+}  // namespace bw
