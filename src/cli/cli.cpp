@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "cli/render_cli.h"
 #include "exchange/insertion_info.h"
 #include "tables/field_reader.h"
 
@@ -41,7 +42,7 @@ std::string UsageText() {
         "              view=side|face dir=0|90|180|270\n"
         "features:\n";
     for (const Feature& f : AllFeatures()) text += "  " + f.name + " " + f.usage + "\n";
-    return text;
+    return text + RenderUsage();
 }
 
 Result Usage(const std::string& problem) {
@@ -148,8 +149,20 @@ bool AllOrNone(const Values& values, const std::vector<std::string>& names) {
     return given == names.size();
 }
 
-Result Run(const std::vector<std::string>& args, const std::string& programFolder) {
+Result Run(const std::vector<std::string>& givenArgs, const std::string& programFolder) {
+    // "--svg FILE" may stand anywhere; the rest is read without it.
+    std::vector<std::string> args = givenArgs;
+    std::optional<std::string> svg;
+    try {
+        svg = TakeSvgOption(args);
+        if (!args.empty() && args[0] == "render") {
+            return RunRender({args.begin() + 1, args.end()}, svg);
+        }
+    } catch (const UsageError& e) {
+        return Usage(e.what());
+    }
     if (args.empty()) return Usage("no feature given");
+    if (svg && args[0] == "check") return Usage("check takes no --svg");
     if (args[0] == "check") {
         if (args.size() > 2) return Usage("check takes at most one folder");
         const std::string folder = args.size() == 2 ? args[1] : programFolder;
@@ -181,7 +194,8 @@ Result Run(const std::vector<std::string>& args, const std::string& programFolde
     }
     try {
         const Common common = ParseCommon(values);
-        return feature->run(common, values);
+        Result result = feature->run(common, values);
+        return svg ? WithSvg(std::move(result), common, *svg) : result;
     } catch (const UsageError& e) {
         return Usage(e.what());
     } catch (const std::exception& e) {
