@@ -1,0 +1,74 @@
+#include "features/pins/core_note_tab.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "ui/entry_fields.h"
+
+namespace bw {
+
+CoreNoteTab::CoreNoteTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+    auto* layout = new QGridLayout(this);
+
+    auto* frame15 = pins::Frame("Frame15", "Options", this);
+    auto* options = new QVBoxLayout(frame15);
+    option25_ = pins::Option("Option25", "C Pin", frame15);
+    option26_ = pins::Option("Option26", "CX Pin", frame15);
+    options->addWidget(option25_);
+    options->addWidget(option26_);
+
+    auto* frame16 = pins::Frame("Frame16", "Pin Size", this);
+    list7_ = pins::List("List7", frame16);
+    (new QVBoxLayout(frame16))->addWidget(list7_);
+
+    command5_ = pins::OkButton("Command5", this);
+
+    layout->addWidget(frame15, 0, 0, Qt::AlignTop);
+    layout->addWidget(frame16, 0, 1);
+    layout->addWidget(command5_, 1, 1, Qt::AlignRight);
+
+    BringTabToFrontOnFocus(option25_, app_.Tabs(), 4);
+    BringTabToFrontOnFocus(option26_, app_.Tabs(), 4);
+    pins::ReportChanges(this, {option25_, option26_}, {}, {list7_});
+    connect(command5_, &QPushButton::clicked, this, [this] { Command5_Click(); });
+
+    option26_->setChecked(true);
+}
+
+void CoreNoteTab::LoadTables() {
+    const CoreNumberTableLoad load = LoadCoreNumberTable(app_.ProgramFolder());
+    table_ = load.table;
+    pins::FillList(list7_, table_.labels);
+    if (load.diagnostic.status == TableStatus::NotFound) command5_->setEnabled(false);
+    const std::string message = TableMessage(kCoreNumberTableMessages, load.diagnostic);
+    if (!message.empty()) app_.ShowMessage(message);
+}
+
+CoreNoteInput CoreNoteTab::Input() const {
+    CoreNoteInput input;
+    if (const int i = SelectedIndex(list7_); i >= 0) input.coreNumber = table_.numbers[i];
+    input.cxPin = !option25_->isChecked();
+    return input;
+}
+
+std::optional<PreviewOutcome> CoreNoteTab::Preview() const {
+    const CoreNoteInput input = Input();
+    if (std::optional<std::string> message = CheckCoreNote(input)) {
+        return PreviewOutcome{"", *message};
+    }
+    return PreviewOutcome{CoreNoteScript(input, app_.CurrentDrawContext()), ""};
+}
+
+void CoreNoteTab::Command5_Click() {
+    const CoreNoteInput input = Input();
+    app_.RunFeatureOk(
+        AppContext::InfoTiming::BeforeChecks, [&input] { return CheckCoreNote(input); },
+        [&input](const DrawContext& context) { return CoreNoteScript(input, context); });
+}
+
+}  // namespace bw

@@ -1,0 +1,93 @@
+#include "features/pins/core_pin_tab.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "ui/entry_fields.h"
+
+namespace bw {
+
+CorePinTab::CorePinTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+    auto* layout = new QGridLayout(this);
+
+    auto* frame5 = pins::Frame("Frame5", "Options", this);
+    auto* options = new QVBoxLayout(frame5);
+    option07_ = pins::Option("Option07", "Draw Side", frame5);
+    option08_ = pins::Option("Option08", "Draw Face", frame5);
+    check02_ = pins::Check("Check02", "Hidden", frame5);
+    options->addWidget(option07_);
+    options->addWidget(option08_);
+    options->addWidget(check02_);
+
+    direction_ =
+        pins::MakeDirectionFrame("Frame6", "Option12", "Option11", "Option10", "Option09", this);
+
+    auto* frame7 = pins::Frame("Frame7", "Pin Size", this);
+    list3_ = pins::List("List3", frame7);
+    (new QVBoxLayout(frame7))->addWidget(list3_);
+
+    command2_ = pins::OkButton("Command2", this);
+
+    layout->addWidget(frame5, 0, 0);
+    layout->addWidget(direction_.frame, 1, 0);
+    layout->addWidget(frame7, 0, 1, 2, 1);
+    layout->addWidget(command2_, 2, 1, Qt::AlignRight);
+
+    WireViewOptions(option07_, option08_, nullptr, direction_.InNameOrder());
+    BringTabToFrontOnFocus(option07_, app_.Tabs(), 1);
+    BringTabToFrontOnFocus(option08_, app_.Tabs(), 1);
+    pins::ReportChanges(this,
+                        {option07_, option08_, direction_.zero, direction_.quarter, direction_.half,
+                         direction_.threeQuarters},
+                        {check02_}, {list3_});
+    connect(command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
+
+    direction_.zero->setChecked(true);
+    option07_->setChecked(true);
+    check02_->setChecked(true);
+}
+
+void CorePinTab::LoadTables() {
+    const CorePinTableLoad load = LoadCorePinTable(app_.ProgramFolder());
+    table_ = load.table;
+    pins::FillList(list3_, table_.labels);
+    if (load.diagnostic.status == TableStatus::NotFound) command2_->setEnabled(false);
+    const std::string message = TableMessage(kCorePinTableMessages, load.diagnostic);
+    if (!message.empty()) app_.ShowMessage(message);
+}
+
+CorePinInput CorePinTab::Input() const {
+    CorePinInput input;
+    if (const int i = SelectedIndex(list3_); i >= 0) input.size = table_.sizes[i];
+    input.view = option08_->isChecked() ? View::Face : View::Side;
+    input.direction = direction_.Angle();
+    input.hidden = check02_->isChecked();
+    return input;
+}
+
+std::optional<PreviewOutcome> CorePinTab::Preview() const {
+    const CorePinInput input = Input();
+    if (std::optional<std::string> message = CheckCorePin(input)) {
+        return PreviewOutcome{"", *message};
+    }
+    return PreviewOutcome{CorePinScript(input, app_.CurrentDrawContext()), ""};
+}
+
+void CorePinTab::Command2_Click() {
+    const CorePinInput input = Input();
+    app_.RunFeatureOk(
+        AppContext::InfoTiming::BeforeChecks,
+        [this, &input] {
+            if (input.size) app_.State().DirectionAngle = input.direction;
+            return CheckCorePin(input);
+        },
+        [&input](const DrawContext& context) { return CorePinScript(input, context); });
+}
+
+}  // namespace bw

@@ -1,0 +1,38 @@
+// The "Ejector Pin Holes" tab: pin size and depth lists from ejector.dat, view, direction and
+// hidden options, and its OK.
+#pragma once
+
+#include "app/feature_tab.h"
+#include "features/pins/ejector.h"
+#include "features/pins/pin_tabs.h"
+
+namespace bw {
+
+class EjectorTab : public FeatureTab {
+    Q_OBJECT
+  public:
+    explicit EjectorTab(AppContext& app, QWidget* parent = nullptr);
+
+    // Loads ejector.dat into List1, List2 and the table; a missing file disables Command1.
+    void LoadTables() override;
+    std::optional<PreviewOutcome> Preview() const override;
+
+    // OK: read the insertion info, check, write the hole, minimise.
+    void Command1_Click();
+
+    // The choices as they stand.
+    EjectorInput Input() const;
+    const EjectorTable& Table() const { return table_; }
+
+  private:
+    QRadioButton* option01_;  // "Draw Side"
+    QRadioButton* option02_;  // "Draw Face"
+    QCheckBox* check01_;      // "Hidden"
+    pins::DirectionFrame direction_;
+    QListWidget* list1_;  // pin sizes
+    QListWidget* list2_;  // depths
+    QPushButton* command1_;
+    EjectorTable table_;
+};
+
+}  // namespace bw

@@ -1,0 +1,123 @@
+#include "features/pins/taper_pin_tab.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "ui/entry_fields.h"
+
+namespace bw {
+
+TaperPinTab::TaperPinTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+    auto* layout = new QGridLayout(this);
+
+    auto* frame41 = pins::Frame("Frame41", "Pin Size Number", this);
+    list14_ = pins::List("List14", frame41);
+    (new QVBoxLayout(frame41))->addWidget(list14_);
+    auto* frame42 = pins::Frame("Frame42", "Pin Length", this);
+    list15_ = pins::List("List15", frame42);
+    (new QVBoxLayout(frame42))->addWidget(list15_);
+
+    direction_ =
+        pins::MakeDirectionFrame("Frame43", "Option41", "Option42", "Option43", "Option44", this);
+
+    auto* frame44 = pins::Frame("Frame44", "Options", this);
+    check10_ = pins::Check("Check10", "Hidden", frame44);
+    (new QVBoxLayout(frame44))->addWidget(check10_);
+
+    command16_ = pins::OkButton("Command16", this);
+
+    layout->addWidget(frame41, 0, 0, 2, 1);
+    layout->addWidget(frame42, 0, 1, 2, 1);
+    layout->addWidget(direction_.frame, 0, 2);
+    layout->addWidget(frame44, 1, 2);
+    layout->addWidget(command16_, 2, 2, Qt::AlignRight);
+
+    BringTabToFrontOnFocus(check10_, app_.Tabs(), 11);
+    pins::ReportChanges(
+        this, {direction_.zero, direction_.quarter, direction_.half, direction_.threeQuarters},
+        {check10_}, {list14_, list15_});
+    connect(list14_, &QListWidget::itemClicked, this, [this] { List14_Click(); });
+    // Moving through the sizes with the keys picks them too.
+    list14_->installEventFilter(this);
+    connect(command16_, &QPushButton::clicked, this, [this] { Command16_Click(); });
+
+    direction_.zero->setChecked(true);
+    check10_->setChecked(false);
+}
+
+bool TaperPinTab::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list14_ && event->type() == QEvent::KeyPress) {
+        const int before = list14_->currentRow();
+        // The list moves its selection only after this filter, so look once it has.
+        QTimer::singleShot(0, this, [this, before] {
+            if (list14_->currentRow() != before && SelectedIndex(list14_) >= 0) List14_Click();
+        });
+    }
+    return FeatureTab::eventFilter(watched, event);
+}
+
+void TaperPinTab::LoadTables() {
+    list14_->clear();
+    list15_->clear();
+    lengths_.clear();
+    const TaperPinSizesLoad load = LoadTaperPinSizes(app_.ProgramFolder());
+    sizes_ = load.sizes;
+    for (const TaperPinSize& size : sizes_) list14_->addItem(QString::fromLatin1(size.name));
+    if (load.diagnostic.status == TableStatus::NotFound) command16_->setEnabled(false);
+    const std::string message = TableMessage(kTaperPinSizeMessages, load.diagnostic);
+    if (!message.empty()) app_.ShowMessage(message);
+}
+
+void TaperPinTab::List14_Click() {
+    const int k = SelectedIndex(list14_);
+    if (k < 0) return;
+    TaperPinLengthsLoad load = LoadTaperPinLengths(app_.ProgramFolder(), sizes_[k]);
+    if (load.status == TaperLengthsStatus::NotFound) {
+        // The lengths already listed stay, but nothing more can be drawn.
+        command16_->setEnabled(false);
+        app_.ShowMessage(load.message);
+        return;
+    }
+    list15_->clear();
+    lengths_ = std::move(load.lengths);
+    for (const TaperPinLength& length : lengths_) {
+        list15_->addItem(QString::fromLatin1(length.label));
+    }
+    if (load.status == TaperLengthsStatus::Refused) app_.ShowMessage(load.message);
+    emit InputsChanged();
+}
+
+TaperPinInput TaperPinTab::Input() const {
+    TaperPinInput input;
+    if (const int k = SelectedIndex(list14_); k >= 0) input.diameter = sizes_[k].diameter;
+    if (const int j = SelectedIndex(list15_); j >= 0) input.length = lengths_[j].length;
+    input.direction = direction_.Angle();
+    input.hidden = check10_->isChecked();
+    return input;
+}
+
+std::optional<PreviewOutcome> TaperPinTab::Preview() const {
+    const TaperPinInput input = Input();
+    if (std::optional<std::string> message = CheckTaperPin(input)) {
+        return PreviewOutcome{"", *message};
+    }
+    return PreviewOutcome{TaperPinScript(input, app_.CurrentDrawContext()), ""};
+}
+
+void TaperPinTab::Command16_Click() {
+    const TaperPinInput input = Input();
+    // The tab keeps its own angle: DirectionAngle is neither read nor set here.
+    app_.RunFeatureOk(
+        AppContext::InfoTiming::AfterChecks, [&input] { return CheckTaperPin(input); },
+        [&input](const DrawContext& context) { return TaperPinScript(input, context); });
+}
+
+}  // namespace bw

@@ -1,0 +1,43 @@
+// The "Taper Pins" tab: sizes from 000, the picked size's lengths from 003, direction and
+// hidden options, and its OK.
+#pragma once
+
+#include "app/feature_tab.h"
+#include "features/pins/pin_tabs.h"
+#include "features/pins/taper_pin.h"
+
+namespace bw {
+
+class TaperPinTab : public FeatureTab {
+    Q_OBJECT
+  public:
+    explicit TaperPinTab(AppContext& app, QWidget* parent = nullptr);
+
+    // Loads 000 into List14 and the size table; a missing file disables Command16.
+    void LoadTables() override;
+    std::optional<PreviewOutcome> Preview() const override;
+
+    // A size picked: List15 gets its lengths from 003 (also when the same size is picked
+    // again).
+    void List14_Click();
+    // OK: check, then read the insertion info, write the pin, minimise.
+    void Command16_Click();
+
+    TaperPinInput Input() const;
+    const std::vector<TaperPinSize>& Sizes() const { return sizes_; }
+    const std::vector<TaperPinLength>& Lengths() const { return lengths_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QListWidget* list14_;  // sizes
+    QListWidget* list15_;  // lengths of the picked size
+    pins::DirectionFrame direction_;
+    QCheckBox* check10_;  // "Hidden"
+    QPushButton* command16_;
+    std::vector<TaperPinSize> sizes_;
+    std::vector<TaperPinLength> lengths_;
+};
+
+}  // namespace bw
