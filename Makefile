@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 20
 JOBS       ?= $(shell nproc)
 
 PACKAGES = cmake ninja-build g++ clang qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-           libbenchmark-dev python3
+           libbenchmark-dev libclang-rt-14-dev python3
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
