@@ -12,6 +12,10 @@ for target in "$build"/fuzz/*_fuzz; do
   name=$(basename "$target" _fuzz)
   mkdir -p "$work/$name"
   if [ -d "$root/fuzz/corpus/$name" ]; then cp -r "$root/fuzz/corpus/$name/." "$work/$name/"; fi
+  # The shipped tables are the seeds of the table loaders' target.
+  if [ "$name" = table_files ]; then
+    find "$root/data" -maxdepth 1 -type f ! -name '*.md' -exec cp {} "$work/$name/" \;
+  fi
   echo "== fuzzing $name for ${seconds}s"
   if ! "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
        -artifact_prefix="$work/$name-" "$work/$name" >"$work/$name.log" 2>&1; then
