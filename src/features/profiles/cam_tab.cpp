@@ -1,0 +1,81 @@
+#include "features/profiles/cam_tab.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/app_context.h"
+#include "ui/entry_fields.h"
+#include "ui/text.h"
+
+namespace bw {
+
+using namespace profiles;
+
+CamTab::CamTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+    auto* layout = new QGridLayout(this);
+
+    text8_ = Box("Text8", this);
+    QGroupBox* frame32 = FrameAround("Frame32", "Pick Point Radius", text8_, this);
+    text9_ = Box("Text9", this);
+    QGroupBox* frame31 = FrameAround("Frame31", "Second Radius", text9_, this);
+    text10_ = Box("Text10", this);
+    QGroupBox* frame35 = FrameAround("Frame35", "Center Distance", text10_, this);
+    direction_ =
+        MakeDirectionFrame("Frame33", "Option35", "Option36", "Option37", "Option38", this);
+    check08_ = Check("Check08", "Hidden", this);
+    QGroupBox* frame34 = FrameAround("Frame34", "Options", check08_, this);
+    command14_ = Button("Command14", "OK", this);
+
+    layout->addWidget(frame32, 0, 0);
+    layout->addWidget(frame31, 1, 0);
+    layout->addWidget(frame35, 2, 0);
+    layout->addWidget(direction_.frame, 0, 1, 3, 1);
+    layout->addWidget(frame34, 0, 2);
+    layout->addWidget(command14_, 3, 2, Qt::AlignRight);
+
+    for (QLineEdit* box : {text8_, text9_, text10_}) MakeNumberBox(box);
+    BringTabToFrontOnFocus(check08_, app_.Tabs(), kCamTabIndex);
+    ReportChanges(this, direction_.Options(), {check08_}, {}, {text8_, text9_, text10_});
+    connect(command14_, &QPushButton::clicked, this, [this] { Command14_Click(); });
+
+    direction_.zero->setChecked(true);
+    text8_->setText(QStringLiteral("0.500"));
+    text9_->setText(QStringLiteral("0.375"));
+    text10_->setText(QStringLiteral("1.000"));
+    check08_->setChecked(false);
+}
+
+CamInput CamTab::Input() const {
+    CamInput input;
+    input.r1Text = FromQt(text8_->text());
+    input.r2Text = FromQt(text9_->text());
+    input.distanceText = FromQt(text10_->text());
+    input.direction = direction_.Angle(static_cast<int>(app_.State().DirectionAngle));
+    input.hidden = check08_->isChecked();
+    return input;
+}
+
+std::optional<PreviewOutcome> CamTab::Preview() const {
+    const CamInput input = Input();
+    if (std::optional<std::string> message = CheckCam(input)) {
+        return PreviewOutcome{"", *message};
+    }
+    return PreviewOutcome{CamScript(input, app_.CurrentDrawContext()), ""};
+}
+
+void CamTab::Command14_Click() {
+    app_.RunFeatureOk(
+        AppContext::InfoTiming::BeforeChecks,
+        [this] {
+            std::optional<std::string> message = CheckCam(Input());
+            if (!message) app_.State().DirectionAngle = static_cast<float>(Input().direction);
+            return message;
+        },
+        [this](const DrawContext& context) { return CamScript(Input(), context); });
+}
+
+}  // namespace bw

@@ -1,0 +1,45 @@
+// The "Center Drill Holes" tab: plain or bell type, the drill sizes of that type from 001 or
+// 002, view, direction and hidden options, and its OK.
+#pragma once
+
+#include "app/feature_tab.h"
+#include "features/profiles/center_drill.h"
+#include "features/profiles/profile_tabs.h"
+
+namespace bw {
+
+class CenterDrillTab : public FeatureTab {
+    Q_OBJECT
+  public:
+    explicit CenterDrillTab(AppContext& app, QWidget* parent = nullptr);
+
+    // Loads 001 and 002 (a missing one disables Command17), then selects "Plain", which
+    // fills List16.
+    void LoadTables() override;
+    std::optional<PreviewOutcome> Preview() const override;
+
+    void FillPlainDrillList();
+    void FillBellDrillList();
+    void Option51_Click() { FillBellDrillList(); }   // "Bell"
+    void Option52_Click() { FillPlainDrillList(); }  // "Plain"
+    // OK: read the insertion info, check, write the hole, minimise.
+    void Command17_Click();
+
+    CenterDrillInput Input() const;
+    const std::vector<PlainCenterDrill>& PlainDrills() const { return plain_; }
+    const std::vector<BellCenterDrill>& BellDrills() const { return bell_; }
+
+  private:
+    QRadioButton* option51_;  // "Bell"
+    QRadioButton* option52_;  // "Plain"
+    QCheckBox* check11_;      // "Hidden"
+    QRadioButton* option45_;  // "Draw Side"
+    QRadioButton* option46_;  // "Draw Face"
+    profiles::DirectionFrame direction_;
+    QListWidget* list16_;  // drill sizes of the selected type
+    QPushButton* command17_;
+    std::vector<PlainCenterDrill> plain_;
+    std::vector<BellCenterDrill> bell_;
+};
+
+}  // namespace bw

@@ -1,0 +1,214 @@
+#include "features/profiles/shaft_tab.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "ui/entry_fields.h"
+#include "ui/text.h"
+
+namespace bw {
+
+using namespace profiles;
+
+namespace {
+
+// The grid's sizes are given in twips; a pixel is 15 twips on a 96 dots-per-inch screen.
+constexpr int kTwipsPerPixel = 15;
+constexpr int kLabelColumnTwips = 890;
+constexpr int kGridHeightTwips = 780;            // room for the three rows
+constexpr int kScrollingGridHeightTwips = 1050;  // the three rows and a scroll bar
+
+QString SegmentHeader(int i) { return QStringLiteral("Segment") + QString::number(i); }
+
+}  // namespace
+
+ShaftTab::ShaftTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+    auto* layout = new QGridLayout(this);
+
+    text13_ = Box("Text13", this);
+    QGroupBox* frame52 = FrameAround("Frame52", "Number of Segments", text13_, this);
+
+    QGroupBox* frame49 = Frame("Frame49", "Shaft Dimensions", this);
+    grid_ = new QTableWidget(3, 2, frame49);
+    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    // Row 0 and column 0 are the grid's own headers, kept as cells as the program addresses
+    // them; the table's header views are not used.
+    grid_->horizontalHeader()->hide();
+    grid_->verticalHeader()->hide();
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    label1_ = new QLabel(QStringLiteral("Value:"), frame49);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    text14_ = Box("Text14", frame49);
+    command18_ = Button("Command18", "Enter Value", frame49);
+    auto* frame49Layout = new QVBoxLayout(frame49);
+    frame49Layout->addWidget(grid_);
+    auto* valueRow = new QHBoxLayout;
+    valueRow->addWidget(label1_);
+    valueRow->addWidget(text14_);
+    valueRow->addWidget(command18_);
+    frame49Layout->addLayout(valueRow);
+
+    QGroupBox* frame50 = Frame("Frame50", "Options", this);
+    option53_ = Option("Option53", "Draw Side", frame50);
+    option54_ = Option("Option54", "Draw Face", frame50);
+    check12_ = Check("Check12", "Hidden", frame50);
+    auto* options = new QVBoxLayout(frame50);
+    options->addWidget(option53_);
+    options->addWidget(option54_);
+    options->addWidget(check12_);
+    direction_ =
+        MakeDirectionFrame("Frame51", "Option55", "Option56", "Option57", "Option58", this);
+    command19_ = Button("Command19", "OK", this);
+
+    layout->addWidget(frame52, 0, 0);
+    layout->addWidget(frame49, 1, 0, 2, 1);
+    layout->addWidget(frame50, 0, 1, 2, 1);
+    layout->addWidget(direction_.frame, 0, 2, 2, 1);
+    layout->addWidget(command19_, 3, 2, Qt::AlignRight);
+
+    MakeNumberBox(text13_, {CharSet::Integer, true, /*tidyOnLeave=*/false, true});
+    MakeNumberBox(text14_, {CharSet::Decimal, true, /*tidyOnLeave=*/false, true});
+    text13_->installEventFilter(this);
+    WireViewOptions(option53_, option54_, nullptr, direction_.Options());
+    BringTabToFrontOnFocus(option53_, app_.Tabs(), kShaftTabIndex);
+    BringTabToFrontOnFocus(option54_, app_.Tabs(), kShaftTabIndex);
+    QList<QRadioButton*> changing = direction_.Options();
+    changing << option53_ << option54_;
+    ReportChanges(this, changing, {check12_}, {}, {});
+    connect(grid_, &QTableWidget::itemChanged, this, &FeatureTab::InputsChanged);
+    connect(grid_, &QTableWidget::currentCellChanged, this, [this] { MSFlexGrid1_SelChange(); });
+    connect(grid_, &QTableWidget::cellClicked, this, [this] { MSFlexGrid1_SelChange(); });
+    connect(command18_, &QPushButton::clicked, this, [this] { Command18_Click(); });
+    connect(command19_, &QPushButton::clicked, this, [this] { Command19_Click(); });
+
+    // Start-up state.
+    option53_->setChecked(true);
+    direction_.zero->setChecked(true);
+    text13_->setText(QStringLiteral("1"));
+    text14_->setText(QStringLiteral("1.000"));
+    check12_->setChecked(false);
+    SetCell(1, 0, QStringLiteral("Diameter"));
+    SetCell(2, 0, QStringLiteral("Length"));
+    SetCell(0, 0, QString());
+    SetCell(0, 1, SegmentHeader(1));
+    SetCell(1, 1, QStringLiteral("1.000"));
+    SetCell(2, 1, QStringLiteral("1.000"));
+    grid_->setColumnWidth(0, kLabelColumnTwips / kTwipsPerPixel);
+    SetGridHeight(kGridHeightTwips, true);
+}
+
+bool ShaftTab::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text13_ && event->type() == QEvent::FocusOut) Text13_LostFocus();
+    return FeatureTab::eventFilter(watched, event);
+}
+
+void ShaftTab::SetCell(int row, int column, const QString& text) {
+    QTableWidgetItem* item = grid_->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        // The label column is fixed: it can be seen but not picked.
+        item->setFlags(column == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        grid_->setItem(row, column, item);
+    }
+    item->setText(text);
+}
+
+QString ShaftTab::CellText(int row, int column) const {
+    const QTableWidgetItem* item = grid_->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void ShaftTab::SetGridHeight(int twips, bool scrollBar) {
+    grid_->setHorizontalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    grid_->setFixedHeight(twips / kTwipsPerPixel);
+}
+
+int ShaftTab::GridHeightTwips() const { return grid_->height() * kTwipsPerPixel; }
+
+void ShaftTab::Text13_LostFocus() {
+    const double typed = LeadingNumber(FromQt(text13_->text()));
+    if (typed == 0) return;
+    if (typed > kMaxShaftSegments) {
+        app_.ShowMessage(TooManySegmentsMessage());
+        return;
+    }
+    const int n = static_cast<int>(typed);
+    const int before = grid_->columnCount();
+    // Remaining columns keep their cells; new ones start empty.
+    grid_->setColumnCount(n + 1);
+    for (int i = before; i <= n; ++i) {
+        SetCell(1, i, QString());
+        SetCell(2, i, QString());
+    }
+    for (int i = 1; i <= n; ++i) SetCell(0, i, SegmentHeader(i));
+    if (grid_->columnCount() < 4) {
+        SetGridHeight(kGridHeightTwips, false);
+    } else {
+        SetGridHeight(kScrollingGridHeightTwips, true);
+    }
+    grid_->setCurrentCell(0, n);
+    emit InputsChanged();
+}
+
+void ShaftTab::MSFlexGrid1_SelChange() {
+    const int row = grid_->currentRow();
+    const int column = grid_->currentColumn();
+    if (row < 0 || column <= 0) return;
+    const QString text = CellText(row, column);
+    if (!text.startsWith(QLatin1Char('S'))) text14_->setText(text);
+}
+
+void ShaftTab::Command18_Click() {
+    const int row = grid_->currentRow();
+    const int column = grid_->currentColumn();
+    if (row < 0 || column <= 0) return;
+    SetCell(row, column, TidiedNumberText(text14_->text()));
+}
+
+ShaftInput ShaftTab::Input() const {
+    ShaftInput input;
+    input.segments.clear();
+    for (int i = 1; i < grid_->columnCount(); ++i) {
+        input.segments.push_back({FromQt(CellText(1, i)), FromQt(CellText(2, i))});
+    }
+    input.view = option54_->isChecked() ? View::Face : View::Side;
+    input.direction = direction_.Angle(static_cast<int>(app_.State().DirectionAngle));
+    input.hidden = check12_->isChecked();
+    return input;
+}
+
+std::optional<PreviewOutcome> ShaftTab::Preview() const {
+    const ShaftInput input = Input();
+    if (std::optional<std::string> message = CheckShaft(input)) {
+        return PreviewOutcome{"", *message};
+    }
+    return PreviewOutcome{ShaftScript(input, app_.CurrentDrawContext()), ""};
+}
+
+void ShaftTab::Command19_Click() {
+    // The grid is checked before the insertion info is read, so a refused shaft leaves an
+    // unread info file for the next OK.
+    app_.RunFeatureOk(
+        AppContext::InfoTiming::AfterChecks,
+        [this] {
+            std::optional<std::string> message = CheckShaft(Input());
+            if (!message) app_.State().DirectionAngle = static_cast<float>(Input().direction);
+            return message;
+        },
+        [this](const DrawContext& context) { return ShaftScript(Input(), context); });
+}
+
+}  // namespace bw

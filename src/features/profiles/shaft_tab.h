@@ -1,0 +1,56 @@
+// The "Shafts" tab: the number of segments, the grid of their diameters and lengths filled
+// through a value box, view, direction and hidden options, and its OK.
+#pragma once
+
+#include "app/feature_tab.h"
+#include "features/profiles/profile_tabs.h"
+#include "features/profiles/shaft.h"
+
+class QLabel;
+class QTableWidget;
+
+namespace bw {
+
+class ShaftTab : public FeatureTab {
+    Q_OBJECT
+  public:
+    explicit ShaftTab(AppContext& app, QWidget* parent = nullptr);
+
+    std::optional<PreviewOutcome> Preview() const override;
+
+    // Resizes the grid to the number of segments typed; 0 or an empty box changes nothing,
+    // and a number above the limit is refused with a message.
+    void Text13_LostFocus();
+    // A selected cell's text into Text14, unless it is a "Segment" header.
+    void MSFlexGrid1_SelChange();
+    // "Enter Value": Text14, tidied, into the current cell.
+    void Command18_Click();
+    // OK: check the grid, then read the insertion info, write the shaft, minimise.
+    void Command19_Click();
+
+    ShaftInput Input() const;
+
+    // The grid's height in twips (1/1440 inch), as its layout is given.
+    int GridHeightTwips() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void SetCell(int row, int column, const QString& text);
+    QString CellText(int row, int column) const;
+    void SetGridHeight(int twips, bool scrollBar);
+
+    QLineEdit* text13_;   // number of segments
+    QTableWidget* grid_;  // MSFlexGrid1
+    QLabel* label1_;
+    QLineEdit* text14_;  // the value for the current cell
+    QPushButton* command18_;
+    QRadioButton* option53_;  // "Draw Side"
+    QRadioButton* option54_;  // "Draw Face"
+    QCheckBox* check12_;      // "Hidden"
+    profiles::DirectionFrame direction_;
+    QPushButton* command19_;
+};
+
+}  // namespace bw

@@ -1,0 +1,108 @@
+#include "features/profiles/slot_tab.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "ui/entry_fields.h"
+#include "ui/text.h"
+
+namespace bw {
+
+using namespace profiles;
+
+SlotTab::SlotTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+    auto* layout = new QGridLayout(this);
+
+    check07_ = Check("Check07", "Hidden", this);
+    QGroupBox* frame24 = FrameAround("Frame24", "Options", check07_, this);
+    direction_ =
+        MakeDirectionFrame("Frame26", "Option31", "Option32", "Option33", "Option34", this);
+    list10_ = List("List10", this);
+    QGroupBox* frame27 = FrameAround("Frame27", "Center Distance", list10_, this);
+    list11_ = List("List11", this);
+    QGroupBox* frame28 = FrameAround("Frame28", "Slot Width", list11_, this);
+    text6_ = Box("Text6", this);
+    QGroupBox* frame29 = FrameAround("Frame29", "Slot Width", text6_, this);
+    text7_ = Box("Text7", this);
+    QGroupBox* frame30 = FrameAround("Frame30", "Center Distance", text7_, this);
+    command13_ = Button("Command13", "OK", this);
+
+    layout->addWidget(frame24, 0, 0);
+    layout->addWidget(direction_.frame, 1, 0, 2, 1);
+    layout->addWidget(frame28, 0, 1, 2, 1);
+    layout->addWidget(frame27, 0, 2, 2, 1);
+    layout->addWidget(frame29, 2, 1);
+    layout->addWidget(frame30, 2, 2);
+    layout->addWidget(command13_, 3, 2, Qt::AlignRight);
+
+    MakeNumberBox(text6_);
+    MakeNumberBox(text7_);
+    BringTabToFrontOnFocus(check07_, app_.Tabs(), kSlotTabIndex);
+    ReportChanges(this, direction_.Options(), {check07_}, {}, {text6_, text7_});
+    OnPick(list11_, this, [this] { List11_Click(); });
+    OnPick(list10_, this, [this] { List10_Click(); });
+    connect(command13_, &QPushButton::clicked, this, [this] { Command13_Click(); });
+
+    direction_.zero->setChecked(true);
+    text6_->setText(QStringLiteral("0.250"));
+    text7_->setText(QStringLiteral("1.000"));
+    check07_->setChecked(false);
+}
+
+void SlotTab::LoadTables() {
+    const SlotTableLoad load = LoadSlotTable(app_.ProgramFolder());
+    table_ = load.table;
+    FillList(list11_, table_.widths.labels);
+    FillList(list10_, table_.centerDistances.labels);
+    const std::string message = TableMessage(kSlotMessages, load.diagnostic);
+    if (!message.empty()) app_.ShowMessage(message);
+}
+
+void SlotTab::List11_Click() {
+    const int i = SelectedIndex(list11_);
+    if (i < 0 || static_cast<size_t>(i) >= table_.widths.size()) return;
+    text6_->setText(ToQt(DisplayFormatNumber(table_.widths.values[i])));
+}
+
+void SlotTab::List10_Click() {
+    const int j = SelectedIndex(list10_);
+    if (j < 0 || static_cast<size_t>(j) >= table_.centerDistances.size()) return;
+    text7_->setText(ToQt(DisplayFormatNumber(table_.centerDistances.values[j])));
+}
+
+SlotInput SlotTab::Input() const {
+    SlotInput input;
+    input.widthText = FromQt(text6_->text());
+    input.distanceText = FromQt(text7_->text());
+    input.direction = direction_.Angle(static_cast<int>(app_.State().DirectionAngle));
+    input.hidden = check07_->isChecked();
+    return input;
+}
+
+std::optional<PreviewOutcome> SlotTab::Preview() const {
+    const SlotInput input = Input();
+    if (std::optional<std::string> message = CheckSlot(input)) {
+        return PreviewOutcome{"", *message};
+    }
+    return PreviewOutcome{SlotScript(input, app_.CurrentDrawContext()), ""};
+}
+
+void SlotTab::Command13_Click() {
+    app_.RunFeatureOk(
+        AppContext::InfoTiming::BeforeChecks,
+        [this] {
+            std::optional<std::string> message = CheckSlot(Input());
+            if (!message) app_.State().DirectionAngle = static_cast<float>(Input().direction);
+            return message;
+        },
+        [this](const DrawContext& context) { return SlotScript(Input(), context); });
+}
+
+}  // namespace bw

@@ -1,0 +1,39 @@
+// The "Slotted Holes" tab: width and center distance lists from Slot.dat that fill the two
+// boxes, direction and hidden options, and its OK.
+#pragma once
+
+#include "app/feature_tab.h"
+#include "features/profiles/profile_tabs.h"
+#include "features/profiles/slot.h"
+
+namespace bw {
+
+class SlotTab : public FeatureTab {
+    Q_OBJECT
+  public:
+    explicit SlotTab(AppContext& app, QWidget* parent = nullptr);
+
+    // Loads Slot.dat into List11, List10 and the table; the OK stays enabled either way.
+    void LoadTables() override;
+    std::optional<PreviewOutcome> Preview() const override;
+
+    void List11_Click();  // the picked width into Text6
+    void List10_Click();  // the picked center distance into Text7
+    // OK: read the insertion info, check, write the slot, minimise.
+    void Command13_Click();
+
+    SlotInput Input() const;
+    const SlotTable& Table() const { return table_; }
+
+  private:
+    QCheckBox* check07_;  // "Hidden"
+    profiles::DirectionFrame direction_;
+    QListWidget* list10_;  // center distances
+    QListWidget* list11_;  // widths
+    QLineEdit* text6_;     // slot width
+    QLineEdit* text7_;     // center distance
+    QPushButton* command13_;
+    SlotTable table_;
+};
+
+}  // namespace bw
