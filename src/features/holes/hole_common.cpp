@@ -61,26 +61,36 @@ std::string ScriptNumber15(double value) {
     const int exponent = std::atoi(p + 1);
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
+    // Built by appending: the result has the sign, the digits and at most one point.
     std::string body;
+    if (negative) body += '-';
     if (exponent >= -5 && exponent <= 14) {
         if (exponent < 0) {
-            body = "." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+            body += '.';
+            body.append(static_cast<size_t>(-exponent - 1), '0');
+            body += digits;
         } else {
             const size_t whole = static_cast<size_t>(exponent) + 1;
             if (digits.size() <= whole) {
-                body = digits + std::string(whole - digits.size(), '0');
+                body += digits;
+                body.append(whole - digits.size(), '0');
             } else {
-                body = digits.substr(0, whole) + "." + digits.substr(whole);
+                body.append(digits, 0, whole);
+                body += '.';
+                body.append(digits, whole, std::string::npos);
             }
         }
     } else {
-        body = digits.substr(0, 1);
-        if (digits.size() > 1) body += "." + digits.substr(1);
+        body += digits[0];
+        if (digits.size() > 1) {
+            body += '.';
+            body.append(digits, 1, std::string::npos);
+        }
         char exp[16];
         std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         body += exp;
     }
-    return negative ? "-" + body : body;
+    return body;
 }
 
 TableBytes ReadTableBytes(const std::string& programFolder, const std::string& fileName) {

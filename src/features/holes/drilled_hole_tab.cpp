@@ -1,0 +1,200 @@
+#include "features/holes/drilled_hole_tab.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "app/app_context.h"
+#include "exchange/script_format.h"
+#include "ui/entry_fields.h"
+#include "ui/text.h"
+
+namespace bw {
+
+namespace {
+
+// A box's double-click, which QLineEdit offers no signal for.
+class DoubleClickFilter : public QObject {
+  public:
+    DoubleClickFilter(std::function<void()> handler, QObject* parent)
+        : QObject(parent), handler_(std::move(handler)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            handler_();
+            // The box's own double-click would select a word of the new text.
+            static_cast<QLineEdit*>(watched)->selectAll();
+            return true;
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> handler_;
+};
+
+QString Displayed(float value) { return ToQt(DisplayFormatNumber(static_cast<double>(value))); }
+
+QGroupBox* BoxFrame(const char* frameName, const char* caption, QLineEdit*& box,
+                    const char* boxName, QWidget* parent) {
+    QGroupBox* frame = holes::Frame(frameName, caption, parent);
+    box = holes::Box(boxName, frame);
+    (new QVBoxLayout(frame))->addWidget(box);
+    return frame;
+}
+
+}  // namespace
+
+DrilledHoleTab::DrilledHoleTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+    auto* layout = new QGridLayout(this);
+
+    auto* frame60 = holes::Frame("Frame60", "Screw Size", this);
+    list18_ = holes::List("List18", frame60);
+    (new QVBoxLayout(frame60))->addWidget(list18_);
+    auto* frame59 = holes::Frame("Frame59", "Dimensions", this);
+    list17_ = holes::List("List17", frame59);
+    (new QVBoxLayout(frame59))->addWidget(list17_);
+
+    auto* frame58 = BoxFrame("Frame58", "Drill Diameter", text16_, "Text16", this);
+    auto* frame57 = BoxFrame("Frame57", "Countersink Diameter", text15_, "Text15", this);
+    auto* frame56 = BoxFrame("Frame56", "Drill Depth", text17_, "Text17", this);
+
+    auto* frame55 = holes::Frame("Frame55", "Angle", this);
+    auto* angles = new QVBoxLayout(frame55);
+    option65_ = holes::Option("Option65", "100", frame55);
+    option66_ = holes::Option("Option66", "82", frame55);
+    angles->addWidget(option65_);
+    angles->addWidget(option66_);
+
+    direction_ =
+        holes::MakeDirectionFrame("Frame54", "Option61", "Option62", "Option63", "Option64", this);
+
+    auto* frame53 = holes::Frame("Frame53", "Options", this);
+    auto* options = new QVBoxLayout(frame53);
+    check13_ = holes::Check("Check13", "Countersunk", frame53);
+    check14_ = holes::Check("Check14", "Hidden", frame53);
+    option59_ = holes::Option("Option59", "Draw Side", frame53);
+    option60_ = holes::Option("Option60", "Draw Face", frame53);
+    for (QWidget* w : {static_cast<QWidget*>(option59_), static_cast<QWidget*>(option60_),
+                       static_cast<QWidget*>(check13_), static_cast<QWidget*>(check14_)}) {
+        options->addWidget(w);
+    }
+
+    command20_ = holes::OkButton("Command20", this);
+
+    layout->addWidget(frame53, 0, 0);
+    layout->addWidget(direction_.frame, 1, 0);
+    layout->addWidget(frame55, 2, 0);
+    layout->addWidget(frame58, 0, 1);
+    layout->addWidget(frame57, 1, 1);
+    layout->addWidget(frame56, 2, 1);
+    layout->addWidget(frame60, 0, 2, 3, 1);
+    layout->addWidget(frame59, 0, 3, 3, 1);
+    layout->addWidget(command20_, 3, 3, Qt::AlignRight);
+
+    for (QLineEdit* box : {text15_, text16_, text17_}) MakeNumberBox(box);
+    WireViewOptions(option59_, option60_, nullptr, direction_.All());
+    BringTabToFrontOnFocus(option59_, app_.Tabs(), holes::kDrilledHolesTab);
+    BringTabToFrontOnFocus(option60_, app_.Tabs(), holes::kDrilledHolesTab);
+    holes::ReportChanges(this, {option59_, option60_, option65_, option66_}, {check13_, check14_},
+                         {}, {text15_, text16_, text17_});
+    holes::ReportChanges(this, direction_.All(), {}, {});
+
+    connect(check13_, &QCheckBox::toggled, this, [this] { Check13_Click(); });
+    // A pick with the keyboard is a click as much as one with the mouse; clicking the row
+    // already selected fills the fields again after they were edited.
+    connect(list18_, &QListWidget::itemSelectionChanged, this, [this] { List18_Click(); });
+    connect(list18_, &QListWidget::itemClicked, this, [this] { List18_Click(); });
+    text15_->installEventFilter(new DoubleClickFilter([this] { Text15_DblClick(); }, text15_));
+    text16_->installEventFilter(new DoubleClickFilter([this] { Text16_DblClick(); }, text16_));
+    text17_->installEventFilter(new DoubleClickFilter([this] { Text17_DblClick(); }, text17_));
+    connect(command20_, &QPushButton::clicked, this, [this] { Command20_Click(); });
+
+    // Start-up state, in the order the program sets it: options, texts, check boxes.
+    option59_->setChecked(true);
+    direction_.zero->setChecked(true);
+    option66_->setChecked(true);
+    text15_->setText(QStringLiteral("0.5625"));
+    text15_->setEnabled(false);
+    text16_->setText(QStringLiteral("0.500"));
+    text17_->setText(QStringLiteral("1.000"));
+    check13_->setChecked(false);
+    check14_->setChecked(true);
+}
+
+void DrilledHoleTab::LoadTables() {
+    const DrillTableLoad drill = LoadDrillTable(app_.ProgramFolder());
+    drillTable_ = drill.table;
+    holes::FillList(list17_, drillTable_.labels);
+    if (const std::string m = TableMessage(kDrillMessages, drill.diagnostic); !m.empty()) {
+        app_.ShowMessage(m);
+    }
+    const CsinkTableLoad csink = LoadCsinkTable(app_.ProgramFolder());
+    csinkTable_ = csink.table;
+    holes::FillList(list18_, csinkTable_.labels);
+    if (const std::string m = TableMessage(kCsinkMessages, csink.diagnostic); !m.empty()) {
+        app_.ShowMessage(m);
+    }
+}
+
+DrilledHoleInput DrilledHoleTab::Input() const {
+    DrilledHoleInput input;
+    input.countersinkText = FromQt(text15_->text());
+    input.drillText = FromQt(text16_->text());
+    input.depthText = FromQt(text17_->text());
+    input.countersunk = check13_->isChecked();
+    input.angle = option65_->isChecked() ? 100 : 82;
+    input.view = option60_->isChecked() ? View::Face : View::Side;
+    input.hidden = check14_->isChecked();
+    input.direction = direction_.Angle();
+    return input;
+}
+
+std::optional<PreviewOutcome> DrilledHoleTab::Preview() const {
+    const DrilledHoleInput input = Input();
+    if (std::optional<std::string> message = CheckDrilledHole(input)) {
+        return PreviewOutcome{"", *message};
+    }
+    return PreviewOutcome{DrilledHoleScript(input, app_.CurrentDrawContext()), ""};
+}
+
+void DrilledHoleTab::List18_Click() {
+    const int i = SelectedIndex(list18_);
+    if (i < 0) return;
+    const auto row = static_cast<size_t>(i);
+    text15_->setText(Displayed(csinkTable_.csinkDiameter[row]));
+    text16_->setText(Displayed(csinkTable_.drillDiameter[row]));
+    option66_->setChecked(true);
+    check13_->setChecked(true);
+}
+
+void DrilledHoleTab::CopySelectedDimension(QLineEdit* box) {
+    // Without a selected dimension there is nothing to copy; the field keeps its text.
+    const int j = SelectedIndex(list17_);
+    if (j < 0 || !box->isEnabled()) return;
+    box->setText(Displayed(drillTable_.dimension[static_cast<size_t>(j)]));
+}
+
+void DrilledHoleTab::Text15_DblClick() { CopySelectedDimension(text15_); }
+void DrilledHoleTab::Text16_DblClick() { CopySelectedDimension(text16_); }
+void DrilledHoleTab::Text17_DblClick() { CopySelectedDimension(text17_); }
+
+void DrilledHoleTab::Check13_Click() { text15_->setEnabled(check13_->isChecked()); }
+
+void DrilledHoleTab::Command20_Click() {
+    const DrilledHoleInput input = Input();
+    app_.RunFeatureOk(
+        AppContext::InfoTiming::AfterChecks, [&input] { return CheckDrilledHole(input); },
+        [this, &input](const DrawContext& context) {
+            app_.State().DirectionAngle = static_cast<float>(input.direction);
+            return DrilledHoleScript(input, context);
+        });
+}
+
+}  // namespace bw

@@ -1,0 +1,107 @@
+#include "features/holes/tapped_hole_tab.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "ui/entry_fields.h"
+
+namespace bw {
+
+TappedHoleTab::TappedHoleTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+    auto* layout = new QGridLayout(this);
+
+    auto* frame8 = holes::Frame("Frame8", "Options", this);
+    auto* options = new QVBoxLayout(frame8);
+    option13_ = holes::Option("Option13", "Draw Side", frame8);
+    option14_ = holes::Option("Option14", "Draw Face", frame8);
+    check03_ = holes::Check("Check03", "Hidden", frame8);
+    options->addWidget(option13_);
+    options->addWidget(option14_);
+    options->addWidget(check03_);
+
+    direction_ =
+        holes::MakeDirectionFrame("Frame9", "Option18", "Option17", "Option16", "Option15", this);
+
+    auto* frame10 = holes::Frame("Frame10", "Tap Size", this);
+    list4_ = holes::List("List4", frame10);
+    (new QVBoxLayout(frame10))->addWidget(list4_);
+    auto* frame11 = holes::Frame("Frame11", "Depth", this);
+    list5_ = holes::List("List5", frame11);
+    (new QVBoxLayout(frame11))->addWidget(list5_);
+
+    command3_ = holes::OkButton("Command3", this);
+
+    layout->addWidget(frame8, 0, 0);
+    layout->addWidget(direction_.frame, 1, 0);
+    layout->addWidget(frame10, 0, 1, 2, 1);
+    layout->addWidget(frame11, 0, 2, 2, 1);
+    layout->addWidget(command3_, 2, 2, Qt::AlignRight);
+
+    WireViewOptions(
+        option13_, option14_, list5_,
+        {direction_.threeQuarters, direction_.half, direction_.quarter, direction_.zero});
+    BringTabToFrontOnFocus(option13_, app_.Tabs(), holes::kTappedHolesTab);
+    BringTabToFrontOnFocus(option14_, app_.Tabs(), holes::kTappedHolesTab);
+    holes::ReportChanges(this, {option13_, option14_}, {check03_}, {list4_, list5_});
+    holes::ReportChanges(this, direction_.All(), {}, {});
+    connect(command3_, &QPushButton::clicked, this, [this] { Command3_Click(); });
+
+    // Start-up state; selecting "Draw Side" runs its click, enabling the depths and the
+    // directions.
+    direction_.zero->setChecked(true);
+    option13_->setChecked(true);
+    check03_->setChecked(true);
+}
+
+void TappedHoleTab::LoadTables() {
+    const TapTableLoad load = LoadTapTable(app_.ProgramFolder());
+    table_ = load.table;
+    holes::FillList(list4_, table_.sizeLabels);
+    holes::FillList(list5_, table_.depthLabels);
+    if (load.diagnostic.status == TableStatus::NotFound) command3_->setEnabled(false);
+    const std::string message = TableMessage(kTapMessages, load.diagnostic);
+    if (!message.empty()) app_.ShowMessage(message);
+}
+
+TappedHoleInput TappedHoleTab::Input() const {
+    TappedHoleInput input;
+    if (const int i = SelectedIndex(list4_); i >= 0) {
+        input.size = TapSize{table_.majorDiameter[static_cast<size_t>(i)],
+                             table_.drillDiameter[static_cast<size_t>(i)]};
+    }
+    if (const int j = SelectedIndex(list5_); j >= 0) {
+        input.depth = table_.depth[static_cast<size_t>(j)];
+    }
+    input.view = option14_->isChecked() ? View::Face : View::Side;
+    input.hidden = check03_->isChecked();
+    input.direction = direction_.Angle();
+    return input;
+}
+
+std::optional<PreviewOutcome> TappedHoleTab::Preview() const {
+    const TappedHoleInput input = Input();
+    if (std::optional<std::string> message = CheckTappedHole(input)) {
+        return PreviewOutcome{"", *message};
+    }
+    return PreviewOutcome{TappedHoleScript(input, app_.CurrentDrawContext()), ""};
+}
+
+void TappedHoleTab::Command3_Click() {
+    const TappedHoleInput input = Input();
+    app_.RunFeatureOk(
+        AppContext::InfoTiming::BeforeChecks,
+        [this, &input] {
+            // The direction is taken once a tap size is known, before the depth is checked.
+            if (input.size) app_.State().DirectionAngle = static_cast<float>(input.direction);
+            return CheckTappedHole(input);
+        },
+        [&input](const DrawContext& context) { return TappedHoleScript(input, context); });
+}
+
+}  // namespace bw

@@ -1,0 +1,45 @@
+// The "Threads" tab: thread sizes and lengths from Thread.dat, direction, left-hand and
+// hidden options, the progress bar, and its OK.
+#pragma once
+
+#include "app/feature_tab.h"
+#include "features/holes/hole_tabs.h"
+#include "features/holes/thread.h"
+
+class QProgressBar;
+
+namespace bw {
+
+class ThreadTab : public FeatureTab {
+    Q_OBJECT
+  public:
+    explicit ThreadTab(AppContext& app, QWidget* parent = nullptr);
+
+    // Loads Thread.dat into List8, List9 and the table; a missing file disables Command6.
+    void LoadTables() override;
+    std::optional<PreviewOutcome> Preview() const override;
+
+    // OK: read the insertion info, check, write the thread turn by turn with the progress
+    // bar showing, hide the bar, minimise.
+    void Command6_Click();
+
+    ThreadInput Input() const;
+    const ThreadTable& Table() const { return table_; }
+
+  private:
+    // Moves the bar to `turnsWritten` now and then and lets the window repaint, so a long
+    // thread neither freezes the window nor spends its time repainting.
+    void ShowProgress(int turnsWritten, int turns);
+
+    QCheckBox* check05_;  // "Left Hand"
+    QCheckBox* check06_;  // "Hidden"
+    holes::DirectionFrame direction_;
+    QListWidget* list8_;  // thread sizes
+    QListWidget* list9_;  // lengths
+    QProgressBar* progressBar1_;
+    QPushButton* command6_;
+    ThreadTable table_;
+    qint64 lastRepaint_ = 0;
+};
+
+}  // namespace bw
