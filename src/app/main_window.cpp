@@ -12,6 +12,7 @@
 #include "features/holes/hole_tabs.h"
 #include "features/pins/pin_tabs.h"
 #include "features/profiles/profile_tabs.h"
+#include "ui/preview_pane.h"
 
 namespace bw {
 
@@ -57,6 +58,11 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
     loadOrder_ = {pins.ejector,   pins.corePin,    holes.counterbore, holes.tappedHole,
                   pins.coreNote,  holes.thread,    about,             profiles.slot,
                   profiles.keyway, pins.taperPin,  profiles.centerDrill, holes.drilledHole};
+
+    // Beside the tabs: what the current tab's OK would draw, following its inputs.
+    auto* preview = new PreviewPane(app_, this);
+    body_->addWidget(preview, 1);
+    preview->Attach(tabs_);
 
     auto* buttons = new QHBoxLayout;
     auto* command10 = new QPushButton(QStringLiteral("Cancel"), this);

@@ -1,0 +1,337 @@
+#include "ui/preview_pane.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTabWidget>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/feature_tab.h"
+#include "exchange/script_format.h"
+#include "preview/script_interpreter.h"
+#include "ui/text.h"
+
+namespace bw {
+
+namespace {
+
+constexpr int kMarginPixels = 12;
+constexpr int kDebounceMs = 120;
+
+// Drawing units to pixels: the extent fitted into the picture, Y turned down the page.
+struct Fit {
+    double scale = 1.0;
+    double offsetX = 0.0;
+    double offsetY = 0.0;
+    QPointF Map(preview::Point p) const { return {offsetX + p.x * scale, offsetY - p.y * scale}; }
+};
+
+Fit FitExtent(const preview::Extent& e, QSizeF size) {
+    Fit fit;
+    const double width = std::max(1.0, size.width() - 2.0 * kMarginPixels);
+    const double height = std::max(1.0, size.height() - 2.0 * kMarginPixels);
+    const double w = e.Width(), h = e.Height();
+    if (w > 0 || h > 0) {
+        fit.scale = std::min(w > 0 ? width / w : HUGE_VAL, h > 0 ? height / h : HUGE_VAL);
+    }
+    const double cx = (e.min.x + e.max.x) / 2.0, cy = (e.min.y + e.max.y) / 2.0;
+    fit.offsetX = size.width() / 2.0 - cx * fit.scale;
+    fit.offsetY = size.height() / 2.0 + cy * fit.scale;
+    return fit;
+}
+
+// Lines of one style, with the sub-pixel ones that would repaint the same pixel left out.
+class LineBatch {
+  public:
+    void Add(QPointF a, QPointF b) {
+        const QPoint pa = a.toPoint(), pb = b.toPoint();
+        if (pa == pb) {
+            if (pa == lastDot_) return;
+            lastDot_ = pa;
+        }
+        lines_.push_back(QLineF(a, b));
+    }
+    void Paint(QPainter& painter) const {
+        if (!lines_.empty()) painter.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+    }
+
+  private:
+    std::vector<QLineF> lines_;
+    QPoint lastDot_{-1000000, -1000000};
+};
+
+QString ExtentOf(const preview::Drawing& d) {
+    const preview::Extent e = d.Bounds();
+    if (e.empty) return {};
+    return ToQt(DisplayFormatNumber(e.Width())) + QStringLiteral(" \u00d7 ") +
+           ToQt(DisplayFormatNumber(e.Height()));
+}
+
+}  // namespace
+
+QImage RenderPreview(const preview::Drawing& drawing, const std::string& hiddenLayer,
+                     std::optional<preview::Point> insertionPoint, QSize size,
+                     qreal devicePixelRatio) {
+    const QSize pixels = size * devicePixelRatio;
+    QImage image(pixels.expandedTo({1, 1}), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::white);
+    preview::Extent extent = drawing.Bounds();
+    if (insertionPoint) extent.Add(*insertionPoint);
+    if (extent.empty) return image;
+    const Fit fit = FitExtent(extent, QSizeF(size));
+    const int hidden = drawing.FindLayer(hiddenLayer);
+
+    QPainter painter(&image);
+    QPen solid(Qt::black, 0);
+    QPen dashed(QColor(0x1f, 0x4e, 0x9e), 0, Qt::DashLine);
+    painter.setBrush(Qt::NoBrush);
+
+    LineBatch solidLines, dashedLines;
+    for (const preview::Segment& s : drawing.segments) {
+        (s.layer == hidden ? dashedLines : solidLines).Add(fit.Map(s.start), fit.Map(s.end));
+    }
+    painter.setPen(solid);
+    solidLines.Paint(painter);
+    painter.setPen(dashed);
+    dashedLines.Paint(painter);
+
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (const preview::Circle& c : drawing.circles) {
+        painter.setPen(c.layer == hidden ? dashed : solid);
+        const double r = c.radius * fit.scale;
+        painter.drawEllipse(fit.Map(c.centre), r, r);
+    }
+    for (const preview::Arc& a : drawing.arcs) {
+        painter.setPen(a.layer == hidden ? dashed : solid);
+        const double r = a.radius * fit.scale;
+        const QPointF centre = fit.Map(a.centre);
+        // Qt counts angles counter-clockwise as seen on the screen, as the drawing does.
+        const double degrees = 180.0 / std::numbers::pi;
+        QPainterPath path;
+        path.arcMoveTo(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
+                       a.startAngle * degrees);
+        path.arcTo(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), a.startAngle * degrees,
+                   (a.endAngle - a.startAngle) * degrees);
+        painter.drawPath(path);
+    }
+    const QColor markColour(0xc0, 0x39, 0x2b);
+    painter.setPen(QPen(markColour, 0));
+    for (const preview::Insert& i : drawing.inserts) {
+        const QPointF p = fit.Map(i.point);
+        painter.drawRect(QRectF(p.x() - 3, p.y() - 3, 6, 6));
+        painter.drawText(p + QPointF(6, -4), ToQt(i.block + " " + i.value));
+    }
+    if (insertionPoint) {
+        const QPointF p = fit.Map(*insertionPoint);
+        painter.drawEllipse(p, 4.0, 4.0);
+        painter.drawLine(p - QPointF(8, 0), p + QPointF(8, 0));
+        painter.drawLine(p - QPointF(0, 8), p + QPointF(0, 8));
+    }
+    return image;
+}
+
+struct PreviewPane::Job {
+    quint64 generation = 0;
+    bool interpret = false;
+    std::string script;                               // interpret this, or
+    std::shared_ptr<const preview::Drawing> drawing;  // paint this again at a new size
+    std::string startLayer;
+    std::string hiddenLayer;
+    std::optional<preview::Point> insertionPoint;
+    QSize size;
+    qreal devicePixelRatio = 1.0;
+};
+
+struct PreviewPane::Outcome {
+    quint64 generation = 0;
+    bool repaintOnly = false;
+    std::shared_ptr<const preview::Drawing> drawing;
+    QString problem;
+    QImage image;
+    std::string hiddenLayer;
+    std::optional<preview::Point> insertionPoint;
+};
+
+PreviewPane::PreviewPane(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
+    setObjectName(QStringLiteral("PreviewPane"));
+    setMinimumSize(200, 160);
+    debounce_.setSingleShot(true);
+    debounce_.setInterval(kDebounceMs);
+    connect(&debounce_, &QTimer::timeout, this, &PreviewPane::UpdateNow);
+    resizeDebounce_.setSingleShot(true);
+    resizeDebounce_.setInterval(kDebounceMs);
+    connect(&resizeDebounce_, &QTimer::timeout, this, [this] {
+        if (!drawing_) return;
+        Job job;
+        job.generation = latest_;
+        job.drawing = drawing_;
+        job.hiddenLayer = hiddenLayer_;
+        job.insertionPoint = insertionPoint_;
+        job.size = size();
+        job.devicePixelRatio = devicePixelRatioF();
+        Post(std::move(job));
+    });
+    workerContext_ = new QObject;
+    workerContext_->moveToThread(&worker_);
+    connect(&worker_, &QThread::finished, workerContext_, &QObject::deleteLater);
+    worker_.setObjectName(QStringLiteral("PreviewWorker"));
+    worker_.start();
+}
+
+PreviewPane::~PreviewPane() {
+    latest_ = ~quint64{0};  // whatever is still queued is stale
+    worker_.quit();
+    worker_.wait();
+}
+
+void PreviewPane::Attach(QTabWidget* tabs) {
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (auto* tab = qobject_cast<FeatureTab*>(tabs->widget(i))) {
+            connect(tab, &FeatureTab::InputsChanged, this, [this, tab] {
+                if (tab == tab_) ScheduleUpdate();
+            });
+        }
+    }
+    connect(tabs, &QTabWidget::currentChanged, this,
+            [this, tabs](int index) { SetTab(qobject_cast<FeatureTab*>(tabs->widget(index))); });
+    // The insertion info may have been read while the window was away.
+    if (QWidget* window = tabs->window()) window->installEventFilter(this);
+    SetTab(qobject_cast<FeatureTab*>(tabs->currentWidget()));
+}
+
+bool PreviewPane::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowStateChange) {
+        ScheduleUpdate();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PreviewPane::SetTab(FeatureTab* tab) {
+    tab_ = tab;
+    UpdateNow();
+}
+
+void PreviewPane::ScheduleUpdate() { debounce_.start(); }
+
+void PreviewPane::UpdateNow() {
+    debounce_.stop();
+    const std::optional<PreviewOutcome> outcome =
+        tab_ ? tab_->Preview() : std::optional<PreviewOutcome>();
+    if (!outcome || !outcome->message.empty()) {
+        // Nothing to interpret: whatever is still on its way is stale.
+        latest_ = latest_ + 1;
+        shown_ = latest_;
+        message_ = outcome ? ToQt(outcome->message) : QString();
+        drawsNothing_ = !outcome;
+        drawing_.reset();
+        picture_ = QImage();
+        extent_.clear();
+        ++updatesShown_;
+        update();
+        emit Shown();
+        return;
+    }
+    const DrawContext context = app_.CurrentDrawContext();
+    Job job;
+    job.generation = latest_ + 1;
+    job.interpret = true;
+    job.script = outcome->script;
+    job.startLayer = context.CurrentLayer;
+    job.hiddenLayer = context.HiddenLayer;
+    job.insertionPoint = preview::Point{context.BasePoint.X, context.BasePoint.Y};
+    job.size = size();
+    job.devicePixelRatio = devicePixelRatioF();
+    latest_ = job.generation;
+    drawsNothing_ = false;
+    Post(std::move(job));
+}
+
+void PreviewPane::Post(Job job) {
+    QMetaObject::invokeMethod(
+        workerContext_,
+        [this, job = std::move(job)] {
+            if (job.generation != latest_) return;
+            Outcome outcome;
+            outcome.generation = job.generation;
+            outcome.hiddenLayer = job.hiddenLayer;
+            outcome.insertionPoint = job.insertionPoint;
+            if (job.interpret) {
+                auto result = std::make_shared<preview::Interpretation>(
+                    preview::InterpretScript(job.script, job.startLayer));
+                if (result->problem) {
+                    outcome.problem = QStringLiteral("This script cannot be previewed: ") +
+                                      ToQt(result->problem->Describe());
+                } else {
+                    // Share the drawing without copying it out of the interpretation.
+                    outcome.drawing =
+                        std::shared_ptr<const preview::Drawing>(result, &result->drawing);
+                }
+            } else {
+                outcome.repaintOnly = true;
+                outcome.drawing = job.drawing;
+            }
+            if (job.generation != latest_) return;
+            if (outcome.drawing) {
+                outcome.image = RenderPreview(*outcome.drawing, job.hiddenLayer, job.insertionPoint,
+                                              job.size, job.devicePixelRatio);
+            }
+            QMetaObject::invokeMethod(
+                this, [this, outcome = std::move(outcome)] { Accept(outcome); },
+                Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void PreviewPane::Accept(const Outcome& outcome) {
+    if (outcome.generation != latest_) return;
+    if (outcome.repaintOnly) {
+        if (outcome.drawing == drawing_) picture_ = outcome.image;
+        update();
+        return;
+    }
+    shown_ = outcome.generation;
+    message_ = outcome.problem;
+    drawing_ = outcome.drawing;
+    hiddenLayer_ = outcome.hiddenLayer;
+    insertionPoint_ = outcome.insertionPoint;
+    picture_ = outcome.image;
+    extent_ = drawing_ ? ExtentOf(*drawing_) : QString();
+    ++updatesShown_;
+    // The pane may have changed size while the drawing was on its way.
+    if (drawing_ && picture_.deviceIndependentSize().toSize() != size()) resizeDebounce_.start();
+    update();
+    emit Shown();
+}
+
+void PreviewPane::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (drawing_) resizeDebounce_.start();
+}
+
+void PreviewPane::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    const QRect inner = rect().adjusted(8, 8, -8, -8);
+    if (!message_.isEmpty()) {
+        painter.setPen(QColor(0xc0, 0x39, 0x2b));
+        painter.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, message_);
+        return;
+    }
+    if (picture_.isNull()) {
+        painter.setPen(Qt::gray);
+        painter.drawText(inner, Qt::AlignCenter,
+                         drawsNothing_ ? QStringLiteral("Nothing to draw on this tab")
+                                       : QStringLiteral("Drawing\u2026"));
+        return;
+    }
+    // A picture painted for another size is stretched until the new one arrives.
+    painter.drawImage(QRectF(rect()), picture_);
+    painter.setPen(Qt::darkGray);
+    painter.drawText(inner, Qt::AlignLeft | Qt::AlignBottom, extent_);
+}
+
+}  // namespace bw
