@@ -103,6 +103,15 @@ TEST_F(ThreadTabTest, ProgressBarAdvancesWhileWritingAndIsHiddenAfterwards) {
     });
     int maximum = 0;
     QObject::connect(bar, &QProgressBar::valueChanged, [&] { maximum = bar->maximum(); });
+    // The window gets to paint the bar while the turns are written.
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } painted;
+    bar->installEventFilter(&painted);
 
     // 80 per inch over 3 inches: 240 turns.
     Pick("List8", kZeroEighty);
@@ -122,6 +131,8 @@ TEST_F(ThreadTabTest, ProgressBarAdvancesWhileWritingAndIsHiddenAfterwards) {
     }
     EXPECT_LT(values.size(), 120u) << "the bar should not be set on every turn";
     EXPECT_EQ(maximum, 240);
+    EXPECT_GE(painted.paints, 1);
+    bar->removeEventFilter(&painted);
     EXPECT_FALSE(bar->isVisible());
     EXPECT_EQ(bar->value(), 0);
 }
