@@ -1,5 +1,7 @@
 #include <QListWidget>
+#include <QSignalSpy>
 #include <filesystem>
+#include <functional>
 
 #include "features/pins/ejector_tab.h"
 #include "features/pins/pin_tab_fixture.h"
@@ -155,6 +157,22 @@ TEST_F(EjectorTabTest, ShortTableReportsCorruptAndStaysUsable) {
     EXPECT_TRUE(Enabled("Command1"));
     EXPECT_EQ(Entries("List1"), (std::vector<std::string>{"A", "B"}));
     EXPECT_TRUE(Entries("List2").empty());
+}
+
+TEST_F(EjectorTabTest, EveryInputTheDrawingDependsOnReportsAChange) {
+    StartWithInfo();
+    auto* tab = Window().findChild<EjectorTab*>();
+    ASSERT_NE(tab, nullptr);
+    QSignalSpy changes(tab, &FeatureTab::InputsChanged);
+    const std::function<void()> actions[] = {
+        [&] { Pick("List1", 1); },  [&] { Pick("List2", 1); },  [&] { Click("Option02"); },
+        [&] { Click("Option01"); }, [&] { Click("Option03"); }, [&] { Click("Check01"); },
+    };
+    for (const auto& action : actions) {
+        const int before = changes.count();
+        action();
+        EXPECT_GT(changes.count(), before);
+    }
 }
 
 TEST_F(EjectorTabTest, PreviewShowsWhatOkWouldWriteWithoutTouchingFiles) {

@@ -161,6 +161,17 @@ TEST(LoadTaperPinSizes, MissingFileAndNegativeRecordNumbers) {
     EXPECT_EQ(signedLoad.sizes[0].lastRecord, -1.0f);
 }
 
+TEST(LoadTaperPinSizes, MoreRecordsThanASixteenBitCountIsCorrupt) {
+    test::TempDir dir;
+    dir.Write("000", std::string(32768 * 20, 'x'));
+    const TaperPinSizesLoad load = LoadTaperPinSizes(dir.Path());
+    EXPECT_EQ(TableMessage(kTaperPinSizeMessages, load.diagnostic), "Data File Is Corrupt");
+    EXPECT_EQ(load.diagnostic.detail, "32768 records, more than 32767");
+    EXPECT_TRUE(load.sizes.empty());
+    dir.Write("000", std::string(32767 * 20 + 19, 'x'));
+    EXPECT_EQ(LoadTaperPinSizes(dir.Path()).sizes.size(), 32767u);
+}
+
 TEST(LoadTaperPinSizes, FileShorterThanOneRecordHoldsNoSizes) {
     test::TempDir dir;
     dir.Write("000", "nineteen bytes long");
