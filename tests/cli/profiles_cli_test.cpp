@@ -133,9 +133,11 @@ TEST(ProfilesCli, CheckReportsMissingShortAndUndrawableFiles) {
     EXPECT_EQ(LineOf(r.out, "Slot.dat"),
               "Slot.dat: Slot Data File Is Corrupt (field 4 at byte 6: the file ends before all "
               "its fields were read); kept 1 slot widths, 0 center distances");
-    EXPECT_EQ(LineOf(r.out, "Keyway.dat"), "Keyway.dat: Keyway Data File NOT Found");
+    EXPECT_EQ(LineOf(r.out, "Keyway.dat"),
+              "Keyway.dat: Keyway Data File NOT Found (" + dir.File("Keyway.dat") + ")");
     EXPECT_EQ(LineOf(r.out, "001"), "001: 1 plain center drills (records that cannot be drawn: 1)");
-    EXPECT_EQ(LineOf(r.out, "002"), "002: Bell Centerdrill File NOT Found");
+    EXPECT_EQ(LineOf(r.out, "002"),
+              "002: Bell Centerdrill File NOT Found (" + dir.File("002") + ")");
     // The profile files come in start-up order.
     EXPECT_LT(r.out.find("Slot.dat:"), r.out.find("Keyway.dat:"));
     EXPECT_LT(r.out.find("Keyway.dat:"), r.out.find("001:"));

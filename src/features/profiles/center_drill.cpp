@@ -113,7 +113,7 @@ PlainCenterDrillLoad LoadPlainCenterDrills(const std::string& programFolder) {
     PlainCenterDrillLoad load;
     const std::string path = ProgramFilePath(programFolder, "001");
     if (!FileExists(path)) {
-        load.diagnostic.status = TableStatus::NotFound;
+        load.diagnostic = {TableStatus::NotFound, path};
         return load;
     }
     const FileRead file = ReadWholeFile(path);
@@ -133,7 +133,7 @@ BellCenterDrillLoad LoadBellCenterDrills(const std::string& programFolder) {
     BellCenterDrillLoad load;
     const std::string path = ProgramFilePath(programFolder, "002");
     if (!FileExists(path)) {
-        load.diagnostic.status = TableStatus::NotFound;
+        load.diagnostic = {TableStatus::NotFound, path};
         return load;
     }
     const FileRead file = ReadWholeFile(path);

@@ -26,7 +26,7 @@ bool ReadSection(FieldReader& reader, SizeList& list) {
 TwoSizeLists LoadTwoSizeLists(const std::string& path) {
     TwoSizeLists result;
     if (!FileExists(path)) {
-        result.diagnostic.status = TableStatus::NotFound;
+        result.diagnostic = {TableStatus::NotFound, path};
         return result;
     }
     const FileRead file = ReadWholeFile(path);

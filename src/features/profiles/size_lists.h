@@ -23,10 +23,10 @@ struct TwoSizeLists {
     TableDiagnostic diagnostic;
 };
 
-// Reads the file at `path`. A missing file is NotFound with both sections empty; any read
-// failure is Corrupt with its position, keeping what was read (a label whose value could not
-// be read stays, with the value 0, so the list and the values keep the same indexes). A
-// count below 1 is an empty section.
+// Reads the file at `path`. A missing file is NotFound (the path as its detail) with both
+// sections empty; any read failure is Corrupt with its position, keeping what was read (a
+// label whose value could not be read stays, with the value 0, so the list and the values
+// keep the same indexes). A count below 1 is an empty section.
 TwoSizeLists LoadTwoSizeLists(const std::string& path);
 
 }  // namespace bw
