@@ -1,7 +1,7 @@
 #include "features/profiles/shaft_tab.h"
 
 #include <QCheckBox>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -111,7 +112,14 @@ ShaftTab::ShaftTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
 }
 
 bool ShaftTab::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text13_ && event->type() == QEvent::FocusOut) Text13_LostFocus();
+    if (watched == text13_ && event->type() == QEvent::FocusOut) {
+        // Only the focus moving to another control of the window counts; switching to
+        // another program or opening a message box leaves the box where it was.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            Text13_LostFocus();
+        }
+    }
     return FeatureTab::eventFilter(watched, event);
 }
 
@@ -209,6 +217,28 @@ void ShaftTab::Command19_Click() {
             return message;
         },
         [this](const DrawContext& context) { return ShaftScript(Input(), context); });
+    // OK reads the grid cell by cell, and the current cell is left on the last one read
+    // (the failing cell, or the last segment's diameter or length), so the next "Enter
+    // Value" goes there. Moving it from here copies nothing into the value box.
+    const QSignalBlocker quiet(grid_);
+    const auto [row, column] = LastCellRead(Input());
+    if (column > 0) grid_->setCurrentCell(row, column);
+}
+
+std::pair<int, int> ShaftTab::LastCellRead(const ShaftInput& input) {
+    const int n = static_cast<int>(input.segments.size());
+    if (n == 0 || n > kMaxShaftSegments) return {0, 0};
+    for (int i = 1; i <= n; ++i) {
+        if (!(static_cast<float>(LeadingNumber(input.segments[i - 1].diameterText)) > 0.0f)) {
+            return {1, i};
+        }
+    }
+    for (int i = 1; i <= n; ++i) {
+        if (!(static_cast<float>(LeadingNumber(input.segments[i - 1].lengthText)) > 0.0f)) {
+            return {2, i};
+        }
+    }
+    return {input.view == View::Face ? 1 : 2, n};
 }
 
 }  // namespace bw

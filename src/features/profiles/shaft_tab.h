@@ -2,6 +2,8 @@
 // through a value box, view, direction and hidden options, and its OK.
 #pragma once
 
+#include <utility>
+
 #include "app/feature_tab.h"
 #include "features/profiles/profile_tabs.h"
 #include "features/profiles/shaft.h"
@@ -37,6 +39,8 @@ class ShaftTab : public FeatureTab {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The grid cell an OK reads last for these inputs: (row, column), column 0 for none.
+    static std::pair<int, int> LastCellRead(const ShaftInput& input);
     void SetCell(int row, int column, const QString& text);
     QString CellText(int row, int column) const;
     void SetGridHeight(int twips, bool scrollBar);

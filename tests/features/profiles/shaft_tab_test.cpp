@@ -193,3 +193,52 @@ TEST_F(ShaftTabTest, HiddenSideViewEndsWithTheSwitchBack) {
 
 }  // namespace
 }  // namespace bw::test
+
+namespace bw::test {
+namespace {
+
+class ShaftCurrentCellTest : public ShaftTabTest {};
+
+TEST_F(ShaftCurrentCellTest, OkLeavesTheCurrentCellOnTheLastCellItRead) {
+    StartWithInfo();
+    Segments(QStringLiteral("3"));
+    Enter(1, 2, QStringLiteral("0.5"));
+    Type("Text14", QStringLiteral("7"));
+    Click("Command19");
+    EXPECT_EQ(TakeMessages(), Messages{"Diameter Missing In Segment3"});
+    EXPECT_EQ(Grid()->currentRow(), 1);
+    EXPECT_EQ(Grid()->currentColumn(), 3);
+    EXPECT_EQ(Text("Text14"), "7") << "moving the cell copies nothing";
+    Enter(1, 3, QStringLiteral("0.25"));
+    Click("Command19");
+    EXPECT_EQ(TakeMessages(), Messages{"Length Missing In Segment2"});
+    EXPECT_EQ(Grid()->currentRow(), 2);
+    EXPECT_EQ(Grid()->currentColumn(), 2);
+    // "Enter Value" now fills the length the message named.
+    Type("Text14", QStringLiteral("1"));
+    Click("Command18");
+    Enter(2, 3, QStringLiteral("1"));
+    Click("Command19");
+    EXPECT_EQ(TakeMessages(), Messages{});
+    EXPECT_EQ(Grid()->currentRow(), 2);
+    EXPECT_EQ(Grid()->currentColumn(), 3);
+    EXPECT_EQ(ws_.Script(),
+              "Layer set L1 \r\nLine 2,3.5 2,2.5 3,2.5 3,3.5 2,3.5  "
+              "Line 3,3.25 3,2.75 4,2.75 4,3.25 3,3.25  "
+              "Line 4,3.125 4,2.875 5,2.875 5,3.125 4,3.125  ");
+}
+
+TEST_F(ShaftCurrentCellTest, LeavingTheSegmentBoxForAnotherProgramChangesNothing) {
+    StartWithInfo();
+    auto* box = Find<QLineEdit>("Text13");
+    box->setText(QStringLiteral("60"));
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(box, &away);
+    EXPECT_EQ(TakeMessages(), Messages{});
+    box->setText(QStringLiteral("4"));
+    QApplication::sendEvent(box, &away);
+    EXPECT_EQ(Grid()->columnCount(), 2);
+}
+
+}  // namespace
+}  // namespace bw::test
