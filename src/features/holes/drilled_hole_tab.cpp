@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -45,6 +46,8 @@ QGroupBox* BoxFrame(const char* frameName, const char* caption, QLineEdit*& box,
                     const char* boxName, QWidget* parent) {
     QGroupBox* frame = holes::Frame(frameName, caption, parent);
     box = holes::Box(boxName, frame);
+    // Wide enough for any number the display format shows, so the lists get the room.
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000.000000")) + 12);
     (new QVBoxLayout(frame))->addWidget(box);
     return frame;
 }
@@ -88,15 +91,24 @@ DrilledHoleTab::DrilledHoleTab(AppContext& app, QWidget* parent) : FeatureTab(ap
 
     command20_ = holes::OkButton("Command20", this);
 
-    layout->addWidget(frame53, 0, 0);
-    layout->addWidget(direction_.frame, 1, 0);
-    layout->addWidget(frame55, 2, 0);
-    layout->addWidget(frame58, 0, 1);
-    layout->addWidget(frame57, 1, 1);
-    layout->addWidget(frame56, 2, 1);
-    layout->addWidget(frame60, 0, 2, 3, 1);
-    layout->addWidget(frame59, 0, 3, 3, 1);
-    layout->addWidget(command20_, 3, 3, Qt::AlignRight);
+    // Options across the top, the three fields below them, and the two lists, whose labels
+    // are the widest texts on the tab, across the whole width.
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(frame53);
+    choices->addWidget(direction_.frame);
+    choices->addWidget(frame55);
+    auto* fields = new QHBoxLayout;
+    fields->addWidget(frame58);
+    fields->addWidget(frame57);
+    fields->addWidget(frame56);
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(frame60, 1);
+    lists->addWidget(frame59, 1);
+    layout->addLayout(choices, 0, 0);
+    layout->addLayout(fields, 1, 0);
+    layout->addLayout(lists, 2, 0);
+    layout->setRowStretch(2, 1);
+    layout->addWidget(command20_, 3, 0, Qt::AlignRight);
 
     for (QLineEdit* box : {text15_, text16_, text17_}) MakeNumberBox(box);
     WireViewOptions(option59_, option60_, nullptr, direction_.All());

@@ -42,6 +42,8 @@ TappedHoleTab::TappedHoleTab(AppContext& app, QWidget* parent) : FeatureTab(app,
     layout->addWidget(frame10, 0, 1, 2, 1);
     layout->addWidget(frame11, 0, 2, 2, 1);
     layout->addWidget(command3_, 2, 2, Qt::AlignRight);
+    layout->setColumnStretch(1, 2);
+    layout->setColumnStretch(2, 1);
 
     WireViewOptions(
         option13_, option14_, list5_,
