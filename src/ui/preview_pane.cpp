@@ -118,6 +118,8 @@ QImage RenderPreview(const preview::Drawing& drawing, const std::string& hiddenL
                    (a.endAngle - a.startAngle) * degrees);
         painter.drawPath(path);
     }
+    // Marks stay crisp: a blended cross would fade into the lines it sits on.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     const QColor markColour(0xc0, 0x39, 0x2b);
     painter.setPen(QPen(markColour, 0));
     for (const preview::Insert& i : drawing.inserts) {
