@@ -221,6 +221,8 @@ void PreviewPane::ScheduleUpdate() { debounce_.start(); }
 
 void PreviewPane::UpdateNow() {
     debounce_.stop();
+    // Nobody looks at a minimised window; restoring it asks again.
+    if (window()->isMinimized()) return;
     const std::optional<PreviewOutcome> outcome =
         tab_ ? tab_->Preview() : std::optional<PreviewOutcome>();
     if (!outcome || !outcome->message.empty()) {
