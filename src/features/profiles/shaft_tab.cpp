@@ -1,5 +1,7 @@
 #include "features/profiles/shaft_tab.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -27,6 +29,7 @@ namespace {
 // The grid's sizes are given in twips; a pixel is 15 twips on a 96 dots-per-inch screen.
 constexpr int kTwipsPerPixel = 15;
 constexpr int kLabelColumnTwips = 890;
+constexpr int kRowTwips = 240;
 constexpr int kGridHeightTwips = 780;            // room for the three rows
 constexpr int kScrollingGridHeightTwips = 1050;  // the three rows and a scroll bar
 
@@ -50,6 +53,9 @@ ShaftTab::ShaftTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Rows of 240 twips, so that the three of them fill the grid's 780.
+    grid_->verticalHeader()->setMinimumSectionSize(kRowTwips / kTwipsPerPixel);
+    grid_->verticalHeader()->setDefaultSectionSize(kRowTwips / kTwipsPerPixel);
     label1_ = new QLabel(QStringLiteral("Value:"), frame49);
     label1_->setObjectName(QStringLiteral("Label1"));
     text14_ = Box("Text14", frame49);
@@ -107,7 +113,10 @@ ShaftTab::ShaftTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     SetCell(0, 1, SegmentHeader(1));
     SetCell(1, 1, QStringLiteral("1.000"));
     SetCell(2, 1, QStringLiteral("1.000"));
-    grid_->setColumnWidth(0, kLabelColumnTwips / kTwipsPerPixel);
+    // 890 twips hold the labels in the small font such grids were drawn in; a larger
+    // screen font widens the column so that "Diameter" is read whole.
+    const int labelWidth = grid_->fontMetrics().horizontalAdvance(QStringLiteral("Diameter")) + 8;
+    grid_->setColumnWidth(0, std::max(kLabelColumnTwips / kTwipsPerPixel, labelWidth));
     SetGridHeight(kGridHeightTwips, true);
 }
 
@@ -140,7 +149,8 @@ QString ShaftTab::CellText(int row, int column) const {
 }
 
 void ShaftTab::SetGridHeight(int twips, bool scrollBar) {
-    grid_->setHorizontalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    // A grid with its scroll bar switched on shows it when the columns do not fit.
+    grid_->setHorizontalScrollBarPolicy(scrollBar ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     grid_->setFixedHeight(twips / kTwipsPerPixel);
 }
 
