@@ -87,6 +87,25 @@ TEST_F(CenterDrillTabTest, BellFaceViewWritesThreePlainNumberCircles) {
               ws_.Script());
 }
 
+TEST_F(CenterDrillTabTest, TheInfoIsReadBeforeTheSizeIsChecked) {
+    ASSERT_TRUE(Start());
+    Window().showNormal();
+    TakeMessages();
+    ws_.WriteInfo("A,4,5,1,1,[L4]");
+    Click("Command17");
+    EXPECT_EQ(TakeMessages(), Messages{"You Must Select Drill Size"});
+    EXPECT_FALSE(Exists(ws_.InfoPath()));
+    EXPECT_TRUE(App().State().InsertionInfoRead);
+    EXPECT_FALSE(Window().isMinimized());
+    Pick("List16", 0);
+    Click("Option46");
+    Click("Command17");
+    EXPECT_EQ(TakeMessages(), Messages{});
+    EXPECT_EQ(ws_.Script(),
+              "Layer set HIDDEN \r\nCircle 4,5 D 0.125\r\nCircle 4,5 D 0.025\r\n"
+              "Layer set L4 \r\n");
+}
+
 TEST_F(CenterDrillTabTest, AMissingFileDisablesOkForBothTypes) {
     std::filesystem::remove(ws_.ProgramFile("002"));
     ws_.WriteInfo("A,1,1,1,1,[0]");

@@ -94,6 +94,19 @@ TEST_F(KeywayTabTest, ChecksInOrder) {
     EXPECT_NE(ws_.Script(), "<missing>");
 }
 
+TEST_F(KeywayTabTest, TheInfoIsReadBeforeTheChecks) {
+    ASSERT_TRUE(Start());
+    Window().showNormal();
+    TakeMessages();
+    ws_.WriteInfo("A,4,5,1,1,[L4]");
+    Type("Text11", QStringLiteral("0.5"));
+    Click("Command15");
+    EXPECT_EQ(TakeMessages(), Messages{"Ket Width Is Excessive"});
+    EXPECT_FALSE(Exists(ws_.InfoPath()));
+    EXPECT_TRUE(App().State().InsertionInfoRead);
+    EXPECT_FALSE(Window().isMinimized());
+}
+
 TEST_F(KeywayTabTest, AMissingTableLeavesOkEnabled) {
     std::filesystem::remove(ws_.ProgramFile("Keyway.dat"));
     ws_.WriteInfo("A,1,1,1,1,[0]");
