@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -27,6 +28,13 @@ public:
     // The drawing the OK would write now, using the insertion info already read (or the
     // defaults); nothing for tabs that draw nothing.
     virtual std::optional<PreviewOutcome> Preview() const { return std::nullopt; }
+    // The same drawing as a job the preview may run on another thread: the inputs are read
+    // now, on the window's thread; the job only computes. A tab whose script is long to make
+    // (a thread of thousands of turns) overrides this so the window stays responsive; by
+    // default the script is made now.
+    virtual std::function<std::optional<PreviewOutcome>()> PreviewJob() const {
+        return [outcome = Preview()] { return outcome; };
+    }
 
 signals:
     // Any input the drawing depends on has changed (a pick, an option, a box's text).

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QTabWidget>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <vector>
 
@@ -138,9 +139,10 @@ QImage RenderPreview(const preview::Drawing& drawing, const std::string& hiddenL
 
 struct PreviewPane::Job {
     quint64 generation = 0;
-    bool interpret = false;
-    std::string script;                               // interpret this, or
+    // Makes the tab's script (nothing: the tab draws nothing), or else
+    std::function<std::optional<PreviewOutcome>()> make;
     std::shared_ptr<const preview::Drawing> drawing;  // paint this again at a new size
+    bool repaintOnly = false;
     std::string startLayer;
     std::string hiddenLayer;
     std::optional<preview::Point> insertionPoint;
@@ -152,7 +154,8 @@ struct PreviewPane::Outcome {
     quint64 generation = 0;
     bool repaintOnly = false;
     std::shared_ptr<const preview::Drawing> drawing;
-    QString problem;
+    QString message;  // a failed check, or why the script cannot be read
+    bool drawsNothing = false;
     QImage image;
     std::string hiddenLayer;
     std::optional<preview::Point> insertionPoint;
@@ -170,6 +173,7 @@ PreviewPane::PreviewPane(AppContext& app, QWidget* parent) : QWidget(parent), ap
         if (!drawing_) return;
         Job job;
         job.generation = latest_;
+        job.repaintOnly = true;
         job.drawing = drawing_;
         job.hiddenLayer = hiddenLayer_;
         job.insertionPoint = insertionPoint_;
@@ -223,34 +227,17 @@ void PreviewPane::UpdateNow() {
     debounce_.stop();
     // Nobody looks at a minimised window; restoring it asks again.
     if (window()->isMinimized()) return;
-    const std::optional<PreviewOutcome> outcome =
-        tab_ ? tab_->Preview() : std::optional<PreviewOutcome>();
-    if (!outcome || !outcome->message.empty()) {
-        // Nothing to interpret: whatever is still on its way is stale.
-        latest_ = latest_ + 1;
-        shown_ = latest_;
-        message_ = outcome ? ToQt(outcome->message) : QString();
-        drawsNothing_ = !outcome;
-        drawing_.reset();
-        picture_ = QImage();
-        extent_.clear();
-        ++updatesShown_;
-        update();
-        emit Shown();
-        return;
-    }
     const DrawContext context = app_.CurrentDrawContext();
     Job job;
     job.generation = latest_ + 1;
-    job.interpret = true;
-    job.script = outcome->script;
+    // The tab reads its inputs here, on the window's thread; the worker makes the script.
+    job.make = tab_ ? tab_->PreviewJob() : nullptr;
     job.startLayer = context.CurrentLayer;
     job.hiddenLayer = context.HiddenLayer;
     job.insertionPoint = preview::Point{context.BasePoint.X, context.BasePoint.Y};
     job.size = size();
     job.devicePixelRatio = devicePixelRatioF();
     latest_ = job.generation;
-    drawsNothing_ = false;
     Post(std::move(job));
 }
 
@@ -263,11 +250,19 @@ void PreviewPane::Post(Job job) {
             outcome.generation = job.generation;
             outcome.hiddenLayer = job.hiddenLayer;
             outcome.insertionPoint = job.insertionPoint;
-            if (job.interpret) {
-                auto result = std::make_shared<preview::Interpretation>(
-                    preview::InterpretScript(job.script, job.startLayer));
-                if (result->problem) {
-                    outcome.problem = QStringLiteral("This script cannot be previewed: ") +
+            if (!job.repaintOnly) {
+                const std::optional<PreviewOutcome> made =
+                    job.make ? job.make() : std::optional<PreviewOutcome>();
+                auto result = std::make_shared<preview::Interpretation>();
+                if (made && made->message.empty()) {
+                    *result = preview::InterpretScript(made->script, job.startLayer);
+                }
+                if (!made) {
+                    outcome.drawsNothing = true;
+                } else if (!made->message.empty()) {
+                    outcome.message = ToQt(made->message);
+                } else if (result->problem) {
+                    outcome.message = QStringLiteral("This script cannot be previewed: ") +
                                       ToQt(result->problem->Describe());
                 } else {
                     // Share the drawing without copying it out of the interpretation.
@@ -298,7 +293,8 @@ void PreviewPane::Accept(const Outcome& outcome) {
         return;
     }
     shown_ = outcome.generation;
-    message_ = outcome.problem;
+    message_ = outcome.message;
+    drawsNothing_ = outcome.drawsNothing;
     drawing_ = outcome.drawing;
     hiddenLayer_ = outcome.hiddenLayer;
     insertionPoint_ = outcome.insertionPoint;
