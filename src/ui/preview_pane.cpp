@@ -204,8 +204,6 @@ void PreviewPane::Attach(QTabWidget* tabs) {
     }
     connect(tabs, &QTabWidget::currentChanged, this,
             [this, tabs](int index) { SetTab(qobject_cast<FeatureTab*>(tabs->widget(index))); });
-    // The insertion info may have been read while the window was away.
-    if (QWidget* window = tabs->window()) window->installEventFilter(this);
     SetTab(qobject_cast<FeatureTab*>(tabs->currentWidget()));
 }
 
@@ -305,6 +303,17 @@ void PreviewPane::Accept(const Outcome& outcome) {
     if (drawing_ && picture_.deviceIndependentSize().toSize() != size()) resizeDebounce_.start();
     update();
     emit Shown();
+}
+
+void PreviewPane::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The insertion info may have been read while the window was away, and a minimised
+    // window was not drawn for: its restoring and activation ask again.
+    if (window() != watchedWindow_) {
+        if (watchedWindow_) watchedWindow_->removeEventFilter(this);
+        watchedWindow_ = window();
+        watchedWindow_->installEventFilter(this);
+    }
 }
 
 void PreviewPane::resizeEvent(QResizeEvent* event) {

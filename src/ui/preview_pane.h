@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
 #include <QString>
 #include <QThread>
 #include <QTimer>
@@ -70,6 +71,7 @@ class PreviewPane : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     struct Job;
@@ -79,6 +81,7 @@ class PreviewPane : public QWidget {
 
     AppContext& app_;
     FeatureTab* tab_ = nullptr;
+    QPointer<QWidget> watchedWindow_;
     QTimer debounce_;
     QTimer resizeDebounce_;
     QThread worker_;

@@ -1,0 +1,137 @@
+// The preview pane on its own, with a stand-in tab whose script the test chooses: a script the
+// reader cannot read is shown as its problem, a tab that draws nothing leaves the pane empty,
+// a resize repaints the drawing at the new size, and a minimised window costs no work.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include "app/app_context.h"
+#include "app/feature_tab.h"
+#include "ui/preview_pane.h"
+#include "ui/toolkit.h"
+
+namespace bw {
+namespace {
+
+class NoDialogs : public Toolkit {
+  public:
+    void Message(QWidget*, const QString&, const QString&) override {}
+    QString ChooseFolder(QWidget*, const QString&) override { return {}; }
+};
+
+class StandInTab : public FeatureTab {
+  public:
+    using FeatureTab::FeatureTab;
+    std::optional<PreviewOutcome> Preview() const override {
+        ++asked;
+        return outcome;
+    }
+    std::optional<PreviewOutcome> outcome;
+    mutable int asked = 0;
+};
+
+class PreviewPaneStandaloneTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window_.resize(400, 300);
+        tab_ = new StandInTab(app_, &window_);
+        pane_ = new PreviewPane(app_, &window_);
+        pane_->setGeometry(0, 0, 300, 200);
+        window_.show();
+    }
+    bool Settle() {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            if (!pane_->Busy()) return true;
+            QThread::msleep(2);
+        }
+        return false;
+    }
+    void Show(std::optional<PreviewOutcome> outcome) {
+        tab_->outcome = std::move(outcome);
+        pane_->SetTab(tab_);
+        ASSERT_TRUE(Settle());
+    }
+
+    NoDialogs dialogs_;
+    AppContext app_{dialogs_, "."};
+    QWidget window_;
+    StandInTab* tab_ = nullptr;
+    PreviewPane* pane_ = nullptr;
+};
+
+TEST_F(PreviewPaneStandaloneTest, AScriptTheReaderCannotReadIsShownAsItsProblem) {
+    Show(PreviewOutcome{"Line 0,0 1,1 \r\nLine 2,2 x,y \r\n", ""});
+    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
+    EXPECT_EQ(pane_->Message().toStdString(),
+              "This script cannot be previewed: line 2, column 10 (byte 24): Line expects a "
+              "point x,y or an empty entry, found \"x,y\"");
+}
+
+TEST_F(PreviewPaneStandaloneTest, ACheckMessageReplacesTheDrawing) {
+    Show(PreviewOutcome{"Circle 1,1 D 2\r\n", ""});
+    ASSERT_NE(pane_->ShownDrawing(), nullptr);
+    EXPECT_EQ(pane_->ExtentText().toStdString(), "2.000 \u00d7 2.000");
+    Show(PreviewOutcome{"", "You Must Enter Radius"});
+    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
+    EXPECT_TRUE(pane_->Picture().isNull());
+    EXPECT_EQ(pane_->ExtentText().toStdString(), "");
+    EXPECT_EQ(pane_->Message().toStdString(), "You Must Enter Radius");
+}
+
+TEST_F(PreviewPaneStandaloneTest, ATabThatDrawsNothingLeavesThePaneEmpty) {
+    Show(PreviewOutcome{"Circle 1,1 D 2\r\n", ""});
+    Show(std::nullopt);
+    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
+    EXPECT_EQ(pane_->Message().toStdString(), "");
+    pane_->SetTab(nullptr);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
+}
+
+TEST_F(PreviewPaneStandaloneTest, BurstsOfChangesAreDrawnOnceAfterThePause) {
+    Show(PreviewOutcome{"Circle 1,1 D 2\r\n", ""});
+    const int askedBefore = tab_->asked;
+    const int shownBefore = pane_->UpdatesShown();
+    tab_->outcome = PreviewOutcome{"Circle 1,1 D 4\r\n", ""};
+    for (int i = 0; i < 10; ++i) pane_->ScheduleUpdate();
+    EXPECT_TRUE(pane_->Busy());
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(tab_->asked, askedBefore + 1);
+    EXPECT_EQ(pane_->UpdatesShown(), shownBefore + 1);
+    EXPECT_EQ(pane_->ShownDrawing()->circles.at(0).radius, 2);
+}
+
+TEST_F(PreviewPaneStandaloneTest, AResizePaintsTheDrawingAgainAtTheNewSize) {
+    Show(PreviewOutcome{"Line 0,0 10,10 \r\n", ""});
+    EXPECT_EQ(pane_->Picture().size(), QSize(300, 200));
+    pane_->resize(250, 180);
+    QElapsedTimer clock;
+    clock.start();
+    while (pane_->Picture().size() != QSize(250, 180) && clock.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    EXPECT_EQ(pane_->Picture().size(), QSize(250, 180));
+}
+
+TEST_F(PreviewPaneStandaloneTest, AMinimisedWindowAsksTheTabNothingUntilRestored) {
+    Show(PreviewOutcome{"Circle 1,1 D 2\r\n", ""});
+    window_.showMinimized();
+    ASSERT_TRUE(Settle());
+    const int asked = tab_->asked;
+    tab_->outcome = PreviewOutcome{"Circle 1,1 D 6\r\n", ""};
+    pane_->UpdateNow();
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(tab_->asked, asked);
+    window_.showNormal();
+    ASSERT_TRUE(Settle());
+    ASSERT_NE(pane_->ShownDrawing(), nullptr);
+    EXPECT_EQ(pane_->ShownDrawing()->circles.at(0).radius, 3);
+}
+
+}  // namespace
+}  // namespace bw
