@@ -57,4 +57,17 @@ inline PointXY TurnedOffset(PointXY base, int directionDegrees, double u, double
 // True for a table value a feature can be drawn with: a finite number above zero.
 inline bool IsUsableSize(float value) { return value > 0.0f && value < 3.0e38f; }
 
+// The number an entry box holds, as a single: its leading number, 0 when there is none.
+inline float BoxSingle(const std::string& text) { return static_cast<float>(LeadingNumber(text)); }
+
+// The largest size a typed value may give. A box takes any run of digits, and forty of them
+// overflow a single to infinity, which a script would carry as text the CAD side cannot
+// read; a million drawing units is far beyond any machine part and keeps every coordinate a
+// feature computes from it finite.
+inline constexpr float kLargestTypedSize = 1.0e6f;
+inline bool IsTooLarge(float value) { return !(value <= kLargestTypedSize); }
+inline std::string TooLargeMessage(const std::string& what) {
+    return what + " Must Not Exceed 1000000";
+}
+
 }  // namespace bw

@@ -6,28 +6,29 @@ namespace bw {
 
 namespace {
 
-float BoxValue(const std::string& text) { return static_cast<float>(LeadingNumber(text)); }
 
 }  // namespace
 
 std::optional<std::string> CheckCam(const CamInput& input) {
-    const float r1 = BoxValue(input.r1Text);
-    const float r2 = BoxValue(input.r2Text);
+    const float r1 = BoxSingle(input.r1Text);
+    const float r2 = BoxSingle(input.r2Text);
     if (!(r1 > 0.0f && r2 > 0.0f)) return "You Must Enter Radius";
-    const float distance = BoxValue(input.distanceText);
+    if (IsTooLarge(r1) || IsTooLarge(r2)) return TooLargeMessage("Radius");
+    const float distance = BoxSingle(input.distanceText);
     const float sum = r1 + r2;
     // Circles that touch or overlap have no outer tangents that make a cam; the second test
     // only matters for equal radii too small to tell from the stand-in difference.
     if (!(sum < distance) || !TangentsExist(r1, r2, distance)) {
         return "Center Distance Must Be Greater Than Sum Of Radi";
     }
+    if (IsTooLarge(distance)) return TooLargeMessage("Center Distance");
     return std::nullopt;
 }
 
 std::string CamScript(const CamInput& input, const DrawContext& context) {
     const TwoCircleOutlineResult outline = TwoCircleOutline(
-        context.BasePoint, BoxValue(input.r1Text), BoxValue(input.r2Text),
-        BoxValue(input.distanceText), DegToRad(static_cast<float>(input.direction)));
+        context.BasePoint, BoxSingle(input.r1Text), BoxSingle(input.r2Text),
+        BoxSingle(input.distanceText), DegToRad(static_cast<float>(input.direction)));
     std::string script = LayerSetLine(input.hidden ? context.HiddenLayer : context.CurrentLayer);
     script += TwoCircleOutlineLine(outline);
     if (input.hidden) script += LayerSetLine(context.CurrentLayer);

@@ -8,7 +8,6 @@ namespace bw {
 
 namespace {
 
-float BoxValue(const std::string& text) { return static_cast<float>(LeadingNumber(text)); }
 
 }  // namespace
 
@@ -18,18 +17,20 @@ KeywayTableLoad LoadKeywayTable(const std::string& programFolder) {
 }
 
 std::optional<std::string> CheckKeyway(const KeywayInput& input) {
-    const float key = BoxValue(input.keyWidthText);
+    const float key = BoxSingle(input.keyWidthText);
     if (!(key > 0.0f)) return "You Must Enter Key Width";
-    const float diameter = BoxValue(input.diameterText);
+    if (IsTooLarge(key)) return TooLargeMessage("Key Width");
+    const float diameter = BoxSingle(input.diameterText);
     if (!(diameter > 0.0f)) return "You Must Enter Shaft Diameter";
+    if (IsTooLarge(diameter)) return TooLargeMessage("Shaft Diameter");
     const float threeKeys = 3.0f * key;
     if (threeKeys > diameter) return "Ket Width Is Excessive";
     return std::nullopt;
 }
 
 std::string KeywayScript(const KeywayInput& input, const DrawContext& context) {
-    const float key = BoxValue(input.keyWidthText);
-    const float diameter = BoxValue(input.diameterText);
+    const float key = BoxSingle(input.keyWidthText);
+    const float diameter = BoxSingle(input.diameterText);
     const double h = key / 2.0f;
     const double r = diameter / 2.0f;
     const double x = context.BasePoint.X;

@@ -4,8 +4,6 @@ namespace bw {
 
 namespace {
 
-float CellValue(const std::string& text) { return static_cast<float>(LeadingNumber(text)); }
-
 float Radius(const ShaftSegment& segment) {
     return static_cast<float>(LeadingNumber(segment.diameterText) / 2.0);
 }
@@ -45,7 +43,7 @@ std::string SideView(const ShaftInput& input, const DrawContext& context) {
     };
     for (const ShaftSegment& segment : input.segments) {
         const float r = Radius(segment);
-        const float len = CellValue(segment.lengthText);
+        const float len = BoxSingle(segment.lengthText);
         PointXY t1, t2, t3, t4;
         switch (input.direction) {
             case 0:
@@ -101,13 +99,19 @@ std::optional<std::string> CheckShaft(const ShaftInput& input) {
     // A grid always has a first segment; an empty one stands for a first column left blank.
     if (input.segments.empty()) return "Diameter Missing In Segment1";
     for (size_t i = 0; i < input.segments.size(); ++i) {
-        if (!(CellValue(input.segments[i].diameterText) > 0.0f)) {
+        if (!(BoxSingle(input.segments[i].diameterText) > 0.0f)) {
             return "Diameter Missing In Segment" + std::to_string(i + 1);
         }
     }
     for (size_t i = 0; i < input.segments.size(); ++i) {
-        if (!(CellValue(input.segments[i].lengthText) > 0.0f)) {
+        if (!(BoxSingle(input.segments[i].lengthText) > 0.0f)) {
             return "Length Missing In Segment" + std::to_string(i + 1);
+        }
+    }
+    for (size_t i = 0; i < input.segments.size(); ++i) {
+        if (IsTooLarge(BoxSingle(input.segments[i].diameterText)) ||
+            IsTooLarge(BoxSingle(input.segments[i].lengthText))) {
+            return TooLargeMessage("Value") + " In Segment" + std::to_string(i + 1);
         }
     }
     return std::nullopt;

@@ -7,7 +7,6 @@ namespace bw {
 
 namespace {
 
-float BoxValue(const std::string& text) { return static_cast<float>(LeadingNumber(text)); }
 
 }  // namespace
 
@@ -17,20 +16,22 @@ SlotTableLoad LoadSlotTable(const std::string& programFolder) {
 }
 
 std::optional<std::string> CheckSlot(const SlotInput& input) {
-    const float width = BoxValue(input.widthText);
+    const float width = BoxSingle(input.widthText);
     if (!(width > 0.0f)) return "You Must Enter Slot Width";
-    const float distance = BoxValue(input.distanceText);
+    if (IsTooLarge(width)) return TooLargeMessage("Slot Width");
+    const float distance = BoxSingle(input.distanceText);
     // Both ends have the same radius, so a distance at or below the stand-in radius
     // difference has no tangents to draw: it is as unusable as no distance at all.
     if (!(distance > 0.0f) || !TangentsExist(width, width, distance)) {
         return "You Must Enter Center Distance";
     }
+    if (IsTooLarge(distance)) return TooLargeMessage("Center Distance");
     return std::nullopt;
 }
 
 std::string SlotScript(const SlotInput& input, const DrawContext& context) {
-    const float width = BoxValue(input.widthText);
-    const float distance = BoxValue(input.distanceText);
+    const float width = BoxSingle(input.widthText);
+    const float distance = BoxSingle(input.distanceText);
     // The width value is the radius of both end arcs.
     const TwoCircleOutlineResult outline = TwoCircleOutline(
         context.BasePoint, width, width, distance, DegToRad(static_cast<float>(input.direction)));

@@ -45,10 +45,11 @@ TEST_F(SlotTabTest, StartsWithEveryControlCaptionedAndSet) {
 
 TEST_F(SlotTabTest, PicksFillTheBoxesInTheDisplayFormat) {
     StartWithInfo();
+    // Width records hold the end radius, half the nominal width of their label.
     Pick("List11", 2);
-    EXPECT_EQ(Text("Text6"), "0.1875");
+    EXPECT_EQ(Text("Text6"), "0.09375");
     Pick("List11", 1);
-    EXPECT_EQ(Text("Text6"), "0.15625");
+    EXPECT_EQ(Text("Text6"), "0.078125");
     Pick("List10", 7);
     EXPECT_EQ(Text("Text7"), "1.500");
     Pick("List10", 5);
