@@ -10,6 +10,7 @@ namespace bw::preview {
 namespace {
 
 constexpr double kTurn = 2.0 * std::numbers::pi;
+constexpr const char* kTooLarge = "the arc is too large to draw";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -299,6 +300,7 @@ class Runner {
 
     bool ArcByCentre(const Entry& e, Point centre, Point start, Point towards) {
         const double radius = std::hypot(start.x - centre.x, start.y - centre.y);
+        if (!std::isfinite(radius)) return Problem(e.where, kTooLarge);
         const double from = NormalAngle(std::atan2(start.y - centre.y, start.x - centre.x));
         const double to = NormalAngle(std::atan2(towards.y - centre.y, towards.x - centre.x));
         if (from == to) return Problem(e.where, "the arc's end lies in its start's direction");
@@ -317,6 +319,7 @@ class Runner {
         const double cx = p3.x - p1.x, cy = p3.y - p1.y;
         const double cross = bx * cy - by * cx;
         const double scale = std::max(bx * bx + by * by, cx * cx + cy * cy);
+        if (!std::isfinite(cross) || !std::isfinite(scale)) return Problem(e.where, kTooLarge);
         if (scale == 0.0 || std::abs(cross) <= 1e-12 * scale) {
             return Problem(e.where, "the arc's three points lie on one line");
         }
@@ -324,6 +327,9 @@ class Runner {
         const Point centre{p1.x + (cy * b2 - by * c2) / (2.0 * cross),
                            p1.y + (bx * c2 - cx * b2) / (2.0 * cross)};
         const double radius = std::hypot(p1.x - centre.x, p1.y - centre.y);
+        if (!std::isfinite(radius) || !std::isfinite(centre.x) || !std::isfinite(centre.y)) {
+            return Problem(e.where, kTooLarge);
+        }
         // Passing p1, p2, p3 counter-clockwise runs from p1 to p3; otherwise from p3 to p1.
         const Point start = cross > 0 ? p1 : p3;
         const Point end = cross > 0 ? p3 : p1;
