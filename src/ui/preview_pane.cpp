@@ -209,7 +209,15 @@ void PreviewPane::Attach(QTabWidget* tabs) {
 
 bool PreviewPane::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowStateChange) {
-        ScheduleUpdate();
+        // Only what can change while the window is away: an update skipped while it was
+        // minimised, or insertion info read by an OK in the meantime.
+        const DrawContext now = app_.CurrentDrawContext();
+        const DrawContext& was = drawnWith_;
+        const bool changed =
+            !(now.BasePoint == was.BasePoint) || now.InsertScale != was.InsertScale ||
+            now.CurrentLayer != was.CurrentLayer || now.HiddenLayer != was.HiddenLayer ||
+            now.EjectorClearance != was.EjectorClearance;
+        if (skippedWhileAway_ || changed) ScheduleUpdate();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -224,8 +232,10 @@ void PreviewPane::ScheduleUpdate() { debounce_.start(); }
 void PreviewPane::UpdateNow() {
     debounce_.stop();
     // Nobody looks at a minimised window; restoring it asks again.
-    if (window()->isMinimized()) return;
+    skippedWhileAway_ = window()->isMinimized();
+    if (skippedWhileAway_) return;
     const DrawContext context = app_.CurrentDrawContext();
+    drawnWith_ = context;
     Job job;
     job.generation = latest_ + 1;
     // The tab reads its inputs here, on the window's thread; the worker makes the script.

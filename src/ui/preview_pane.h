@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 
+#include "features/feature.h"
 #include "preview/drawing.h"
 
 class QTabWidget;
@@ -81,6 +82,8 @@ class PreviewPane : public QWidget {
 
     AppContext& app_;
     FeatureTab* tab_ = nullptr;
+    DrawContext drawnWith_;          // the insertion info and settings of the last update
+    bool skippedWhileAway_ = false;  // an update was asked for while minimised
     QPointer<QWidget> watchedWindow_;
     QTimer debounce_;
     QTimer resizeDebounce_;

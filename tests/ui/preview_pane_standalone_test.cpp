@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QThread>
 
 #include "app/app_context.h"
@@ -131,6 +132,20 @@ TEST_F(PreviewPaneStandaloneTest, AMinimisedWindowAsksTheTabNothingUntilRestored
     ASSERT_TRUE(Settle());
     ASSERT_NE(pane_->ShownDrawing(), nullptr);
     EXPECT_EQ(pane_->ShownDrawing()->circles.at(0).radius, 3);
+}
+
+TEST_F(PreviewPaneStandaloneTest, ComingBackAsksAgainOnlyWhenTheInsertionInfoChanged) {
+    Show(PreviewOutcome{"Circle 1,1 D 2\r\n", ""});
+    const int asked = tab_->asked;
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&window_, &activate);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(tab_->asked, asked);
+    // An OK elsewhere read a new insertion point.
+    app_.State().info.BasePoint = {5.0f, 5.0f};
+    QCoreApplication::sendEvent(&window_, &activate);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(tab_->asked, asked + 1);
 }
 
 }  // namespace
