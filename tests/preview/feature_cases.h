@@ -196,7 +196,7 @@ inline double Tolerance(const Drawing& d) {
     const Extent e = d.Bounds();
     const double reach =
         std::max({1.0, std::abs(e.min.x), std::abs(e.min.y), std::abs(e.max.x), std::abs(e.max.y)});
-    return 4e-6 * reach;
+    return 1e-6 * reach;
 }
 
 // The point turned counter-clockwise about `centre` by a multiple of 90 degrees.
