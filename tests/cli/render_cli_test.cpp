@@ -103,6 +103,15 @@ TEST(PreviewCli, FeatureWhoseCheckFailsWritesNoSvg) {
     EXPECT_EQ(ReadFile(dir.File("e.svg")), "<missing>");
 }
 
+TEST(PreviewCli, AnSvgThatCannotBeWrittenFailsTheFeature) {
+    TempDir dir;
+    const std::string svg = dir.File("no/such/folder/e.svg");
+    const Result r = cli::Run({"ejector", "pin=.25", "depth=1", "--svg", svg}, dir.Path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind(svg + ": ", 0), 0u) << r.err;
+}
+
 TEST(PreviewCli, UsageErrors) {
     TempDir dir;
     for (const std::vector<std::string>& args :
