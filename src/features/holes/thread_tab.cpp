@@ -105,12 +105,16 @@ ThreadInput ThreadTab::Input() const {
     return input;
 }
 
-std::optional<PreviewOutcome> ThreadTab::Preview() const {
+std::optional<PreviewOutcome> ThreadTab::Preview() const { return PreviewJob()(); }
+
+std::function<std::optional<PreviewOutcome>()> ThreadTab::PreviewJob() const {
     const ThreadInput input = Input();
     if (std::optional<std::string> message = CheckThread(input)) {
-        return PreviewOutcome{"", *message};
+        return [message = *message] { return std::optional(PreviewOutcome{"", message}); };
     }
-    return PreviewOutcome{ThreadScript(input, app_.CurrentDrawContext()), ""};
+    return [input, context = app_.CurrentDrawContext()] {
+        return std::optional(PreviewOutcome{ThreadScript(input, context), ""});
+    };
 }
 
 void ThreadTab::ShowProgress(int turnsWritten, int turns) {

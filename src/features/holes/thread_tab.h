@@ -18,6 +18,9 @@ class ThreadTab : public FeatureTab {
     // Loads Thread.dat into List8, List9 and the table; a missing file disables Command6.
     void LoadTables() override;
     std::optional<PreviewOutcome> Preview() const override;
+    // A long thread takes a noticeable time to make, so the preview makes it on its worker
+    // from the inputs read now.
+    std::function<std::optional<PreviewOutcome>()> PreviewJob() const override;
 
     // OK: read the insertion info, check, write the thread turn by turn with the progress
     // bar showing, hide the bar, minimise.
