@@ -1,25 +1,37 @@
 #!/usr/bin/env bash
 # Takes docs/window.png: the real program under Xvfb, restored from its minimised start the
-# way a user would bring it back, on the tab given (default 0).
-# Needs: xvfb, xdotool, imagemagick (apt-get install xvfb xdotool imagemagick).
+# way a user would bring it back, then clicked at the given window points ("X,Y X,Y ...",
+# default: the 1/4 pin size and the 1 inch depth of the first tab).
+# Needs: xvfb, twm, xdotool, imagemagick (apt-get install xvfb twm xdotool imagemagick);
+# the window manager gives the restored window the state change a desktop would.
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
-tab=${2:-0}
-out=${3:-docs/window.png}
+clicks=${2:-"165,210 366,166"}
+out=$(realpath -m "${3:-docs/window.png}")
 mkdir -p "$(dirname "$out")"
 "$(dirname "$0")/demo-workspace.sh" "$build" >/dev/null
+# A fresh insertion-info file, so start-up shows no message over the window.
+if [ -d "$build/demo/drawings" ]; then printf 'DEMO,2,1,1,1,[0]\r\n' > "$build/demo/drawings/BW_Info.txt"; fi
 xvfb-run -a -s "-screen 0 1100x720x24" bash -c '
+  twm >/dev/null 2>&1 & wm=$!
+  sleep 0.5
   "$0/bin/brasswick" & pid=$!
   for i in $(seq 50); do
     win=$(xdotool search --name "Brasswick for AutoCAD LT" 2>/dev/null | head -n1) && [ -n "$win" ] && break
     sleep 0.2
   done
   sleep 1
-  xdotool windowmap "$win" windowmove "$win" 0 0 windowsize "$win" 1100 720
+  xdotool windowmap "$win" windowmove "$win" 0 0
   sleep 1
-  for i in $(seq "$1"); do xdotool key --window "$win" ctrl+Tab; done
+  for point in $1; do
+    xdotool mousemove --window "$win" "${point%,*}" "${point#*,}" click 1
+    sleep 0.3
+  done
   sleep 1
-  import -window root "$2"
-  kill $pid
-' "$build" "$tab" "$out"
+  # The screen is black around the window: a black border, trimmed, leaves the window.
+  import -window root "$2.screen.png"
+  convert "$2.screen.png" -bordercolor black -border 1 -trim +repage "$2"
+  rm -f "$2.screen.png"
+  kill $pid $wm
+' "$build" "$clicks" "$out"
 echo "wrote $out"
