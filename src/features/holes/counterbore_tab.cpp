@@ -45,7 +45,7 @@ CounterboreTab::CounterboreTab(AppContext& app, QWidget* parent) : FeatureTab(ap
     BringTabToFrontOnFocus(option23_, app_.Tabs(), holes::kCounterboresTab);
     BringTabToFrontOnFocus(option24_, app_.Tabs(), holes::kCounterboresTab);
     holes::ReportChanges(this, {option23_, option24_}, {check04_}, {list6_});
-    holes::ReportChanges(this, direction_.All(), {}, {});
+    holes::ReportChanges(this, direction_.Options(), {}, {});
     connect(command4_, &QPushButton::clicked, this, [this] { Command4_Click(); });
 
     direction_.zero->setChecked(true);

@@ -111,12 +111,12 @@ DrilledHoleTab::DrilledHoleTab(AppContext& app, QWidget* parent) : FeatureTab(ap
     layout->addWidget(command20_, 3, 0, Qt::AlignRight);
 
     for (QLineEdit* box : {text15_, text16_, text17_}) MakeNumberBox(box);
-    WireViewOptions(option59_, option60_, nullptr, direction_.All());
+    WireViewOptions(option59_, option60_, nullptr, direction_.Options());
     BringTabToFrontOnFocus(option59_, app_.Tabs(), holes::kDrilledHolesTab);
     BringTabToFrontOnFocus(option60_, app_.Tabs(), holes::kDrilledHolesTab);
     holes::ReportChanges(this, {option59_, option60_, option65_, option66_}, {check13_, check14_},
                          {}, {text15_, text16_, text17_});
-    holes::ReportChanges(this, direction_.All(), {}, {});
+    holes::ReportChanges(this, direction_.Options(), {}, {});
 
     connect(check13_, &QCheckBox::toggled, this, [this] { Check13_Click(); });
     // A pick with the keyboard is a click as much as one with the mouse; clicking the row

@@ -51,7 +51,7 @@ TappedHoleTab::TappedHoleTab(AppContext& app, QWidget* parent) : FeatureTab(app,
     BringTabToFrontOnFocus(option13_, app_.Tabs(), holes::kTappedHolesTab);
     BringTabToFrontOnFocus(option14_, app_.Tabs(), holes::kTappedHolesTab);
     holes::ReportChanges(this, {option13_, option14_}, {check03_}, {list4_, list5_});
-    holes::ReportChanges(this, direction_.All(), {}, {});
+    holes::ReportChanges(this, direction_.Options(), {}, {});
     connect(command3_, &QPushButton::clicked, this, [this] { Command3_Click(); });
 
     // Start-up state; selecting "Draw Side" runs its click, enabling the depths and the

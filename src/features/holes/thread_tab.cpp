@@ -72,7 +72,7 @@ ThreadTab::ThreadTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent)
     layout->addWidget(command6_, 2, 2, Qt::AlignRight);
 
     BringTabToFrontOnFocus(check05_, app_.Tabs(), holes::kThreadsTab);
-    holes::ReportChanges(this, direction_.All(), {check05_, check06_}, {list8_, list9_});
+    holes::ReportChanges(this, direction_.Options(), {check05_, check06_}, {list8_, list9_});
     connect(command6_, &QPushButton::clicked, this, [this] { Command6_Click(); });
 
     direction_.zero->setChecked(true);

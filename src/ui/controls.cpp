@@ -1,0 +1,118 @@
+#include "ui/controls.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/feature_tab.h"
+#include "ui/text.h"
+
+namespace bw::ui {
+
+namespace {
+
+template <typename Control>
+Control* Named(Control* control, const char* name) {
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+}  // namespace
+
+QGroupBox* Frame(const char* name, const char* caption, QWidget* parent) {
+    return Named(new QGroupBox(QString::fromLatin1(caption), parent), name);
+}
+
+QRadioButton* Option(const char* name, const char* caption, QWidget* parent) {
+    return Named(new QRadioButton(QString::fromLatin1(caption), parent), name);
+}
+
+QCheckBox* Check(const char* name, const char* caption, QWidget* parent) {
+    return Named(new QCheckBox(QString::fromLatin1(caption), parent), name);
+}
+
+QListWidget* List(const char* name, QWidget* parent) {
+    auto* list = Named(new QListWidget(parent), name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+QLineEdit* Box(const char* name, QWidget* parent) { return Named(new QLineEdit(parent), name); }
+
+QPushButton* Button(const char* name, const char* caption, QWidget* parent) {
+    return Named(new QPushButton(QString::fromLatin1(caption), parent), name);
+}
+
+QPushButton* OkButton(const char* name, QWidget* parent) { return Button(name, "OK", parent); }
+
+QGroupBox* FrameAround(const char* name, const char* caption, QWidget* control, QWidget* parent) {
+    QGroupBox* frame = Frame(name, caption, parent);
+    control->setParent(frame);
+    (new QVBoxLayout(frame))->addWidget(control);
+    return frame;
+}
+
+int DirectionFrame::Angle(int unchanged) const {
+    if (zero->isChecked()) return 0;
+    if (quarter->isChecked()) return 90;
+    if (half->isChecked()) return 180;
+    if (threeQuarters->isChecked()) return 270;
+    return unchanged;
+}
+
+QList<QRadioButton*> DirectionFrame::InNameOrder() const {
+    QList<QRadioButton*> options = Options();
+    std::sort(options.begin(), options.end(),
+              [](QRadioButton* a, QRadioButton* b) { return a->objectName() < b->objectName(); });
+    return options;
+}
+
+DirectionFrame MakeDirectionFrame(const char* frameName, const char* zeroName,
+                                  const char* quarterName, const char* halfName,
+                                  const char* threeQuartersName, QWidget* parent) {
+    DirectionFrame d;
+    d.frame = Frame(frameName, "Direction", parent);
+    d.zero = Option(zeroName, "Zero", d.frame);
+    d.quarter = Option(quarterName, "90", d.frame);
+    d.half = Option(halfName, "180", d.frame);
+    d.threeQuarters = Option(threeQuartersName, "270", d.frame);
+    auto* layout = new QVBoxLayout(d.frame);
+    for (QRadioButton* option : d.Options()) layout->addWidget(option);
+    return d;
+}
+
+void FillList(QListWidget* list, const std::vector<std::string>& labels) {
+    list->clear();
+    for (const std::string& label : labels) list->addItem(ToQt(label));
+}
+
+void ReportChanges(FeatureTab* tab, const QList<QRadioButton*>& options,
+                   const QList<QCheckBox*>& checks, const QList<QListWidget*>& lists,
+                   const QList<QLineEdit*>& boxes) {
+    for (QRadioButton* option : options) {
+        QObject::connect(option, &QRadioButton::toggled, tab, &FeatureTab::InputsChanged);
+    }
+    for (QCheckBox* check : checks) {
+        QObject::connect(check, &QCheckBox::toggled, tab, &FeatureTab::InputsChanged);
+    }
+    for (QListWidget* list : lists) {
+        QObject::connect(list, &QListWidget::itemSelectionChanged, tab, &FeatureTab::InputsChanged);
+    }
+    for (QLineEdit* box : boxes) {
+        QObject::connect(box, &QLineEdit::textChanged, tab, &FeatureTab::InputsChanged);
+    }
+}
+
+void OnPick(QListWidget* list, QObject* receiver, const std::function<void()>& click) {
+    QObject::connect(list, &QListWidget::itemClicked, receiver, [click] { click(); });
+    QObject::connect(list, &QListWidget::currentRowChanged, receiver, [click](int row) {
+        if (row >= 0) click();
+    });
+}
+
+}  // namespace bw::ui

@@ -1,0 +1,103 @@
+// The real window on a folder of its own, with the helpers every feature tab's tests use.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+
+#include "cli/cli.h"
+#include "support/window_fixture.h"
+
+namespace bw::test {
+
+using Messages = std::vector<std::string>;
+
+class FeatureTabTest : public WindowTest {
+protected:
+    // Starts with an insertion-info file that start-up consumes: point (2,3), scale .5,
+    // layer L1. The settings name the hidden layer HIDDEN and the clearance .015.
+    void StartWithInfo(const std::string& info = "A,2,3,1,.5,[L1]") {
+        ws_.WriteInfo(info);
+        ASSERT_TRUE(Start());
+        Window().showNormal();
+        ASSERT_EQ(TakeMessages(), Messages{});
+        ASSERT_TRUE(App().State().InsertionInfoRead);
+    }
+
+    // Starts without an info file (one message), then leaves one for the next OK.
+    void StartThenLeaveInfo(const std::string& info = "A,2,3,1,.5,[L1]") {
+        ASSERT_TRUE(Start());
+        Window().showNormal();
+        ASSERT_EQ(TakeMessages(), Messages{"Insertion Info NOT Found, Using Defaults"});
+        ASSERT_FALSE(App().State().InsertionInfoRead);
+        ws_.WriteInfo(info);
+    }
+
+    // The lines of a list, as shown.
+    std::vector<std::string> Entries(const char* listName) {
+        std::vector<std::string> entries;
+        auto* list = Find<QListWidget>(listName);
+        if (!list) return entries;
+        for (int i = 0; i < list->count(); ++i) {
+            entries.push_back(list->item(i)->text().toStdString());
+        }
+        return entries;
+    }
+
+    std::string Caption(const char* name) {
+        if (auto* button = main_->findChild<QAbstractButton*>(QString::fromLatin1(name))) {
+            return button->text().toStdString();
+        }
+        if (auto* frame = main_->findChild<QGroupBox*>(QString::fromLatin1(name))) {
+            return frame->title().toStdString();
+        }
+        ADD_FAILURE() << "no captioned control named " << name;
+        return {};
+    }
+
+    void ExpectCaptions(const std::vector<std::pair<const char*, const char*>>& captions) {
+        for (auto [name, caption] : captions) EXPECT_EQ(Caption(name), caption) << name;
+    }
+
+    // The caption of the frame a box or list sits in.
+    std::string FrameOf(const char* name) {
+        auto* frame = qobject_cast<QGroupBox*>(Find<QWidget>(name)->parentWidget());
+        return frame ? frame->title().toStdString() : "<no frame>";
+    }
+
+    bool Checked(const char* name) { return Find<QAbstractButton>(name)->isChecked(); }
+    bool Enabled(const char* name) { return Find<QWidget>(name)->isEnabled(); }
+    std::string Text(const char* name) { return Find<QLineEdit>(name)->text().toStdString(); }
+
+    // The keyboard focus arriving at a control, as the Tab key would bring it.
+    void FocusIn(const char* name) {
+        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(Find<QWidget>(name), &in);
+    }
+
+    // The tab in front after a control of it got the focus while the Settings tab was.
+    int TabAfterFocus(const char* name) {
+        Window().SSTab1()->setCurrentIndex(7);
+        FocusIn(name);
+        return Window().SSTab1()->currentIndex();
+    }
+
+    // The focus brings the tab at `index` to the front, from another tab.
+    void ExpectFocusBringsForward(const char* name, int index) {
+        Window().SSTab1()->setCurrentIndex(0);
+        FocusIn(name);
+        EXPECT_EQ(Window().SSTab1()->currentIndex(), index) << name;
+    }
+
+    // What brasswick-script prints for the same choices.
+    cli::Result Cli(std::vector<std::string> args) { return cli::Run(args, ws_.program); }
+
+    bool InfoFileLeft() { return Exists(ws_.InfoPath()); }
+};
+
+}  // namespace bw::test
