@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tables/field_reader.h"
+
 namespace bw {
 
 enum class TableStatus { Loaded, NotFound, Corrupt };
@@ -12,6 +14,25 @@ struct TableDiagnostic {
     TableStatus status = TableStatus::Loaded;
     std::string detail;  // for Corrupt: the position and the problem
 };
+
+// A table file's bytes, or the diagnostic that stops its loading before any field is read:
+// not found, or corrupt when the file is there but cannot be read (with the reason).
+struct TableFileBytes {
+    TableDiagnostic diagnostic;
+    std::string bytes;
+    bool Loaded() const { return diagnostic.status == TableStatus::Loaded; }
+};
+TableFileBytes ReadTableFile(const std::string& path);
+// The file `name` beside the program.
+TableFileBytes ReadTableFile(const std::string& programFolder, const std::string& name);
+
+// Corrupt, at the field where the reader stopped.
+inline TableDiagnostic CorruptAt(const FieldReader& reader) {
+    return {TableStatus::Corrupt, reader.Describe()};
+}
+
+// A section count as the loaders use it: anything below 1 is an empty section.
+inline int SectionSize(int count) { return count < 1 ? 0 : count; }
 
 // The messages a table shows, by file.
 struct TableMessages {

@@ -10,14 +10,14 @@ CboreTableLoad ParseCboreTable(std::string_view bytes) {
     CboreTable& t = load.table;
     FieldReader reader(bytes);
     if (!holes::ReadLabelledSection(reader, t.labels, {&t.screwDiameter, &t.cboreDiameter})) {
-        load.diagnostic = holes::CorruptAt(reader);
+        load.diagnostic = CorruptAt(reader);
     }
     return load;
 }
 
 CboreTableLoad LoadCboreTable(const std::string& programFolder) {
-    holes::TableBytes file = holes::ReadTableBytes(programFolder, "Cbore.dat");
-    if (!file.ok) return {{}, file.diagnostic};
+    const TableFileBytes file = ReadTableFile(programFolder, "Cbore.dat");
+    if (!file.Loaded()) return {{}, file.diagnostic};
     return ParseCboreTable(file.bytes);
 }
 

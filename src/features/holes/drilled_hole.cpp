@@ -34,14 +34,14 @@ DrillTableLoad ParseDrillTable(std::string_view bytes) {
     DrillTableLoad load;
     FieldReader reader(bytes);
     if (!holes::ReadLabelledSection(reader, load.table.labels, {&load.table.dimension})) {
-        load.diagnostic = holes::CorruptAt(reader);
+        load.diagnostic = CorruptAt(reader);
     }
     return load;
 }
 
 DrillTableLoad LoadDrillTable(const std::string& programFolder) {
-    holes::TableBytes file = holes::ReadTableBytes(programFolder, "Drill.dat");
-    if (!file.ok) return {{}, file.diagnostic};
+    const TableFileBytes file = ReadTableFile(programFolder, "Drill.dat");
+    if (!file.Loaded()) return {{}, file.diagnostic};
     return ParseDrillTable(file.bytes);
 }
 
@@ -50,14 +50,14 @@ CsinkTableLoad ParseCsinkTable(std::string_view bytes) {
     CsinkTable& t = load.table;
     FieldReader reader(bytes);
     if (!holes::ReadLabelledSection(reader, t.labels, {&t.drillDiameter, &t.csinkDiameter})) {
-        load.diagnostic = holes::CorruptAt(reader);
+        load.diagnostic = CorruptAt(reader);
     }
     return load;
 }
 
 CsinkTableLoad LoadCsinkTable(const std::string& programFolder) {
-    holes::TableBytes file = holes::ReadTableBytes(programFolder, "Csink.dat");
-    if (!file.ok) return {{}, file.diagnostic};
+    const TableFileBytes file = ReadTableFile(programFolder, "Csink.dat");
+    if (!file.Loaded()) return {{}, file.diagnostic};
     return ParseCsinkTable(file.bytes);
 }
 

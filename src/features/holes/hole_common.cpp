@@ -93,23 +93,6 @@ std::string ScriptNumber15(double value) {
     return body;
 }
 
-TableBytes ReadTableBytes(const std::string& programFolder, const std::string& fileName) {
-    TableBytes result;
-    const std::string path = ProgramFilePath(programFolder, fileName);
-    if (!FileExists(path)) {
-        result.diagnostic = {TableStatus::NotFound, path};
-        return result;
-    }
-    FileRead read = ReadWholeFile(path);
-    if (!read.ok) {
-        result.diagnostic = {TableStatus::Corrupt, "cannot be read: " + read.error};
-        return result;
-    }
-    result.ok = true;
-    result.bytes = std::move(read.bytes);
-    return result;
-}
-
 bool ReadLabelledSection(FieldReader& reader, std::vector<std::string>& labels,
                          std::initializer_list<std::vector<float>*> columns) {
     int count = 0;
@@ -124,10 +107,6 @@ bool ReadLabelledSection(FieldReader& reader, std::vector<std::string>& labels,
         }
     }
     return true;
-}
-
-TableDiagnostic CorruptAt(const FieldReader& reader) {
-    return {TableStatus::Corrupt, reader.Describe()};
 }
 
 std::string CountOf(size_t count, const std::string& singular, const std::string& plural) {

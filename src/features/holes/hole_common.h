@@ -24,23 +24,12 @@ PointXY SideViewPoint(PointXY base, int directionDegrees, std::initializer_list<
 // no blank, no zero before the point below 1, no trailing zeros (.252499997615814).
 std::string ScriptNumber15(double value);
 
-// A table file's bytes, or the diagnostic that stops the loading before any field is read.
-struct TableBytes {
-    bool ok = false;
-    std::string bytes;
-    TableDiagnostic diagnostic;
-};
-TableBytes ReadTableBytes(const std::string& programFolder, const std::string& fileName);
-
 // Reads a section count and then that many records of a label followed by one number per
 // column. A label is kept as soon as it is read and its numbers stay 0 until they are, so a
 // file that ends inside a record still offers the label. A count below 1 is an empty
 // section. Returns false on the first failed read (the reader tells where).
 bool ReadLabelledSection(FieldReader& reader, std::vector<std::string>& labels,
                          std::initializer_list<std::vector<float>*> columns);
-
-// The diagnostic for a reader that failed.
-TableDiagnostic CorruptAt(const FieldReader& reader);
 
 // "1 tap size" / "38 tap sizes".
 std::string CountOf(size_t count, const std::string& singular, const std::string& plural);

@@ -90,14 +90,14 @@ TapTableLoad ParseTapTable(std::string_view bytes) {
     FieldReader reader(bytes);
     if (!holes::ReadLabelledSection(reader, t.sizeLabels, {&t.majorDiameter, &t.drillDiameter}) ||
         !holes::ReadLabelledSection(reader, t.depthLabels, {&t.depth})) {
-        load.diagnostic = holes::CorruptAt(reader);
+        load.diagnostic = CorruptAt(reader);
     }
     return load;
 }
 
 TapTableLoad LoadTapTable(const std::string& programFolder) {
-    holes::TableBytes file = holes::ReadTableBytes(programFolder, "Tap.dat");
-    if (!file.ok) return {{}, file.diagnostic};
+    const TableFileBytes file = ReadTableFile(programFolder, "Tap.dat");
+    if (!file.Loaded()) return {{}, file.diagnostic};
     return ParseTapTable(file.bytes);
 }
 

@@ -43,13 +43,13 @@ ThreadTableLoad ParseThreadTable(std::string_view bytes) {
         ok = reader.ReadSingle(t.diameter.back()) && reader.ReadCount(t.threadsPerUnit.back());
     }
     ok = ok && holes::ReadLabelledSection(reader, t.depthLabels, {&t.depth});
-    if (!ok) load.diagnostic = holes::CorruptAt(reader);
+    if (!ok) load.diagnostic = CorruptAt(reader);
     return load;
 }
 
 ThreadTableLoad LoadThreadTable(const std::string& programFolder) {
-    holes::TableBytes file = holes::ReadTableBytes(programFolder, "Thread.dat");
-    if (!file.ok) return {{}, file.diagnostic};
+    const TableFileBytes file = ReadTableFile(programFolder, "Thread.dat");
+    if (!file.Loaded()) return {{}, file.diagnostic};
     return ParseThreadTable(file.bytes);
 }
 

@@ -1,6 +1,6 @@
 #include "features/pins/core_pin.h"
 
-#include "features/pins/pin_table_file.h"
+#include "tables/table_load.h"
 #include "features/pins/pin_views.h"
 #include "tables/field_reader.h"
 

@@ -12,17 +12,12 @@ namespace {
 // A record file's bytes, or nothing when it is missing or cannot be read.
 std::optional<std::string> RecordFileBytes(const std::string& programFolder,
                                            const std::string& name, TableDiagnostic* why) {
-    const std::string path = ProgramFilePath(programFolder, name);
-    if (!FileExists(path)) {
-        if (why) *why = {TableStatus::NotFound, path};
+    TableFileBytes file = ReadTableFile(programFolder, name);
+    if (!file.Loaded()) {
+        if (why) *why = file.diagnostic;
         return std::nullopt;
     }
-    FileRead read = ReadWholeFile(path);
-    if (!read.ok) {
-        if (why) *why = {TableStatus::Corrupt, "cannot be read: " + read.error};
-        return std::nullopt;
-    }
-    return std::move(read.bytes);
+    return std::move(file.bytes);
 }
 
 std::string WithoutTrailingBlanks(std::string text) {

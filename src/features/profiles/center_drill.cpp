@@ -111,14 +111,9 @@ std::string BellSide(const BellCenterDrill& d, const CenterDrillInput& input, Po
 
 PlainCenterDrillLoad LoadPlainCenterDrills(const std::string& programFolder) {
     PlainCenterDrillLoad load;
-    const std::string path = ProgramFilePath(programFolder, "001");
-    if (!FileExists(path)) {
-        load.diagnostic = {TableStatus::NotFound, path};
-        return load;
-    }
-    const FileRead file = ReadWholeFile(path);
-    if (!file.ok) {
-        load.diagnostic = {TableStatus::Corrupt, file.error};
+    const TableFileBytes file = ReadTableFile(programFolder, "001");
+    if (!file.Loaded()) {
+        load.diagnostic = file.diagnostic;
         return load;
     }
     load.drills = ReadRecords<PlainCenterDrill>(
@@ -131,14 +126,9 @@ PlainCenterDrillLoad LoadPlainCenterDrills(const std::string& programFolder) {
 
 BellCenterDrillLoad LoadBellCenterDrills(const std::string& programFolder) {
     BellCenterDrillLoad load;
-    const std::string path = ProgramFilePath(programFolder, "002");
-    if (!FileExists(path)) {
-        load.diagnostic = {TableStatus::NotFound, path};
-        return load;
-    }
-    const FileRead file = ReadWholeFile(path);
-    if (!file.ok) {
-        load.diagnostic = {TableStatus::Corrupt, file.error};
+    const TableFileBytes file = ReadTableFile(programFolder, "002");
+    if (!file.Loaded()) {
+        load.diagnostic = file.diagnostic;
         return load;
     }
     load.drills = ReadRecords<

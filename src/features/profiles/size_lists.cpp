@@ -25,18 +25,14 @@ bool ReadSection(FieldReader& reader, SizeList& list) {
 
 TwoSizeLists LoadTwoSizeLists(const std::string& path) {
     TwoSizeLists result;
-    if (!FileExists(path)) {
-        result.diagnostic = {TableStatus::NotFound, path};
-        return result;
-    }
-    const FileRead file = ReadWholeFile(path);
-    if (!file.ok) {
-        result.diagnostic = {TableStatus::Corrupt, file.error};
+    const TableFileBytes file = ReadTableFile(path);
+    if (!file.Loaded()) {
+        result.diagnostic = file.diagnostic;
         return result;
     }
     FieldReader reader(file.bytes);
     if (!ReadSection(reader, result.first) || !ReadSection(reader, result.second)) {
-        result.diagnostic = {TableStatus::Corrupt, reader.Describe()};
+        result.diagnostic = CorruptAt(reader);
     }
     return result;
 }

@@ -1,12 +1,11 @@
-#include "features/pins/pin_table_file.h"
+#include "tables/table_load.h"
 
 #include "exchange/files.h"
 
 namespace bw {
 
-TableFileBytes ReadTableFile(const std::string& programFolder, const std::string& name) {
+TableFileBytes ReadTableFile(const std::string& path) {
     TableFileBytes result;
-    const std::string path = ProgramFilePath(programFolder, name);
     if (!FileExists(path)) {
         result.diagnostic = {TableStatus::NotFound, path};
         return result;
@@ -20,8 +19,8 @@ TableFileBytes ReadTableFile(const std::string& programFolder, const std::string
     return result;
 }
 
-TableDiagnostic CorruptAt(const FieldReader& reader) {
-    return {TableStatus::Corrupt, reader.Describe()};
+TableFileBytes ReadTableFile(const std::string& programFolder, const std::string& name) {
+    return ReadTableFile(ProgramFilePath(programFolder, name));
 }
 
 }  // namespace bw
