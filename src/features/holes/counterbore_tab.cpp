@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
+#include "ui/controls.h"
 #include "ui/entry_fields.h"
 
 namespace bw {
@@ -16,23 +17,23 @@ namespace bw {
 CounterboreTab::CounterboreTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     auto* layout = new QGridLayout(this);
 
-    auto* frame12 = holes::Frame("Frame12", "Screw Size", this);
-    list6_ = holes::List("List6", frame12);
+    auto* frame12 = ui::Frame("Frame12", "Screw Size", this);
+    list6_ = ui::List("List6", frame12);
     (new QVBoxLayout(frame12))->addWidget(list6_);
 
     direction_ =
-        holes::MakeDirectionFrame("Frame13", "Option22", "Option21", "Option20", "Option19", this);
+        ui::MakeDirectionFrame("Frame13", "Option22", "Option21", "Option20", "Option19", this);
 
-    auto* frame14 = holes::Frame("Frame14", "Options", this);
+    auto* frame14 = ui::Frame("Frame14", "Options", this);
     auto* options = new QVBoxLayout(frame14);
-    option23_ = holes::Option("Option23", "Draw Side", frame14);
-    option24_ = holes::Option("Option24", "Draw Face", frame14);
-    check04_ = holes::Check("Check04", "Hidden", frame14);
+    option23_ = ui::Option("Option23", "Draw Side", frame14);
+    option24_ = ui::Option("Option24", "Draw Face", frame14);
+    check04_ = ui::Check("Check04", "Hidden", frame14);
     options->addWidget(option23_);
     options->addWidget(option24_);
     options->addWidget(check04_);
 
-    command4_ = holes::OkButton("Command4", this);
+    command4_ = ui::OkButton("Command4", this);
 
     layout->addWidget(frame14, 0, 0);
     layout->addWidget(direction_.frame, 1, 0);
@@ -44,8 +45,8 @@ CounterboreTab::CounterboreTab(AppContext& app, QWidget* parent) : FeatureTab(ap
         {direction_.threeQuarters, direction_.half, direction_.quarter, direction_.zero});
     BringTabToFrontOnFocus(option23_, app_.Tabs(), holes::kCounterboresTab);
     BringTabToFrontOnFocus(option24_, app_.Tabs(), holes::kCounterboresTab);
-    holes::ReportChanges(this, {option23_, option24_}, {check04_}, {list6_});
-    holes::ReportChanges(this, direction_.Options(), {}, {});
+    ui::ReportChanges(this, {option23_, option24_}, {check04_}, {list6_});
+    ui::ReportChanges(this, direction_.Options(), {}, {});
     connect(command4_, &QPushButton::clicked, this, [this] { Command4_Click(); });
 
     direction_.zero->setChecked(true);
@@ -56,7 +57,7 @@ CounterboreTab::CounterboreTab(AppContext& app, QWidget* parent) : FeatureTab(ap
 void CounterboreTab::LoadTables() {
     const CboreTableLoad load = LoadCboreTable(app_.ProgramFolder());
     table_ = load.table;
-    holes::FillList(list6_, table_.labels);
+    ui::FillList(list6_, table_.labels);
     if (load.diagnostic.status == TableStatus::NotFound) command4_->setEnabled(false);
     const std::string message = TableMessage(kCboreMessages, load.diagnostic);
     if (!message.empty()) app_.ShowMessage(message);

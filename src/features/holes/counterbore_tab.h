@@ -5,6 +5,7 @@
 #include "app/feature_tab.h"
 #include "features/holes/counterbore.h"
 #include "features/holes/hole_tabs.h"
+#include "ui/controls.h"
 
 namespace bw {
 
@@ -25,7 +26,7 @@ class CounterboreTab : public FeatureTab {
 
   private:
     QListWidget* list6_;  // screw sizes
-    holes::DirectionFrame direction_;
+    ui::DirectionFrame direction_;
     QRadioButton* option23_;  // "Draw Side"
     QRadioButton* option24_;  // "Draw Face"
     QCheckBox* check04_;      // "Hidden"

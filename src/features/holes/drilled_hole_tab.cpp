@@ -14,6 +14,7 @@
 
 #include "app/app_context.h"
 #include "exchange/script_format.h"
+#include "ui/controls.h"
 #include "ui/entry_fields.h"
 #include "ui/text.h"
 
@@ -44,8 +45,8 @@ QString Displayed(float value) { return ToQt(DisplayFormatNumber(static_cast<dou
 
 QGroupBox* BoxFrame(const char* frameName, const char* caption, QLineEdit*& box,
                     const char* boxName, QWidget* parent) {
-    QGroupBox* frame = holes::Frame(frameName, caption, parent);
-    box = holes::Box(boxName, frame);
+    QGroupBox* frame = ui::Frame(frameName, caption, parent);
+    box = ui::Box(boxName, frame);
     // Wide enough for any number the display format shows, so the lists get the room.
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000.000000")) + 12);
     (new QVBoxLayout(frame))->addWidget(box);
@@ -57,39 +58,39 @@ QGroupBox* BoxFrame(const char* frameName, const char* caption, QLineEdit*& box,
 DrilledHoleTab::DrilledHoleTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     auto* layout = new QGridLayout(this);
 
-    auto* frame60 = holes::Frame("Frame60", "Screw Size", this);
-    list18_ = holes::List("List18", frame60);
+    auto* frame60 = ui::Frame("Frame60", "Screw Size", this);
+    list18_ = ui::List("List18", frame60);
     (new QVBoxLayout(frame60))->addWidget(list18_);
-    auto* frame59 = holes::Frame("Frame59", "Dimensions", this);
-    list17_ = holes::List("List17", frame59);
+    auto* frame59 = ui::Frame("Frame59", "Dimensions", this);
+    list17_ = ui::List("List17", frame59);
     (new QVBoxLayout(frame59))->addWidget(list17_);
 
     auto* frame58 = BoxFrame("Frame58", "Drill Diameter", text16_, "Text16", this);
     auto* frame57 = BoxFrame("Frame57", "Countersink Diameter", text15_, "Text15", this);
     auto* frame56 = BoxFrame("Frame56", "Drill Depth", text17_, "Text17", this);
 
-    auto* frame55 = holes::Frame("Frame55", "Angle", this);
+    auto* frame55 = ui::Frame("Frame55", "Angle", this);
     auto* angles = new QVBoxLayout(frame55);
-    option65_ = holes::Option("Option65", "100", frame55);
-    option66_ = holes::Option("Option66", "82", frame55);
+    option65_ = ui::Option("Option65", "100", frame55);
+    option66_ = ui::Option("Option66", "82", frame55);
     angles->addWidget(option65_);
     angles->addWidget(option66_);
 
     direction_ =
-        holes::MakeDirectionFrame("Frame54", "Option61", "Option62", "Option63", "Option64", this);
+        ui::MakeDirectionFrame("Frame54", "Option61", "Option62", "Option63", "Option64", this);
 
-    auto* frame53 = holes::Frame("Frame53", "Options", this);
+    auto* frame53 = ui::Frame("Frame53", "Options", this);
     auto* options = new QVBoxLayout(frame53);
-    check13_ = holes::Check("Check13", "Countersunk", frame53);
-    check14_ = holes::Check("Check14", "Hidden", frame53);
-    option59_ = holes::Option("Option59", "Draw Side", frame53);
-    option60_ = holes::Option("Option60", "Draw Face", frame53);
+    check13_ = ui::Check("Check13", "Countersunk", frame53);
+    check14_ = ui::Check("Check14", "Hidden", frame53);
+    option59_ = ui::Option("Option59", "Draw Side", frame53);
+    option60_ = ui::Option("Option60", "Draw Face", frame53);
     for (QWidget* w : {static_cast<QWidget*>(option59_), static_cast<QWidget*>(option60_),
                        static_cast<QWidget*>(check13_), static_cast<QWidget*>(check14_)}) {
         options->addWidget(w);
     }
 
-    command20_ = holes::OkButton("Command20", this);
+    command20_ = ui::OkButton("Command20", this);
 
     // Options across the top, the three fields below them, and the two lists, whose labels
     // are the widest texts on the tab, across the whole width.
@@ -114,9 +115,9 @@ DrilledHoleTab::DrilledHoleTab(AppContext& app, QWidget* parent) : FeatureTab(ap
     WireViewOptions(option59_, option60_, nullptr, direction_.Options());
     BringTabToFrontOnFocus(option59_, app_.Tabs(), holes::kDrilledHolesTab);
     BringTabToFrontOnFocus(option60_, app_.Tabs(), holes::kDrilledHolesTab);
-    holes::ReportChanges(this, {option59_, option60_, option65_, option66_}, {check13_, check14_},
-                         {}, {text15_, text16_, text17_});
-    holes::ReportChanges(this, direction_.Options(), {}, {});
+    ui::ReportChanges(this, {option59_, option60_, option65_, option66_}, {check13_, check14_}, {},
+                      {text15_, text16_, text17_});
+    ui::ReportChanges(this, direction_.Options(), {}, {});
 
     connect(check13_, &QCheckBox::toggled, this, [this] { Check13_Click(); });
     // A pick with the keyboard is a click as much as one with the mouse; clicking the row
@@ -143,13 +144,13 @@ DrilledHoleTab::DrilledHoleTab(AppContext& app, QWidget* parent) : FeatureTab(ap
 void DrilledHoleTab::LoadTables() {
     const DrillTableLoad drill = LoadDrillTable(app_.ProgramFolder());
     drillTable_ = drill.table;
-    holes::FillList(list17_, drillTable_.labels);
+    ui::FillList(list17_, drillTable_.labels);
     if (const std::string m = TableMessage(kDrillMessages, drill.diagnostic); !m.empty()) {
         app_.ShowMessage(m);
     }
     const CsinkTableLoad csink = LoadCsinkTable(app_.ProgramFolder());
     csinkTable_ = csink.table;
-    holes::FillList(list18_, csinkTable_.labels);
+    ui::FillList(list18_, csinkTable_.labels);
     if (const std::string m = TableMessage(kCsinkMessages, csink.diagnostic); !m.empty()) {
         app_.ShowMessage(m);
     }

@@ -6,6 +6,7 @@
 #include "app/feature_tab.h"
 #include "features/holes/drilled_hole.h"
 #include "features/holes/hole_tabs.h"
+#include "ui/controls.h"
 
 namespace bw {
 
@@ -44,7 +45,7 @@ class DrilledHoleTab : public FeatureTab {
     QLineEdit* text17_;       // drill depth
     QRadioButton* option65_;  // "100"
     QRadioButton* option66_;  // "82"
-    holes::DirectionFrame direction_;
+    ui::DirectionFrame direction_;
     QCheckBox* check13_;      // "Countersunk"
     QCheckBox* check14_;      // "Hidden"
     QRadioButton* option59_;  // "Draw Side"

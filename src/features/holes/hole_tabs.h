@@ -1,7 +1,5 @@
-// The holes tabs, made for the window in one place, and the small widget helpers they share.
+// The holes tabs, made for the window in one place.
 #pragma once
-
-#include "ui/controls.h"
 
 namespace bw {
 
@@ -26,21 +24,6 @@ inline constexpr int kTappedHolesTab = 2;
 inline constexpr int kCounterboresTab = 3;
 inline constexpr int kThreadsTab = 5;
 inline constexpr int kDrilledHolesTab = 14;
-
-// The shared control makers, under the names the tabs of this group use.
-using ui::Box;
-using ui::Button;
-using ui::Check;
-using ui::DirectionFrame;
-using ui::FillList;
-using ui::Frame;
-using ui::FrameAround;
-using ui::List;
-using ui::MakeDirectionFrame;
-using ui::OkButton;
-using ui::OnPick;
-using ui::Option;
-using ui::ReportChanges;
 
 }  // namespace holes
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
+#include "ui/controls.h"
 #include "ui/entry_fields.h"
 
 namespace bw {
@@ -16,26 +17,26 @@ namespace bw {
 TappedHoleTab::TappedHoleTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     auto* layout = new QGridLayout(this);
 
-    auto* frame8 = holes::Frame("Frame8", "Options", this);
+    auto* frame8 = ui::Frame("Frame8", "Options", this);
     auto* options = new QVBoxLayout(frame8);
-    option13_ = holes::Option("Option13", "Draw Side", frame8);
-    option14_ = holes::Option("Option14", "Draw Face", frame8);
-    check03_ = holes::Check("Check03", "Hidden", frame8);
+    option13_ = ui::Option("Option13", "Draw Side", frame8);
+    option14_ = ui::Option("Option14", "Draw Face", frame8);
+    check03_ = ui::Check("Check03", "Hidden", frame8);
     options->addWidget(option13_);
     options->addWidget(option14_);
     options->addWidget(check03_);
 
     direction_ =
-        holes::MakeDirectionFrame("Frame9", "Option18", "Option17", "Option16", "Option15", this);
+        ui::MakeDirectionFrame("Frame9", "Option18", "Option17", "Option16", "Option15", this);
 
-    auto* frame10 = holes::Frame("Frame10", "Tap Size", this);
-    list4_ = holes::List("List4", frame10);
+    auto* frame10 = ui::Frame("Frame10", "Tap Size", this);
+    list4_ = ui::List("List4", frame10);
     (new QVBoxLayout(frame10))->addWidget(list4_);
-    auto* frame11 = holes::Frame("Frame11", "Depth", this);
-    list5_ = holes::List("List5", frame11);
+    auto* frame11 = ui::Frame("Frame11", "Depth", this);
+    list5_ = ui::List("List5", frame11);
     (new QVBoxLayout(frame11))->addWidget(list5_);
 
-    command3_ = holes::OkButton("Command3", this);
+    command3_ = ui::OkButton("Command3", this);
 
     layout->addWidget(frame8, 0, 0);
     layout->addWidget(direction_.frame, 1, 0);
@@ -50,8 +51,8 @@ TappedHoleTab::TappedHoleTab(AppContext& app, QWidget* parent) : FeatureTab(app,
         {direction_.threeQuarters, direction_.half, direction_.quarter, direction_.zero});
     BringTabToFrontOnFocus(option13_, app_.Tabs(), holes::kTappedHolesTab);
     BringTabToFrontOnFocus(option14_, app_.Tabs(), holes::kTappedHolesTab);
-    holes::ReportChanges(this, {option13_, option14_}, {check03_}, {list4_, list5_});
-    holes::ReportChanges(this, direction_.Options(), {}, {});
+    ui::ReportChanges(this, {option13_, option14_}, {check03_}, {list4_, list5_});
+    ui::ReportChanges(this, direction_.Options(), {}, {});
     connect(command3_, &QPushButton::clicked, this, [this] { Command3_Click(); });
 
     // Start-up state; selecting "Draw Side" runs its click, enabling the depths and the
@@ -64,8 +65,8 @@ TappedHoleTab::TappedHoleTab(AppContext& app, QWidget* parent) : FeatureTab(app,
 void TappedHoleTab::LoadTables() {
     const TapTableLoad load = LoadTapTable(app_.ProgramFolder());
     table_ = load.table;
-    holes::FillList(list4_, table_.sizeLabels);
-    holes::FillList(list5_, table_.depthLabels);
+    ui::FillList(list4_, table_.sizeLabels);
+    ui::FillList(list5_, table_.depthLabels);
     if (load.diagnostic.status == TableStatus::NotFound) command3_->setEnabled(false);
     const std::string message = TableMessage(kTapMessages, load.diagnostic);
     if (!message.empty()) app_.ShowMessage(message);

@@ -5,6 +5,7 @@
 #include "app/feature_tab.h"
 #include "features/holes/hole_tabs.h"
 #include "features/holes/tapped_hole.h"
+#include "ui/controls.h"
 
 namespace bw {
 
@@ -28,7 +29,7 @@ class TappedHoleTab : public FeatureTab {
     QRadioButton* option13_;  // "Draw Side"
     QRadioButton* option14_;  // "Draw Face"
     QCheckBox* check03_;      // "Hidden"
-    holes::DirectionFrame direction_;
+    ui::DirectionFrame direction_;
     QListWidget* list4_;  // tap sizes
     QListWidget* list5_;  // depths
     QPushButton* command3_;

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
+#include "ui/controls.h"
 #include "ui/entry_fields.h"
 
 namespace bw {
@@ -35,21 +36,21 @@ QElapsedTimer& Clock() {
 ThreadTab::ThreadTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     auto* layout = new QGridLayout(this);
 
-    auto* frame17 = holes::Frame("Frame17", "Options", this);
+    auto* frame17 = ui::Frame("Frame17", "Options", this);
     auto* options = new QVBoxLayout(frame17);
-    check05_ = holes::Check("Check05", "Left Hand", frame17);
-    check06_ = holes::Check("Check06", "Hidden", frame17);
+    check05_ = ui::Check("Check05", "Left Hand", frame17);
+    check06_ = ui::Check("Check06", "Hidden", frame17);
     options->addWidget(check05_);
     options->addWidget(check06_);
 
     direction_ =
-        holes::MakeDirectionFrame("Frame18", "Option30", "Option29", "Option28", "Option27", this);
+        ui::MakeDirectionFrame("Frame18", "Option30", "Option29", "Option28", "Option27", this);
 
-    auto* frame19 = holes::Frame("Frame19", "Thread Size", this);
-    list8_ = holes::List("List8", frame19);
+    auto* frame19 = ui::Frame("Frame19", "Thread Size", this);
+    list8_ = ui::List("List8", frame19);
     (new QVBoxLayout(frame19))->addWidget(list8_);
-    auto* frame20 = holes::Frame("Frame20", "Depth", this);
-    list9_ = holes::List("List9", frame20);
+    auto* frame20 = ui::Frame("Frame20", "Depth", this);
+    list9_ = ui::List("List9", frame20);
     (new QVBoxLayout(frame20))->addWidget(list9_);
 
     progressBar1_ = new QProgressBar(this);
@@ -62,7 +63,7 @@ ThreadTab::ThreadTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent)
     keepRoom.setRetainSizeWhenHidden(true);
     progressBar1_->setSizePolicy(keepRoom);
 
-    command6_ = holes::OkButton("Command6", this);
+    command6_ = ui::OkButton("Command6", this);
 
     layout->addWidget(frame17, 0, 0);
     layout->addWidget(direction_.frame, 1, 0);
@@ -72,7 +73,7 @@ ThreadTab::ThreadTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent)
     layout->addWidget(command6_, 2, 2, Qt::AlignRight);
 
     BringTabToFrontOnFocus(check05_, app_.Tabs(), holes::kThreadsTab);
-    holes::ReportChanges(this, direction_.Options(), {check05_, check06_}, {list8_, list9_});
+    ui::ReportChanges(this, direction_.Options(), {check05_, check06_}, {list8_, list9_});
     connect(command6_, &QPushButton::clicked, this, [this] { Command6_Click(); });
 
     direction_.zero->setChecked(true);
@@ -83,8 +84,8 @@ ThreadTab::ThreadTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent)
 void ThreadTab::LoadTables() {
     const ThreadTableLoad load = LoadThreadTable(app_.ProgramFolder());
     table_ = load.table;
-    holes::FillList(list8_, table_.sizeLabels);
-    holes::FillList(list9_, table_.depthLabels);
+    ui::FillList(list8_, table_.sizeLabels);
+    ui::FillList(list9_, table_.depthLabels);
     if (load.diagnostic.status == TableStatus::NotFound) command6_->setEnabled(false);
     const std::string message = TableMessage(kThreadMessages, load.diagnostic);
     if (!message.empty()) app_.ShowMessage(message);

@@ -5,6 +5,7 @@
 #include "app/feature_tab.h"
 #include "features/holes/hole_tabs.h"
 #include "features/holes/thread.h"
+#include "ui/controls.h"
 
 class QProgressBar;
 
@@ -36,7 +37,7 @@ class ThreadTab : public FeatureTab {
 
     QCheckBox* check05_;  // "Left Hand"
     QCheckBox* check06_;  // "Hidden"
-    holes::DirectionFrame direction_;
+    ui::DirectionFrame direction_;
     QListWidget* list8_;  // thread sizes
     QListWidget* list9_;  // lengths
     QProgressBar* progressBar1_;

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
+#include "ui/controls.h"
 #include "ui/entry_fields.h"
 
 namespace bw {
@@ -15,18 +16,18 @@ namespace bw {
 CoreNoteTab::CoreNoteTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     auto* layout = new QGridLayout(this);
 
-    auto* frame15 = pins::Frame("Frame15", "Options", this);
+    auto* frame15 = ui::Frame("Frame15", "Options", this);
     auto* options = new QVBoxLayout(frame15);
-    option25_ = pins::Option("Option25", "C Pin", frame15);
-    option26_ = pins::Option("Option26", "CX Pin", frame15);
+    option25_ = ui::Option("Option25", "C Pin", frame15);
+    option26_ = ui::Option("Option26", "CX Pin", frame15);
     options->addWidget(option25_);
     options->addWidget(option26_);
 
-    auto* frame16 = pins::Frame("Frame16", "Pin Size", this);
-    list7_ = pins::List("List7", frame16);
+    auto* frame16 = ui::Frame("Frame16", "Pin Size", this);
+    list7_ = ui::List("List7", frame16);
     (new QVBoxLayout(frame16))->addWidget(list7_);
 
-    command5_ = pins::OkButton("Command5", this);
+    command5_ = ui::OkButton("Command5", this);
 
     layout->addWidget(frame15, 0, 0, Qt::AlignTop);
     layout->addWidget(frame16, 0, 1);
@@ -34,7 +35,7 @@ CoreNoteTab::CoreNoteTab(AppContext& app, QWidget* parent) : FeatureTab(app, par
 
     BringTabToFrontOnFocus(option25_, app_.Tabs(), 4);
     BringTabToFrontOnFocus(option26_, app_.Tabs(), 4);
-    pins::ReportChanges(this, {option25_, option26_}, {}, {list7_});
+    ui::ReportChanges(this, {option25_, option26_}, {}, {list7_});
     connect(command5_, &QPushButton::clicked, this, [this] { Command5_Click(); });
 
     option26_->setChecked(true);
@@ -43,7 +44,7 @@ CoreNoteTab::CoreNoteTab(AppContext& app, QWidget* parent) : FeatureTab(app, par
 void CoreNoteTab::LoadTables() {
     const CoreNumberTableLoad load = LoadCoreNumberTable(app_.ProgramFolder());
     table_ = load.table;
-    pins::FillList(list7_, table_.labels);
+    ui::FillList(list7_, table_.labels);
     if (load.diagnostic.status == TableStatus::NotFound) command5_->setEnabled(false);
     const std::string message = TableMessage(kCoreNumberTableMessages, load.diagnostic);
     if (!message.empty()) app_.ShowMessage(message);

@@ -1,6 +1,8 @@
 // The "Core Note" tab: the pin kind, the size list from Corenum.dat, and its OK.
 #pragma once
 
+#include "ui/controls.h"
+
 #include "app/feature_tab.h"
 #include "features/pins/core_note.h"
 #include "features/pins/pin_tabs.h"

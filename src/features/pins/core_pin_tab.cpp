@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
+#include "ui/controls.h"
 #include "ui/entry_fields.h"
 
 namespace bw {
@@ -16,23 +17,23 @@ namespace bw {
 CorePinTab::CorePinTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     auto* layout = new QGridLayout(this);
 
-    auto* frame5 = pins::Frame("Frame5", "Options", this);
+    auto* frame5 = ui::Frame("Frame5", "Options", this);
     auto* options = new QVBoxLayout(frame5);
-    option07_ = pins::Option("Option07", "Draw Side", frame5);
-    option08_ = pins::Option("Option08", "Draw Face", frame5);
-    check02_ = pins::Check("Check02", "Hidden", frame5);
+    option07_ = ui::Option("Option07", "Draw Side", frame5);
+    option08_ = ui::Option("Option08", "Draw Face", frame5);
+    check02_ = ui::Check("Check02", "Hidden", frame5);
     options->addWidget(option07_);
     options->addWidget(option08_);
     options->addWidget(check02_);
 
     direction_ =
-        pins::MakeDirectionFrame("Frame6", "Option12", "Option11", "Option10", "Option09", this);
+        ui::MakeDirectionFrame("Frame6", "Option12", "Option11", "Option10", "Option09", this);
 
-    auto* frame7 = pins::Frame("Frame7", "Pin Size", this);
-    list3_ = pins::List("List3", frame7);
+    auto* frame7 = ui::Frame("Frame7", "Pin Size", this);
+    list3_ = ui::List("List3", frame7);
     (new QVBoxLayout(frame7))->addWidget(list3_);
 
-    command2_ = pins::OkButton("Command2", this);
+    command2_ = ui::OkButton("Command2", this);
 
     layout->addWidget(frame5, 0, 0);
     layout->addWidget(direction_.frame, 1, 0);
@@ -42,10 +43,10 @@ CorePinTab::CorePinTab(AppContext& app, QWidget* parent) : FeatureTab(app, paren
     WireViewOptions(option07_, option08_, nullptr, direction_.InNameOrder());
     BringTabToFrontOnFocus(option07_, app_.Tabs(), 1);
     BringTabToFrontOnFocus(option08_, app_.Tabs(), 1);
-    pins::ReportChanges(this,
-                        {option07_, option08_, direction_.zero, direction_.quarter, direction_.half,
-                         direction_.threeQuarters},
-                        {check02_}, {list3_});
+    ui::ReportChanges(this,
+                      {option07_, option08_, direction_.zero, direction_.quarter, direction_.half,
+                       direction_.threeQuarters},
+                      {check02_}, {list3_});
     connect(command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
 
     direction_.zero->setChecked(true);
@@ -56,7 +57,7 @@ CorePinTab::CorePinTab(AppContext& app, QWidget* parent) : FeatureTab(app, paren
 void CorePinTab::LoadTables() {
     const CorePinTableLoad load = LoadCorePinTable(app_.ProgramFolder());
     table_ = load.table;
-    pins::FillList(list3_, table_.labels);
+    ui::FillList(list3_, table_.labels);
     if (load.diagnostic.status == TableStatus::NotFound) command2_->setEnabled(false);
     const std::string message = TableMessage(kCorePinTableMessages, load.diagnostic);
     if (!message.empty()) app_.ShowMessage(message);

@@ -5,6 +5,7 @@
 #include "app/feature_tab.h"
 #include "features/pins/core_pin.h"
 #include "features/pins/pin_tabs.h"
+#include "ui/controls.h"
 
 namespace bw {
 
@@ -27,7 +28,7 @@ class CorePinTab : public FeatureTab {
     QRadioButton* option07_;  // "Draw Side"
     QRadioButton* option08_;  // "Draw Face"
     QCheckBox* check02_;      // "Hidden"
-    pins::DirectionFrame direction_;
+    ui::DirectionFrame direction_;
     QListWidget* list3_;
     QPushButton* command2_;
     CorePinTable table_;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
+#include "ui/controls.h"
 #include "ui/entry_fields.h"
 
 namespace bw {
@@ -16,26 +17,26 @@ namespace bw {
 EjectorTab::EjectorTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     auto* layout = new QGridLayout(this);
 
-    auto* frame1 = pins::Frame("frame1", "Options", this);
+    auto* frame1 = ui::Frame("frame1", "Options", this);
     auto* options = new QVBoxLayout(frame1);
-    option01_ = pins::Option("Option01", "Draw Side", frame1);
-    option02_ = pins::Option("Option02", "Draw Face", frame1);
-    check01_ = pins::Check("Check01", "Hidden", frame1);
+    option01_ = ui::Option("Option01", "Draw Side", frame1);
+    option02_ = ui::Option("Option02", "Draw Face", frame1);
+    check01_ = ui::Check("Check01", "Hidden", frame1);
     options->addWidget(option01_);
     options->addWidget(option02_);
     options->addWidget(check01_);
 
     direction_ =
-        pins::MakeDirectionFrame("frame2", "Option06", "Option05", "Option04", "Option03", this);
+        ui::MakeDirectionFrame("frame2", "Option06", "Option05", "Option04", "Option03", this);
 
-    auto* frame3 = pins::Frame("frame3", "Pin Size", this);
-    list1_ = pins::List("List1", frame3);
+    auto* frame3 = ui::Frame("frame3", "Pin Size", this);
+    list1_ = ui::List("List1", frame3);
     (new QVBoxLayout(frame3))->addWidget(list1_);
-    auto* frame4 = pins::Frame("frame4", "Depth", this);
-    list2_ = pins::List("List2", frame4);
+    auto* frame4 = ui::Frame("frame4", "Depth", this);
+    list2_ = ui::List("List2", frame4);
     (new QVBoxLayout(frame4))->addWidget(list2_);
 
-    command1_ = pins::OkButton("Command1", this);
+    command1_ = ui::OkButton("Command1", this);
 
     layout->addWidget(frame1, 0, 0);
     layout->addWidget(direction_.frame, 1, 0);
@@ -48,10 +49,10 @@ EjectorTab::EjectorTab(AppContext& app, QWidget* parent) : FeatureTab(app, paren
                              static_cast<QWidget*>(option02_)}) {
         BringTabToFrontOnFocus(control, app_.Tabs(), 0);
     }
-    pins::ReportChanges(this,
-                        {option01_, option02_, direction_.zero, direction_.quarter, direction_.half,
-                         direction_.threeQuarters},
-                        {check01_}, {list1_, list2_});
+    ui::ReportChanges(this,
+                      {option01_, option02_, direction_.zero, direction_.quarter, direction_.half,
+                       direction_.threeQuarters},
+                      {check01_}, {list1_, list2_});
     connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
     // Start-up state: selecting "Draw Side" from here runs its click, enabling the depths
@@ -64,8 +65,8 @@ EjectorTab::EjectorTab(AppContext& app, QWidget* parent) : FeatureTab(app, paren
 void EjectorTab::LoadTables() {
     const EjectorTableLoad load = LoadEjectorTable(app_.ProgramFolder());
     table_ = load.table;
-    pins::FillList(list1_, table_.pinLabels);
-    pins::FillList(list2_, table_.depthLabels);
+    ui::FillList(list1_, table_.pinLabels);
+    ui::FillList(list2_, table_.depthLabels);
     if (load.diagnostic.status == TableStatus::NotFound) command1_->setEnabled(false);
     const std::string message = TableMessage(kEjectorTableMessages, load.diagnostic);
     if (!message.empty()) app_.ShowMessage(message);

@@ -5,6 +5,7 @@
 #include "app/feature_tab.h"
 #include "features/pins/ejector.h"
 #include "features/pins/pin_tabs.h"
+#include "ui/controls.h"
 
 namespace bw {
 
@@ -28,7 +29,7 @@ class EjectorTab : public FeatureTab {
     QRadioButton* option01_;  // "Draw Side"
     QRadioButton* option02_;  // "Draw Face"
     QCheckBox* check01_;      // "Hidden"
-    pins::DirectionFrame direction_;
+    ui::DirectionFrame direction_;
     QListWidget* list1_;  // pin sizes
     QListWidget* list2_;  // depths
     QPushButton* command1_;

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
+#include "ui/controls.h"
 #include "ui/entry_fields.h"
 
 namespace bw {
@@ -18,21 +19,21 @@ namespace bw {
 TaperPinTab::TaperPinTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     auto* layout = new QGridLayout(this);
 
-    auto* frame41 = pins::Frame("Frame41", "Pin Size Number", this);
-    list14_ = pins::List("List14", frame41);
+    auto* frame41 = ui::Frame("Frame41", "Pin Size Number", this);
+    list14_ = ui::List("List14", frame41);
     (new QVBoxLayout(frame41))->addWidget(list14_);
-    auto* frame42 = pins::Frame("Frame42", "Pin Length", this);
-    list15_ = pins::List("List15", frame42);
+    auto* frame42 = ui::Frame("Frame42", "Pin Length", this);
+    list15_ = ui::List("List15", frame42);
     (new QVBoxLayout(frame42))->addWidget(list15_);
 
     direction_ =
-        pins::MakeDirectionFrame("Frame43", "Option41", "Option42", "Option43", "Option44", this);
+        ui::MakeDirectionFrame("Frame43", "Option41", "Option42", "Option43", "Option44", this);
 
-    auto* frame44 = pins::Frame("Frame44", "Options", this);
-    check10_ = pins::Check("Check10", "Hidden", frame44);
+    auto* frame44 = ui::Frame("Frame44", "Options", this);
+    check10_ = ui::Check("Check10", "Hidden", frame44);
     (new QVBoxLayout(frame44))->addWidget(check10_);
 
-    command16_ = pins::OkButton("Command16", this);
+    command16_ = ui::OkButton("Command16", this);
 
     layout->addWidget(frame41, 0, 0, 2, 1);
     layout->addWidget(frame42, 0, 1, 2, 1);
@@ -41,7 +42,7 @@ TaperPinTab::TaperPinTab(AppContext& app, QWidget* parent) : FeatureTab(app, par
     layout->addWidget(command16_, 2, 2, Qt::AlignRight);
 
     BringTabToFrontOnFocus(check10_, app_.Tabs(), 11);
-    pins::ReportChanges(
+    ui::ReportChanges(
         this, {direction_.zero, direction_.quarter, direction_.half, direction_.threeQuarters},
         {check10_}, {list14_, list15_});
     connect(list14_, &QListWidget::itemClicked, this, [this] { List14_Click(); });

@@ -5,6 +5,7 @@
 #include "app/feature_tab.h"
 #include "features/pins/pin_tabs.h"
 #include "features/pins/taper_pin.h"
+#include "ui/controls.h"
 
 namespace bw {
 
@@ -33,7 +34,7 @@ class TaperPinTab : public FeatureTab {
   private:
     QListWidget* list14_;  // sizes
     QListWidget* list15_;  // lengths of the picked size
-    pins::DirectionFrame direction_;
+    ui::DirectionFrame direction_;
     QCheckBox* check10_;  // "Hidden"
     QPushButton* command16_;
     std::vector<TaperPinSize> sizes_;

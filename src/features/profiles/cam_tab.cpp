@@ -8,12 +8,14 @@
 #include <QRadioButton>
 
 #include "app/app_context.h"
+#include "ui/controls.h"
 #include "ui/entry_fields.h"
 #include "ui/text.h"
 
 namespace bw {
 
 using namespace profiles;
+using namespace ui;
 
 CamTab::CamTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     auto* layout = new QGridLayout(this);

@@ -5,6 +5,7 @@
 #include "app/feature_tab.h"
 #include "features/profiles/cam.h"
 #include "features/profiles/profile_tabs.h"
+#include "ui/controls.h"
 
 namespace bw {
 
@@ -23,7 +24,7 @@ class CamTab : public FeatureTab {
     QLineEdit* text8_;   // pick point radius
     QLineEdit* text9_;   // second radius
     QLineEdit* text10_;  // center distance
-    profiles::DirectionFrame direction_;
+    ui::DirectionFrame direction_;
     QCheckBox* check08_;  // "Hidden"
     QPushButton* command14_;
 };

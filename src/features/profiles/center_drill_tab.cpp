@@ -9,12 +9,14 @@
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
+#include "ui/controls.h"
 #include "ui/entry_fields.h"
 #include "ui/text.h"
 
 namespace bw {
 
 using namespace profiles;
+using namespace ui;
 
 CenterDrillTab::CenterDrillTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     auto* layout = new QGridLayout(this);

@@ -5,6 +5,7 @@
 #include "app/feature_tab.h"
 #include "features/profiles/center_drill.h"
 #include "features/profiles/profile_tabs.h"
+#include "ui/controls.h"
 
 namespace bw {
 
@@ -35,7 +36,7 @@ class CenterDrillTab : public FeatureTab {
     QCheckBox* check11_;      // "Hidden"
     QRadioButton* option45_;  // "Draw Side"
     QRadioButton* option46_;  // "Draw Face"
-    profiles::DirectionFrame direction_;
+    ui::DirectionFrame direction_;
     QListWidget* list16_;  // drill sizes of the selected type
     QPushButton* command17_;
     std::vector<PlainCenterDrill> plain_;

@@ -2,6 +2,8 @@
 // shaft or hub, the hidden option, and its OK.
 #pragma once
 
+#include "ui/controls.h"
+
 #include "app/feature_tab.h"
 #include "features/profiles/keyway.h"
 #include "features/profiles/profile_tabs.h"

@@ -1,11 +1,5 @@
-// The profiles tabs, made for the window in one place, and the widget pieces they share.
+// The profiles tabs, made for the window in one place.
 #pragma once
-
-#include "ui/controls.h"
-
-#include <functional>
-#include <string>
-#include <vector>
 
 namespace bw {
 
@@ -32,21 +26,6 @@ inline constexpr int kCamTabIndex = 9;
 inline constexpr int kKeywayTabIndex = 10;
 inline constexpr int kCenterDrillTabIndex = 12;
 inline constexpr int kShaftTabIndex = 13;
-
-// The shared control makers, under the names the tabs of this group use.
-using ui::Box;
-using ui::Button;
-using ui::Check;
-using ui::DirectionFrame;
-using ui::FillList;
-using ui::Frame;
-using ui::FrameAround;
-using ui::List;
-using ui::MakeDirectionFrame;
-using ui::OkButton;
-using ui::OnPick;
-using ui::Option;
-using ui::ReportChanges;
 
 }  // namespace profiles
 

@@ -7,6 +7,7 @@
 #include "app/feature_tab.h"
 #include "features/profiles/profile_tabs.h"
 #include "features/profiles/shaft.h"
+#include "ui/controls.h"
 
 class QLabel;
 class QTableWidget;
@@ -53,7 +54,7 @@ class ShaftTab : public FeatureTab {
     QRadioButton* option53_;  // "Draw Side"
     QRadioButton* option54_;  // "Draw Face"
     QCheckBox* check12_;      // "Hidden"
-    profiles::DirectionFrame direction_;
+    ui::DirectionFrame direction_;
     QPushButton* command19_;
 };
 

@@ -5,6 +5,7 @@
 #include "app/feature_tab.h"
 #include "features/profiles/profile_tabs.h"
 #include "features/profiles/slot.h"
+#include "ui/controls.h"
 
 namespace bw {
 
@@ -27,7 +28,7 @@ class SlotTab : public FeatureTab {
 
   private:
     QCheckBox* check07_;  // "Hidden"
-    profiles::DirectionFrame direction_;
+    ui::DirectionFrame direction_;
     QListWidget* list10_;  // center distances
     QListWidget* list11_;  // widths
     QLineEdit* text6_;     // slot width
