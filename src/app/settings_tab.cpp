@@ -195,7 +195,7 @@ bool SettingsTab::FirstRun() {
         return false;
     }
     text4_->setText(QStringLiteral("0"));
-    state.settings.HiddenLayer = "0";
+    state.settings.HiddenLayer = Settings{}.HiddenLayer;
     text5_->setText(QStringLiteral(".015"));
     state.settings.EjectorClearance = 0.015f;
     app_.ShowMessage(std::string("Use Settings To Assign Hidden Layer"));
