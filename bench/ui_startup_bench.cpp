@@ -3,9 +3,9 @@
 // minimised the same way. Prints the ratio of the two.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <QApplication>
 #include <QTabWidget>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -21,7 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class SilentToolkit : public bw::Toolkit {
-public:
+  public:
     void Message(QWidget*, const QString&, const QString&) override { ++messages; }
     QString ChooseFolder(QWidget*, const QString&) override { return {}; }
     int messages = 0;
@@ -82,7 +82,7 @@ void BM_BareTabWidget(benchmark::State& state) {
 BENCHMARK(BM_BareTabWidget)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) times[run.run_name.function_name] = run.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
@@ -93,8 +93,8 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     Workspace ws;
     workspace = &ws;

@@ -17,10 +17,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int count = 0;
     for (int i = 0; i < 64 && !reader.Failed(); ++i) {
         switch ((plan >> (i % 4 * 2)) & 3) {
-            case 0: reader.ReadText(text); break;
-            case 1: reader.ReadSingle(single); break;
-            case 2: reader.ReadCount(count); break;
-            default: reader.AtEnd(); reader.ReadText(text); break;
+            case 0:
+                reader.ReadText(text);
+                break;
+            case 1:
+                reader.ReadSingle(single);
+                break;
+            case 2:
+                reader.ReadCount(count);
+                break;
+            default:
+                reader.AtEnd();
+                reader.ReadText(text);
+                break;
         }
     }
     (void)reader.Describe();

@@ -15,14 +15,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kTableFiles[] = {"ejector.dat", "Corepin.dat", "Cbore.dat",  "Tap.dat",
-                                   "Corenum.dat", "Thread.dat",  "Slot.dat",   "Keyway.dat",
-                                   "000",         "001",         "002",        "003",
-                                   "Drill.dat",   "Csink.dat"};
+const char* const kTableFiles[] = {
+    "ejector.dat", "Corepin.dat", "Cbore.dat", "Tap.dat", "Corenum.dat", "Thread.dat", "Slot.dat",
+    "Keyway.dat",  "000",         "001",       "002",     "003",         "Drill.dat",  "Csink.dat"};
 
 const std::string& Folder() {
     static const std::string folder = [] {
-        const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        const fs::path base =
+            fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
         const fs::path dir = base / ("bw-table-fuzz." + std::to_string(::getpid()));
         fs::create_directories(dir);
         return dir.string();

@@ -14,14 +14,14 @@ std::string BuiltInAboutText();
 
 class AboutTab : public FeatureTab {
     Q_OBJECT
-public:
+  public:
     explicit AboutTab(AppContext& app, QWidget* parent = nullptr);
     // Fills Text1 from the file or the built-in text.
     void LoadTables() override;
     // The text exactly as loaded, line ends included.
     const std::string& AboutText() const { return text_; }
 
-private:
+  private:
     QPlainTextEdit* text1_;
     std::string text_;
 };

@@ -27,8 +27,8 @@ bool AppContext::ReadInsertionInfo(bool atStartUp) {
             state_.InsertionInfoRead = true;
             if (!result.deleteError.empty()) {
                 // The CAD side would find the same file again and think it unread.
-                ShowMessage("Insertion Info File Could Not Be Deleted: " + state_.InfoFile +
-                            " (" + result.deleteError + ")");
+                ShowMessage("Insertion Info File Could Not Be Deleted: " + state_.InfoFile + " (" +
+                            result.deleteError + ")");
             }
             return true;
         case InfoStatus::NotFound:
@@ -79,8 +79,7 @@ bool AppContext::RunFeatureOk(InfoTiming timing,
 
 bool AppContext::WriteScript(const std::string& script) {
     if (auto error = WriteFileAtomically(state_.ScriptFile, script)) {
-        ShowMessage("Script File Could Not Be Written: " + state_.ScriptFile + " (" + *error +
-                    ")");
+        ShowMessage("Script File Could Not Be Written: " + state_.ScriptFile + " (" + *error + ")");
         return false;
     }
     return true;

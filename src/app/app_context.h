@@ -21,7 +21,7 @@ class Toolkit;
 inline constexpr const char* kProgramTitle = "Brasswick";
 
 class AppContext {
-public:
+  public:
     AppContext(Toolkit& toolkit, std::string programFolder)
         : toolkit_(toolkit), programFolder_(std::move(programFolder)) {}
 
@@ -65,7 +65,7 @@ public:
 
     void Minimise();
 
-private:
+  private:
     Toolkit& toolkit_;
     std::string programFolder_;
     Module1 state_;

@@ -20,9 +20,8 @@ struct PreviewOutcome {
 
 class FeatureTab : public QWidget {
     Q_OBJECT
-public:
-    explicit FeatureTab(AppContext& app, QWidget* parent = nullptr)
-        : QWidget(parent), app_(app) {}
+  public:
+    explicit FeatureTab(AppContext& app, QWidget* parent = nullptr) : QWidget(parent), app_(app) {}
     // The tab's table loaders; called once by start-up.
     virtual void LoadTables() {}
     // The drawing the OK would write now, using the insertion info already read (or the
@@ -36,11 +35,11 @@ public:
         return [outcome = Preview()] { return outcome; };
     }
 
-signals:
+  signals:
     // Any input the drawing depends on has changed (a pick, an option, a box's text).
     void InputsChanged();
 
-protected:
+  protected:
     AppContext& app_;
 };
 

@@ -8,8 +8,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     bw::QtToolkit toolkit;
-    bw::Main window(toolkit, QDir::toNativeSeparators(QApplication::applicationDirPath())
-                                 .toStdString());
+    bw::Main window(toolkit,
+                    QDir::toNativeSeparators(QApplication::applicationDirPath()).toStdString());
     if (!window.StartUp()) return 0;
     return QApplication::exec();
 }

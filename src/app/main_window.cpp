@@ -41,13 +41,20 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
         FeatureTab* tab;
         const char* caption;
     } pages[] = {
-        {pins.ejector, "Ejector Pin Holes"},     {pins.corePin, "Core Pins"},
-        {holes.tappedHole, "Tapped Holes"},      {holes.counterbore, "Counterbores"},
-        {pins.coreNote, "Core Note"},            {holes.thread, "Threads"},
-        {about, "About"},                        {settings_, "Settings"},
-        {profiles.slot, "Slotted Holes"},        {profiles.cam, "Simple Cams"},
-        {profiles.keyway, "Keyways"},            {pins.taperPin, "Taper Pins"},
-        {profiles.centerDrill, "Center Drill Holes"}, {profiles.shaft, "Shafts"},
+        {pins.ejector, "Ejector Pin Holes"},
+        {pins.corePin, "Core Pins"},
+        {holes.tappedHole, "Tapped Holes"},
+        {holes.counterbore, "Counterbores"},
+        {pins.coreNote, "Core Note"},
+        {holes.thread, "Threads"},
+        {about, "About"},
+        {settings_, "Settings"},
+        {profiles.slot, "Slotted Holes"},
+        {profiles.cam, "Simple Cams"},
+        {profiles.keyway, "Keyways"},
+        {pins.taperPin, "Taper Pins"},
+        {profiles.centerDrill, "Center Drill Holes"},
+        {profiles.shaft, "Shafts"},
         {holes.drilledHole, "Drilled Holes"},
     };
     for (const auto& page : pages) {
@@ -55,9 +62,18 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
         tabByIndex_.push_back(page.tab);
     }
     // The tables load in this order; the about text sits between the threads and the slots.
-    loadOrder_ = {pins.ejector,   pins.corePin,    holes.counterbore, holes.tappedHole,
-                  pins.coreNote,  holes.thread,    about,             profiles.slot,
-                  profiles.keyway, pins.taperPin,  profiles.centerDrill, holes.drilledHole};
+    loadOrder_ = {pins.ejector,
+                  pins.corePin,
+                  holes.counterbore,
+                  holes.tappedHole,
+                  pins.coreNote,
+                  holes.thread,
+                  about,
+                  profiles.slot,
+                  profiles.keyway,
+                  pins.taperPin,
+                  profiles.centerDrill,
+                  holes.drilledHole};
 
     // Beside the tabs: what the current tab's OK would draw, following its inputs.
     auto* preview = new PreviewPane(app_, this);

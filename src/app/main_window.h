@@ -19,7 +19,7 @@ class AboutTab;
 
 class Main : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Builds the window with every tab in its start-up state. `programFolder` is where the
     // tables, the about text and the settings file lie.
     Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent = nullptr);
@@ -40,10 +40,10 @@ public:
     // The row that holds the tabs; a side pane can be added to it.
     QHBoxLayout* BodyLayout() const { return body_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     AppContext app_;
     QTabWidget* tabs_;
     QHBoxLayout* body_;

@@ -172,8 +172,8 @@ bool SettingsTab::ReadSettingsFile() {
         }
     }
     if (!problem.empty()) {
-        app_.ShowMessage("Settings File Could Not Be Read: " + state.SettingsFile + " (" +
-                         problem + "). Choose the folders again; the file is replaced only " +
+        app_.ShowMessage("Settings File Could Not Be Read: " + state.SettingsFile + " (" + problem +
+                         "). Choose the folders again; the file is replaced only " +
                          "when you press OK on the Settings tab.");
         return false;
     }

@@ -11,7 +11,7 @@ namespace bw {
 
 class SettingsTab : public FeatureTab {
     Q_OBJECT
-public:
+  public:
     explicit SettingsTab(AppContext& app, QWidget* parent = nullptr);
 
     // Folder choosers: on success the folder (with a trailing separator) goes to the picked
@@ -32,7 +32,7 @@ public:
     // Start-up without a settings file: asks for both folders. False when one was not chosen.
     bool FirstRun();
 
-private:
+  private:
     QString ChooseFolder(const QString& title);
     void ShowStored(bool clearanceWithLeadingBlank);
 

@@ -11,8 +11,8 @@ namespace bw::cli {
 
 namespace {
 
-const std::vector<std::string> kCommonNames = {"base",  "scale",  "layer", "hidden-layer",
-                                               "clearance", "hidden", "view", "dir"};
+const std::vector<std::string> kCommonNames = {"base",      "scale",  "layer", "hidden-layer",
+                                               "clearance", "hidden", "view",  "dir"};
 
 std::vector<Feature> AllFeatures() {
     std::vector<Feature> all;

@@ -15,7 +15,7 @@ namespace bw::cli {
 
 // A malformed command line: exit 2 with a usage message.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -52,10 +52,20 @@ struct TableCheck {
 
 // Start-up order of the table files, for TableCheck::order.
 enum TableOrder {
-    kOrderEjector = 10, kOrderCorepin = 20, kOrderCbore = 30, kOrderTap = 40,
-    kOrderCorenum = 50, kOrderThread = 60, kOrderSlot = 70, kOrderKeyway = 80,
-    kOrder000 = 90, kOrder003 = 95, kOrder001 = 100, kOrder002 = 110,
-    kOrderDrill = 120, kOrderCsink = 130
+    kOrderEjector = 10,
+    kOrderCorepin = 20,
+    kOrderCbore = 30,
+    kOrderTap = 40,
+    kOrderCorenum = 50,
+    kOrderThread = 60,
+    kOrderSlot = 70,
+    kOrderKeyway = 80,
+    kOrder000 = 90,
+    kOrder003 = 95,
+    kOrder001 = 100,
+    kOrder002 = 110,
+    kOrderDrill = 120,
+    kOrderCsink = 130
 };
 
 // Registered by the feature groups.

@@ -19,8 +19,8 @@ enum class InfoStatus { Read, NotFound, Malformed };
 
 struct InfoReadResult {
     InfoStatus status = InfoStatus::NotFound;
-    InsertionInfo info;   // the defaults unless status is Read
-    std::string problem;  // for Malformed: what is wrong
+    InsertionInfo info;       // the defaults unless status is Read
+    std::string problem;      // for Malformed: what is wrong
     std::string deleteError;  // set when the file was read but could not be deleted
 };
 

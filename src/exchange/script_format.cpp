@@ -68,8 +68,8 @@ std::string NumberText(float value, bool zeroBeforePoint) {
     const Decimal d = SevenDigits(value);
     // Fixed form from 1E-05 up to seven whole digits; outside it a fixed form would need
     // more digits than a single holds, so the exponent form takes over.
-    std::string body = (d.exponent >= -5 && d.exponent <= 6) ? FixedText(d, zeroBeforePoint)
-                                                             : ExponentText(d);
+    std::string body =
+        (d.exponent >= -5 && d.exponent <= 6) ? FixedText(d, zeroBeforePoint) : ExponentText(d);
     return d.negative ? "-" + body : body;
 }
 

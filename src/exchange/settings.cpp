@@ -27,9 +27,9 @@ SettingsReadResult ParseSettings(std::string_view contents) {
 
 std::string SettingsFileText(const Settings& s) {
     const std::string& layer = s.HiddenLayer;
-    const bool quoteLayer = layer.find(',') != std::string::npos ||
-                            (!layer.empty() && (layer.front() == '"' || layer.front() == ' ' ||
-                                                layer.front() == '\t'));
+    const bool quoteLayer =
+        layer.find(',') != std::string::npos ||
+        (!layer.empty() && (layer.front() == '"' || layer.front() == ' ' || layer.front() == '\t'));
     std::string text;
     text += "\"" + s.CadPath + "\"\r\n";
     text += "\"" + s.DrawingPath + "\"\r\n";

@@ -45,10 +45,20 @@ inline std::string CircleLine(PointXY centre, float diameter) {
 inline PointXY TurnedOffset(PointXY base, int directionDegrees, double u, double v) {
     double dx = u, dy = v;
     switch (directionDegrees) {
-        case 90: dx = -v; dy = u; break;
-        case 180: dx = -u; dy = -v; break;
-        case 270: dx = v; dy = -u; break;
-        default: break;
+        case 90:
+            dx = -v;
+            dy = u;
+            break;
+        case 180:
+            dx = -u;
+            dy = -v;
+            break;
+        case 270:
+            dx = v;
+            dy = -u;
+            break;
+        default:
+            break;
     }
     return {static_cast<float>(static_cast<double>(base.X) + dx),
             static_cast<float>(static_cast<double>(base.Y) + dy)};

@@ -138,10 +138,18 @@ bool FieldReader::AtEnd() const {
 std::string FieldReader::Describe() const {
     std::string what;
     switch (error_) {
-        case FieldError::None: what = "no error"; break;
-        case FieldError::EndOfFile: what = "the file ends before all its fields were read"; break;
-        case FieldError::BadNumber: what = "not a number"; break;
-        case FieldError::CountOutOfRange: what = "count out of range"; break;
+        case FieldError::None:
+            what = "no error";
+            break;
+        case FieldError::EndOfFile:
+            what = "the file ends before all its fields were read";
+            break;
+        case FieldError::BadNumber:
+            what = "not a number";
+            break;
+        case FieldError::CountOutOfRange:
+            what = "count out of range";
+            break;
     }
     return "field " + std::to_string(fieldNumber_) + " at byte " + std::to_string(fieldOffset_) +
            ": " + what;

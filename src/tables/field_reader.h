@@ -24,7 +24,7 @@ enum class FieldError {
 // After the first error every further read fails with the same error, so a loader can read
 // a record and check once.
 class FieldReader {
-public:
+  public:
     explicit FieldReader(std::string_view data) : data_(data) {}
 
     bool ReadText(std::string& out);
@@ -47,7 +47,7 @@ public:
     // True when only blanks and line ends are left.
     bool AtEnd() const;
 
-private:
+  private:
     bool RawField(std::string& out, bool& quoted);
     bool Fail(FieldError e) {
         error_ = e;

@@ -9,7 +9,7 @@
 namespace bw {
 
 class RecordReader {
-public:
+  public:
     RecordReader(std::string_view data, size_t recordLength)
         : data_(data), recordLength_(recordLength) {}
 
@@ -18,7 +18,7 @@ public:
     // The bytes of record `number` (1-based); false past the last whole record.
     bool Record(long long number, std::string_view& out) const;
 
-private:
+  private:
     std::string_view data_;
     size_t recordLength_;
 };

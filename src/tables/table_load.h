@@ -43,9 +43,12 @@ struct TableMessages {
 // The message for a diagnostic, empty when the table loaded cleanly.
 inline std::string TableMessage(const TableMessages& messages, const TableDiagnostic& d) {
     switch (d.status) {
-        case TableStatus::Loaded: return {};
-        case TableStatus::NotFound: return messages.notFound;
-        case TableStatus::Corrupt: return messages.corrupt;
+        case TableStatus::Loaded:
+            return {};
+        case TableStatus::NotFound:
+            return messages.notFound;
+        case TableStatus::Corrupt:
+            return messages.corrupt;
     }
     return {};
 }

@@ -40,7 +40,7 @@ void FilterUserEdit(QLineEdit* box, CharSet set) {
 }
 
 class KeyFilter : public QObject {
-public:
+  public:
     KeyFilter(CharSet set, bool movesOn, QObject* parent)
         : QObject(parent), set_(set), movesOn_(movesOn) {}
 
@@ -65,13 +65,13 @@ public:
         return false;
     }
 
-private:
+  private:
     CharSet set_;
     bool movesOn_;
 };
 
 class TidyFilter : public QObject {
-public:
+  public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::FocusOut) {
@@ -84,7 +84,7 @@ public:
 };
 
 class SelectAllFilter : public QObject {
-public:
+  public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::FocusIn) {
@@ -101,7 +101,7 @@ public:
 };
 
 class FrontFilter : public QObject {
-public:
+  public:
     FrontFilter(QTabWidget* tabs, int index, QObject* parent)
         : QObject(parent), tabs_(tabs), index_(index) {}
     bool eventFilter(QObject*, QEvent* event) override {
@@ -109,7 +109,7 @@ public:
         return false;
     }
 
-private:
+  private:
     QTabWidget* tabs_;
     int index_;
 };

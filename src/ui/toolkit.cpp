@@ -10,8 +10,7 @@ void QtToolkit::Message(QWidget* owner, const QString& title, const QString& tex
 }
 
 QString QtToolkit::ChooseFolder(QWidget* owner, const QString& title) {
-    return QFileDialog::getExistingDirectory(owner, title, QString(),
-                                             QFileDialog::ShowDirsOnly);
+    return QFileDialog::getExistingDirectory(owner, title, QString(), QFileDialog::ShowDirsOnly);
 }
 
 }  // namespace bw

@@ -9,7 +9,7 @@ class QWidget;
 namespace bw {
 
 class Toolkit {
-public:
+  public:
     virtual ~Toolkit() = default;
     // A message box with only an OK button.
     virtual void Message(QWidget* owner, const QString& title, const QString& text) = 0;
@@ -19,7 +19,7 @@ public:
 
 // The real dialogs.
 class QtToolkit : public Toolkit {
-public:
+  public:
     void Message(QWidget* owner, const QString& title, const QString& text) override;
     QString ChooseFolder(QWidget* owner, const QString& title) override;
 };

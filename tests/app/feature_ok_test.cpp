@@ -10,7 +10,7 @@ using Messages = std::vector<std::string>;
 using Timing = AppContext::InfoTiming;
 
 class FeatureOkTest : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         WindowTest::SetUp();
         ASSERT_TRUE(Start());
@@ -88,8 +88,7 @@ TEST_F(FeatureOkTest, AScriptThatCannotBeWrittenKeepsTheScriptFlagAndWindow) {
     std::filesystem::remove_all(ws_.cad + "Brasswick");
     EXPECT_FALSE(Ok(Timing::BeforeChecks));
     EXPECT_EQ(TakeMessages(), Messages{"Script File Could Not Be Written: " + ws_.ScriptPath() +
-                                       " (the folder " + ws_.cad +
-                                       "Brasswick does not exist)"});
+                                       " (the folder " + ws_.cad + "Brasswick does not exist)"});
     EXPECT_TRUE(App().State().InsertionInfoRead) << "the info stays for the next OK";
     EXPECT_FALSE(Exists(ws_.cad + "Brasswick")) << "the folder is never created";
     EXPECT_FALSE(Window().isMinimized());

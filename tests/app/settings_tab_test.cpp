@@ -1,9 +1,9 @@
 // The Settings tab on the real window.
 #include <QApplication>
 #include <QLineEdit>
-#include <QTest>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <filesystem>
 
 #include "app/settings_tab.h"
@@ -15,7 +15,7 @@ namespace {
 using Messages = std::vector<std::string>;
 
 class SettingsTabTest : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         WindowTest::SetUp();
         ws_.WriteInfo("A,1,1,1,1,[0]");
@@ -34,8 +34,7 @@ TEST_F(SettingsTabTest, OkAddsTheMissingSeparatorInTheFileButNotInTheBox) {
     EXPECT_EQ(App().State().settings.CadPath, lt + "/");
     EXPECT_EQ(App().State().ScriptFile, lt + "/Brasswick/Brasswick.scr");
     EXPECT_EQ(Find<QLineEdit>("Text2")->text().toStdString(), lt);
-    EXPECT_EQ(SettingsText(),
-              "\"" + lt + "/\"\r\n\"" + ws_.drawing + "\"\r\nHIDDEN\r\n.015\r\n");
+    EXPECT_EQ(SettingsText(), "\"" + lt + "/\"\r\n\"" + ws_.drawing + "\"\r\nHIDDEN\r\n.015\r\n");
     EXPECT_FALSE(Window().isMinimized()) << "OK on the Settings tab stays on the tab";
 }
 
@@ -74,8 +73,7 @@ TEST_F(SettingsTabTest, ALayerNameAScriptCannotCarryIsRefusedAndNothingStored) {
         Find<QLineEdit>("Text4")->setText(c.name);
         Click("Command9");
         EXPECT_EQ(TakeMessages(), Messages{std::string("Hidden Layer Name Not Usable: \"") +
-                                           c.name + "\" (" + c.problem +
-                                           "). Nothing was stored."});
+                                           c.name + "\" (" + c.problem + "). Nothing was stored."});
         EXPECT_EQ(SettingsText(), before);
         EXPECT_EQ(App().State().settings.HiddenLayer, "HIDDEN");
     }

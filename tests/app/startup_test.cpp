@@ -23,11 +23,10 @@ TEST_F(StartUpTest, TheWindowHasItsCaptionFifteenTabsAndTwoButtons) {
     EXPECT_EQ(Window().windowTitle(), "Brasswick for AutoCAD LT");
     QTabWidget* tabs = Window().SSTab1();
     ASSERT_EQ(tabs->count(), 15);
-    const char* captions[] = {"Ejector Pin Holes", "Core Pins",     "Tapped Holes",
-                              "Counterbores",      "Core Note",     "Threads",
-                              "About",             "Settings",      "Slotted Holes",
-                              "Simple Cams",       "Keyways",       "Taper Pins",
-                              "Center Drill Holes", "Shafts",       "Drilled Holes"};
+    const char* captions[] = {"Ejector Pin Holes",  "Core Pins",   "Tapped Holes", "Counterbores",
+                              "Core Note",          "Threads",     "About",        "Settings",
+                              "Slotted Holes",      "Simple Cams", "Keyways",      "Taper Pins",
+                              "Center Drill Holes", "Shafts",      "Drilled Holes"};
     for (int i = 0; i < 15; ++i) EXPECT_EQ(tabs->tabText(i), captions[i]) << i;
     EXPECT_EQ(Find<QPushButton>("Command10")->text(), "Cancel");
     EXPECT_EQ(Find<QPushButton>("Command11")->text(), "Quit");
@@ -102,9 +101,9 @@ TEST_F(StartUpTest, ATapTablePromisingMoreRecordsThanItHoldsKeepsWhatIsThere) {
 }
 
 TEST_F(StartUpTest, MissingTablesAreReportedInTheLoadingOrder) {
-    for (const char* name : {"ejector.dat", "Corepin.dat", "Cbore.dat", "Tap.dat", "Corenum.dat",
-                             "Thread.dat", "Slot.dat", "Keyway.dat", "000", "001", "002",
-                             "Drill.dat", "Csink.dat"}) {
+    for (const char* name :
+         {"ejector.dat", "Corepin.dat", "Cbore.dat", "Tap.dat", "Corenum.dat", "Thread.dat",
+          "Slot.dat", "Keyway.dat", "000", "001", "002", "Drill.dat", "Csink.dat"}) {
         std::filesystem::remove(ws_.ProgramFile(name));
     }
     ws_.WriteInfo("A,1,1,1,1,[0]");
@@ -180,8 +179,8 @@ TEST_F(StartUpTest, AnUnreadableSettingsFileIsReportedAndTheFoldersAskedFor) {
 }
 
 TEST_F(StartUpTest, StoredPathsWithoutTrailingSeparatorGetOne) {
-    ws_.dir.Write("program/DrawPath.txt", "\"" + ws_.dir.Path() + "/cad\",\"" + ws_.dir.Path() +
-                                              "/drawings\",HID,.02");
+    ws_.dir.Write("program/DrawPath.txt",
+                  "\"" + ws_.dir.Path() + "/cad\",\"" + ws_.dir.Path() + "/drawings\",HID,.02");
     ws_.WriteInfo("A,1,1,1,1,[0]");
     ASSERT_TRUE(Start());
     EXPECT_EQ(App().State().settings.CadPath, ws_.cad);

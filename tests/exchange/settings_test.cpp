@@ -11,8 +11,7 @@ TEST(SettingsFile, FourLinesWithQuotedPathsAndABareLayerAndClearance) {
     s.DrawingPath = "/home/d/drawings/";
     s.HiddenLayer = "HIDDEN";
     s.EjectorClearance = 0.02f;
-    EXPECT_EQ(SettingsFileText(s),
-              "\"/opt/lt/\"\r\n\"/home/d/drawings/\"\r\nHIDDEN\r\n.02\r\n");
+    EXPECT_EQ(SettingsFileText(s), "\"/opt/lt/\"\r\n\"/home/d/drawings/\"\r\nHIDDEN\r\n.02\r\n");
 }
 
 TEST(SettingsFile, ALayerNameWithACommaIsQuotedAndReadsBackUnchanged) {

@@ -18,7 +18,7 @@ namespace bw::test {
 using Messages = std::vector<std::string>;
 
 class FeatureTabTest : public WindowTest {
-protected:
+  protected:
     // Starts with an insertion-info file that start-up consumes: point (2,3), scale .5,
     // layer L1. The settings name the hidden layer HIDDEN and the clearance .015.
     void StartWithInfo(const std::string& info = "A,2,3,1,.5,[L1]") {

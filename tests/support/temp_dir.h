@@ -7,7 +7,7 @@
 namespace bw::test {
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -22,7 +22,7 @@ public:
     // Creates a sub-folder; returns its path.
     std::string MakeDir(const std::string& name) const;
 
-private:
+  private:
     std::string path_;
 };
 

@@ -20,7 +20,7 @@ namespace bw::test {
 // Records every message box and answers folder choosers from a queue (an empty answer is a
 // cancelled dialog), so no test ever blocks on a modal dialog.
 class RecordingToolkit : public Toolkit {
-public:
+  public:
     void Message(QWidget* owner, const QString& title, const QString& text) override;
     QString ChooseFolder(QWidget* owner, const QString& title) override;
 
@@ -53,7 +53,7 @@ struct Workspace {
 };
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     // Shipped data and settings are laid out; start the window with Start().
     void SetUp() override;
     void TearDown() override;

@@ -98,9 +98,9 @@ TEST(FieldReader, CountsAreWholeSixteenBitNumbers) {
         const char* text;
         bool ok;
         int value;
-    } cases[] = {{"12", true, 12},       {"2.5", true, 2},     {"3.5", true, 4},
+    } cases[] = {{"12", true, 12},       {"2.5", true, 2},         {"3.5", true, 4},
                  {"32767", true, 32767}, {"-32768", true, -32768}, {"0", true, 0},
-                 {"32768", false, 0},    {"-40000", false, 0}, {"1e9", false, 0}};
+                 {"32768", false, 0},    {"-40000", false, 0},     {"1e9", false, 0}};
     for (const auto& c : cases) {
         FieldReader reader(c.text);
         int value = -1;

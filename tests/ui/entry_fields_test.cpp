@@ -17,7 +17,7 @@ namespace bw {
 namespace {
 
 class EntryFieldsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         auto* layout = new QVBoxLayout(&window_);
         first_ = new QLineEdit(&window_);
@@ -90,8 +90,13 @@ TEST_F(EntryFieldsTest, LeavingTidiesANumberAndLeavesOtherTextsAlone) {
     const struct {
         const char* typed;
         const char* shown;
-    } cases[] = {{"", ""},           {".", "."},         {".75", "0.750"}, {"1", "1.000"},
-                 {"2.25", "2.250"}, {"1.23456789", "1.234568"}, {"1234.5", "1234.500"},
+    } cases[] = {{"", ""},
+                 {".", "."},
+                 {".75", "0.750"},
+                 {"1", "1.000"},
+                 {"2.25", "2.250"},
+                 {"1.23456789", "1.234568"},
+                 {"1234.5", "1234.500"},
                  {"1.2.3", "1.2.3"}};
     for (const auto& c : cases) {
         first_->setFocus();

@@ -1,7 +1,7 @@
 #include "features/pins/core_note.h"
 
-#include "tables/table_load.h"
 #include "tables/field_reader.h"
+#include "tables/table_load.h"
 
 namespace bw {
 

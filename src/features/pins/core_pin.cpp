@@ -1,8 +1,8 @@
 #include "features/pins/core_pin.h"
 
-#include "tables/table_load.h"
 #include "features/pins/pin_views.h"
 #include "tables/field_reader.h"
+#include "tables/table_load.h"
 
 namespace bw {
 

@@ -4,10 +4,7 @@
 
 namespace bw {
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 std::optional<std::string> CheckCam(const CamInput& input) {
     const float r1 = BoxSingle(input.r1Text);

@@ -6,10 +6,7 @@
 
 namespace bw {
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 KeywayTableLoad LoadKeywayTable(const std::string& programFolder) {
     TwoSizeLists lists = LoadTwoSizeLists(ProgramFilePath(programFolder, "Keyway.dat"));

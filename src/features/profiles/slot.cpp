@@ -5,10 +5,7 @@
 
 namespace bw {
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 SlotTableLoad LoadSlotTable(const std::string& programFolder) {
     TwoSizeLists lists = LoadTwoSizeLists(ProgramFilePath(programFolder, "Slot.dat"));
