@@ -191,15 +191,6 @@ TEST(LoadEjectorTable, ShortDepthSectionKeepsTheLastLabelWithDepthZero) {
     EXPECT_EQ(CheckEjector(in), "Depth Must Be Greater Than Zero");
 }
 
-TEST(LoadEjectorTable, CountBeyondSixteenBitsIsCorrupt) {
-    test::TempDir dir;
-    dir.Write("ejector.dat", "40000\r\nA,.1\r\n");
-    const EjectorTableLoad load = LoadEjectorTable(dir.Path());
-    EXPECT_EQ(load.diagnostic.status, TableStatus::Corrupt);
-    EXPECT_EQ(load.diagnostic.detail, "field 1 at byte 0: count out of range");
-    EXPECT_TRUE(load.table.pinLabels.empty());
-}
-
 TEST(LoadEjectorTable, ShippedTableRunsFromOneSixteenthToOneInch) {
     const EjectorTableLoad load = LoadEjectorTable(BW_DATA_DIR);
     ASSERT_EQ(load.diagnostic.status, TableStatus::Loaded) << load.diagnostic.detail;
