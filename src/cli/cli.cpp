@@ -5,6 +5,7 @@
 
 #include "cli/render_cli.h"
 #include "exchange/insertion_info.h"
+#include "features/table_files.h"
 #include "tables/field_reader.h"
 
 namespace bw::cli {
@@ -20,17 +21,6 @@ std::vector<Feature> AllFeatures() {
         auto features = group();
         all.insert(all.end(), features.begin(), features.end());
     }
-    return all;
-}
-
-std::vector<TableCheck> AllTableChecks() {
-    std::vector<TableCheck> all;
-    for (auto group : {PinTableChecks, HoleTableChecks, ProfileTableChecks}) {
-        auto checks = group();
-        all.insert(all.end(), checks.begin(), checks.end());
-    }
-    std::stable_sort(all.begin(), all.end(),
-                     [](const TableCheck& a, const TableCheck& b) { return a.order < b.order; });
     return all;
 }
 
@@ -166,15 +156,8 @@ Result Run(const std::vector<std::string>& givenArgs, const std::string& program
     if (args[0] == "check") {
         if (args.size() > 2) return Usage("check takes at most one folder");
         const std::string folder = args.size() == 2 ? args[1] : programFolder;
-        Result r;
-        bool clean = true;
-        for (const TableCheck& check : AllTableChecks()) {
-            auto [ok, line] = check.run(folder);
-            clean = clean && ok;
-            r.out += line + "\n";
-        }
-        r.exitCode = clean ? 0 : 1;
-        return r;
+        const TableCheck check = CheckTableFiles(folder);
+        return {check.clean ? 0 : 1, check.lines, ""};
     }
     const auto features = AllFeatures();
     auto feature = std::find_if(features.begin(), features.end(),

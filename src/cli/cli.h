@@ -1,5 +1,5 @@
 // brasswick-script: every feature's script from the command line, and a check of the table
-// files. Each feature group registers its features and table checks here.
+// files. Each feature group registers its features here.
 #pragma once
 
 #include <functional>
@@ -42,39 +42,10 @@ struct Feature {
     std::function<Result(const Common&, const Values&)> run;
 };
 
-// One table file for `check`: `order` is its place in the start-up sequence.
-struct TableCheck {
-    int order = 0;
-    std::string file;
-    // Loads the file from the folder; returns whether it loaded cleanly and the line to print.
-    std::function<std::pair<bool, std::string>(const std::string& folder)> run;
-};
-
-// Start-up order of the table files, for TableCheck::order.
-enum TableOrder {
-    kOrderEjector = 10,
-    kOrderCorepin = 20,
-    kOrderCbore = 30,
-    kOrderTap = 40,
-    kOrderCorenum = 50,
-    kOrderThread = 60,
-    kOrderSlot = 70,
-    kOrderKeyway = 80,
-    kOrder000 = 90,
-    kOrder003 = 95,
-    kOrder001 = 100,
-    kOrder002 = 110,
-    kOrderDrill = 120,
-    kOrderCsink = 130
-};
-
 // Registered by the feature groups.
 std::vector<Feature> PinFeatures();
-std::vector<TableCheck> PinTableChecks();
 std::vector<Feature> HoleFeatures();
-std::vector<TableCheck> HoleTableChecks();
 std::vector<Feature> ProfileFeatures();
-std::vector<TableCheck> ProfileTableChecks();
 
 // Runs the tool. `args` excludes the program name; `programFolder` is where `check` looks
 // without a folder and where features that read table files at OK find them.

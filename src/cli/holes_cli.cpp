@@ -1,5 +1,4 @@
-// The holes features of brasswick-script: tap, cbore, thread, drill, and the check of their
-// table files.
+// The holes features of brasswick-script: tap, cbore, thread and drill.
 #include <cmath>
 
 #include "cli/cli.h"
@@ -77,15 +76,6 @@ Result RunDrill(const Common& common, const Values& values) {
                            [&] { return DrilledHoleScript(input, common.context); });
 }
 
-template <typename Load, typename Counts>
-std::pair<bool, std::string> CheckTable(const std::string& file, const TableMessages& messages,
-                                        const Load& load, Counts counts) {
-    const bool clean = load.diagnostic.status == TableStatus::Loaded;
-    const bool keptNothing = load.diagnostic.status == TableStatus::NotFound;
-    return {clean, CheckLine(file, messages, load.diagnostic,
-                             keptNothing ? std::string() : counts(load.table))};
-}
-
 }  // namespace
 
 std::vector<Feature> HoleFeatures() {
@@ -100,35 +90,6 @@ std::vector<Feature> HoleFeatures() {
          {"drill", "csink", "depth", "countersunk", "angle"},
          "drill=TEXT csink=TEXT depth=TEXT countersunk=0|1 angle=82|100",
          RunDrill},
-    };
-}
-
-std::vector<TableCheck> HoleTableChecks() {
-    return {
-        {kOrderCbore, "Cbore.dat",
-         [](const std::string& folder) {
-             return CheckTable("Cbore.dat", kCboreMessages, LoadCboreTable(folder),
-                               CboreTableCounts);
-         }},
-        {kOrderTap, "Tap.dat",
-         [](const std::string& folder) {
-             return CheckTable("Tap.dat", kTapMessages, LoadTapTable(folder), TapTableCounts);
-         }},
-        {kOrderThread, "Thread.dat",
-         [](const std::string& folder) {
-             return CheckTable("Thread.dat", kThreadMessages, LoadThreadTable(folder),
-                               ThreadTableCounts);
-         }},
-        {kOrderDrill, "Drill.dat",
-         [](const std::string& folder) {
-             return CheckTable("Drill.dat", kDrillMessages, LoadDrillTable(folder),
-                               DrillTableCounts);
-         }},
-        {kOrderCsink, "Csink.dat",
-         [](const std::string& folder) {
-             return CheckTable("Csink.dat", kCsinkMessages, LoadCsinkTable(folder),
-                               CsinkTableCounts);
-         }},
     };
 }
 

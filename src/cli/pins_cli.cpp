@@ -1,5 +1,4 @@
-// The pins features of brasswick-script: ejector, corepin, corenote, taper, and the checks of
-// their table files.
+// The pins features of brasswick-script: ejector, corepin, corenote and taper.
 #include <cmath>
 
 #include "cli/cli.h"
@@ -71,57 +70,6 @@ Result RunTaper(const Common& common, const Values& values) {
                            [&] { return TaperPinScript(input, common.context); });
 }
 
-std::string Plural(size_t n, const std::string& one, const std::string& many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
-std::pair<bool, std::string> CheckEjectorFile(const std::string& folder) {
-    const EjectorTableLoad load = LoadEjectorTable(folder);
-    const std::string counts = Plural(load.table.pinLabels.size(), "pin size", "pin sizes") + ", " +
-                               Plural(load.table.depthLabels.size(), "depth", "depths");
-    return {load.diagnostic.status == TableStatus::Loaded,
-            CheckLine(kEjectorTableFile, kEjectorTableMessages, load.diagnostic, counts)};
-}
-
-std::pair<bool, std::string> CheckCorePinFile(const std::string& folder) {
-    const CorePinTableLoad load = LoadCorePinTable(folder);
-    return {load.diagnostic.status == TableStatus::Loaded,
-            CheckLine(kCorePinTableFile, kCorePinTableMessages, load.diagnostic,
-                      Plural(load.table.labels.size(), "core pin size", "core pin sizes"))};
-}
-
-std::pair<bool, std::string> CheckCoreNumberFile(const std::string& folder) {
-    const CoreNumberTableLoad load = LoadCoreNumberTable(folder);
-    return {load.diagnostic.status == TableStatus::Loaded,
-            CheckLine(kCoreNumberTableFile, kCoreNumberTableMessages, load.diagnostic,
-                      Plural(load.table.labels.size(), "core number", "core numbers"))};
-}
-
-std::pair<bool, std::string> CheckTaperSizeFile(const std::string& folder) {
-    const TaperPinSizesLoad load = LoadTaperPinSizes(folder);
-    return {load.diagnostic.status == TableStatus::Loaded,
-            CheckLine(kTaperPinSizeFile, kTaperPinSizeMessages, load.diagnostic,
-                      Plural(load.sizes.size(), "taper pin size", "taper pin sizes"))};
-}
-
-// 003 is read only when a size is picked; here every size of 000 is tried against it, so a
-// range that a pick would refuse shows before anyone picks it.
-std::pair<bool, std::string> CheckTaperLengthFile(const std::string& folder) {
-    const std::string file = kTaperPinLengthFile;
-    const std::optional<size_t> count = TaperPinLengthRecordCount(folder);
-    if (!count) {
-        return {false,
-                file + ": " + kTaperPinLengthNotFound + " (" + ProgramFilePath(folder, file) + ")"};
-    }
-    const std::string counts = Plural(*count, "length record", "length records");
-    for (const TaperPinSize& size : LoadTaperPinSizes(folder).sizes) {
-        if (std::optional<std::string> problem = TaperPinRangeProblem(size, *count)) {
-            return {false, file + ": " + *problem + "; " + counts};
-        }
-    }
-    return {true, file + ": " + counts};
-}
-
 }  // namespace
 
 std::vector<Feature> PinFeatures() {
@@ -130,16 +78,6 @@ std::vector<Feature> PinFeatures() {
         {"corepin", {"pin", "head", "headlen"}, "pin=D1 head=D2 headlen=H", RunCorePin},
         {"corenote", {"kind", "number"}, "kind=C|CX number=N", RunCoreNote},
         {"taper", {"diameter", "length"}, "diameter=D length=L", RunTaper},
-    };
-}
-
-std::vector<TableCheck> PinTableChecks() {
-    return {
-        {kOrderEjector, kEjectorTableFile, CheckEjectorFile},
-        {kOrderCorepin, kCorePinTableFile, CheckCorePinFile},
-        {kOrderCorenum, kCoreNumberTableFile, CheckCoreNumberFile},
-        {kOrder000, kTaperPinSizeFile, CheckTaperSizeFile},
-        {kOrder003, kTaperPinLengthFile, CheckTaperLengthFile},
     };
 }
 

@@ -1,5 +1,4 @@
-// The profiles features of brasswick-script: slot, cam, keyway, shaft and centerdrill, and
-// the check of Slot.dat, Keyway.dat, 001 and 002.
+// The profiles features of brasswick-script: slot, cam, keyway, shaft and centerdrill.
 #include "features/profiles/cam.h"
 #include "features/profiles/center_drill.h"
 #include "features/profiles/keyway.h"
@@ -109,21 +108,6 @@ Result RunCenterDrill(const Common& common, const Values& values) {
                            [&] { return CenterDrillScript(input, common.context); });
 }
 
-std::string Counted(size_t n, const std::string& what) { return std::to_string(n) + " " + what; }
-
-template <typename Drills>
-std::string DrillCounts(const Drills& drills, const std::string& what) {
-    std::string text = Counted(drills.size(), what);
-    std::string undrawable;
-    for (size_t i = 0; i < drills.size(); ++i) {
-        if (!IsDrawable(drills[i])) {
-            undrawable += (undrawable.empty() ? "" : ", ") + std::to_string(i + 1);
-        }
-    }
-    if (!undrawable.empty()) text += " (records that cannot be drawn: " + undrawable + ")";
-    return text;
-}
-
 }  // namespace
 
 std::vector<Feature> ProfileFeatures() {
@@ -142,42 +126,6 @@ std::vector<Feature> ProfileFeatures() {
          {"type", "d1", "d2", "l", "b1", "b2", "b3"},
          "type=plain|bell [plain]; plain: d1= d2= l=; bell: b1= b2= b3=",
          RunCenterDrill},
-    };
-}
-
-std::vector<TableCheck> ProfileTableChecks() {
-    return {
-        {kOrderSlot, "Slot.dat",
-         [](const std::string& folder) {
-             const SlotTableLoad load = LoadSlotTable(folder);
-             const std::string counts =
-                 Counted(load.table.widths.size(), "slot widths") + ", " +
-                 Counted(load.table.centerDistances.size(), "center distances");
-             return std::pair{load.diagnostic.status == TableStatus::Loaded,
-                              CheckLine("Slot.dat", kSlotMessages, load.diagnostic, counts)};
-         }},
-        {kOrderKeyway, "Keyway.dat",
-         [](const std::string& folder) {
-             const KeywayTableLoad load = LoadKeywayTable(folder);
-             const std::string counts = Counted(load.table.keyWidths.size(), "key widths") + ", " +
-                                        Counted(load.table.diameters.size(), "diameters");
-             return std::pair{load.diagnostic.status == TableStatus::Loaded,
-                              CheckLine("Keyway.dat", kKeywayMessages, load.diagnostic, counts)};
-         }},
-        {kOrder001, "001",
-         [](const std::string& folder) {
-             const PlainCenterDrillLoad load = LoadPlainCenterDrills(folder);
-             return std::pair{load.diagnostic.status == TableStatus::Loaded,
-                              CheckLine("001", kPlainCenterDrillMessages, load.diagnostic,
-                                        DrillCounts(load.drills, "plain center drills"))};
-         }},
-        {kOrder002, "002",
-         [](const std::string& folder) {
-             const BellCenterDrillLoad load = LoadBellCenterDrills(folder);
-             return std::pair{load.diagnostic.status == TableStatus::Loaded,
-                              CheckLine("002", kBellCenterDrillMessages, load.diagnostic,
-                                        DrillCounts(load.drills, "bell center drills"))};
-         }},
     };
 }
 

@@ -137,35 +137,5 @@ TEST(HolesCli, DrillTakesTheBoxTextsAsTyped) {
               "Layer set 0 \r\n");
 }
 
-TEST(HolesCli, CheckReportsTheShippedFilesAsLoaded) {
-    const Result r = RunArgs({"check", BW_DATA_DIR});
-    for (const char* line : {"Cbore.dat: 18 screw sizes\n", "Tap.dat: 39 tap sizes, 15 depths\n",
-                             "Thread.dat: 39 thread sizes, 10 depths\n",
-                             "Drill.dat: 170 dimensions\n", "Csink.dat: 18 screw sizes\n"}) {
-        EXPECT_NE(r.out.find(line), std::string::npos) << line << r.out;
-    }
-    // In start-up order: Cbore.dat before Tap.dat, Thread.dat later, Drill.dat and Csink.dat
-    // last.
-    EXPECT_LT(r.out.find("Cbore.dat"), r.out.find("Tap.dat"));
-    EXPECT_LT(r.out.find("Tap.dat"), r.out.find("Thread.dat"));
-    EXPECT_LT(r.out.find("Thread.dat"), r.out.find("Drill.dat"));
-    EXPECT_LT(r.out.find("Drill.dat"), r.out.find("Csink.dat"));
-}
-
-TEST(HolesCli, CheckNamesTheProblemOfEachFile) {
-    test::TempDir dir;
-    dir.Write("Tap.dat", "2\r\nA,.25,.201\r\n");
-    dir.Write("Thread.dat", "1\r\nA,.25,20\r\n1\r\nL,.5\r\n");
-    const Result r = bw::cli::Run({"check", dir.Path()}, dir.Path());
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.out.find("Tap.dat: Tap Data File Is Corrupt (field 5 at byte 15: the file ends "
-                         "before all its fields were read); kept 1 tap size, 0 depths\n"),
-              std::string::npos)
-        << r.out;
-    EXPECT_NE(r.out.find("Thread.dat: 1 thread size, 1 depth\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Cbore.dat: Counterbore Data File NOT Found"), std::string::npos);
-    EXPECT_NE(r.out.find("Csink.dat: Countersink Data File NOT Found"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace bw::cli

@@ -109,40 +109,5 @@ TEST(ProfilesCli, TheDirectionIsIgnoredByTheKeyway) {
     EXPECT_EQ(RunArgs({"keyway", "dir=90", "view=face"}).out, RunArgs({"keyway"}).out);
 }
 
-std::string LineOf(const std::string& out, const std::string& file) {
-    const size_t at = out.find(file + ": ");
-    if (at == std::string::npos) return "<none>";
-    return out.substr(at, out.find('\n', at) - at);
-}
-
-TEST(ProfilesCli, CheckReportsTheShippedFilesAsLoaded) {
-    const Result r = RunArgs({"check"});
-    EXPECT_EQ(LineOf(r.out, "Slot.dat"), "Slot.dat: 11 slot widths, 11 center distances");
-    EXPECT_EQ(LineOf(r.out, "Keyway.dat"), "Keyway.dat: 13 key widths, 14 diameters");
-    EXPECT_EQ(LineOf(r.out, "001"), "001: 10 plain center drills");
-    EXPECT_EQ(LineOf(r.out, "002"), "002: 8 bell center drills");
-}
-
-TEST(ProfilesCli, CheckReportsMissingShortAndUndrawableFiles) {
-    test::TempDir dir;
-    dir.Write("Slot.dat", "2\nA,1\n");
-    dir.Write("001", test::Padded("#1", 10) + test::LeSingle(0.125f) + test::LeSingle(0.25f) +
-                         test::LeSingle(0.1f));
-    const Result r = RunArgs({"check", dir.Path()});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(LineOf(r.out, "Slot.dat"),
-              "Slot.dat: Slot Data File Is Corrupt (field 4 at byte 6: the file ends before all "
-              "its fields were read); kept 1 slot widths, 0 center distances");
-    EXPECT_EQ(LineOf(r.out, "Keyway.dat"),
-              "Keyway.dat: Keyway Data File NOT Found (" + dir.File("Keyway.dat") + ")");
-    EXPECT_EQ(LineOf(r.out, "001"), "001: 1 plain center drills (records that cannot be drawn: 1)");
-    EXPECT_EQ(LineOf(r.out, "002"),
-              "002: Bell Centerdrill File NOT Found (" + dir.File("002") + ")");
-    // The profile files come in start-up order.
-    EXPECT_LT(r.out.find("Slot.dat:"), r.out.find("Keyway.dat:"));
-    EXPECT_LT(r.out.find("Keyway.dat:"), r.out.find("001:"));
-    EXPECT_LT(r.out.find("001:"), r.out.find("002:"));
-}
-
 }  // namespace
 }  // namespace bw::cli

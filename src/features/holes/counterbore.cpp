@@ -1,7 +1,7 @@
 #include "features/holes/counterbore.h"
 
 #include "features/holes/hole_common.h"
-#include "tables/field_reader.h"
+#include "tables/labelled_section.h"
 
 namespace bw {
 
@@ -9,20 +9,19 @@ CboreTableLoad ParseCboreTable(std::string_view bytes) {
     CboreTableLoad load;
     CboreTable& t = load.table;
     FieldReader reader(bytes);
-    if (!holes::ReadLabelledSection(reader, t.labels, {&t.screwDiameter, &t.cboreDiameter})) {
-        load.diagnostic = CorruptAt(reader);
-    }
+    ReadLabelledSection(
+        reader, {"Cbore.dat", "screw size"}, t.labels,
+        {{"screw diameter", t.screwDiameter}, {"counterbore diameter", t.cboreDiameter}},
+        load.diagnostic);
     return load;
 }
 
 CboreTableLoad LoadCboreTable(const std::string& programFolder) {
-    const TableFileBytes file = ReadTableFile(programFolder, "Cbore.dat");
-    if (!file.Loaded()) return {{}, file.diagnostic};
-    return ParseCboreTable(file.bytes);
+    return LoadTableFile<CboreTable>(programFolder, "Cbore.dat", ParseCboreTable);
 }
 
 std::string CboreTableCounts(const CboreTable& table) {
-    return holes::CountOf(table.labels.size(), "screw size", "screw sizes");
+    return CountOf(table.labels.size(), "screw size", "screw sizes");
 }
 
 std::optional<std::string> CheckCounterbore(const CounterboreInput& input) {

@@ -19,10 +19,7 @@ struct CboreTable {
     std::vector<float> cboreDiameter;
 };
 
-struct CboreTableLoad {
-    CboreTable table;
-    TableDiagnostic diagnostic;
-};
+using CboreTableLoad = TableLoad<CboreTable>;
 
 inline const TableMessages kCboreMessages{"Counterbore Data File NOT Found",
                                           "Counterbore Data File Is Corrupt"};

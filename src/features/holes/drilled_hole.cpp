@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "features/holes/hole_common.h"
-#include "tables/field_reader.h"
+#include "tables/labelled_section.h"
 
 namespace bw {
 
@@ -33,40 +33,36 @@ DrawnValues ValuesToDraw(const DrilledHoleInput& input) {
 DrillTableLoad ParseDrillTable(std::string_view bytes) {
     DrillTableLoad load;
     FieldReader reader(bytes);
-    if (!holes::ReadLabelledSection(reader, load.table.labels, {&load.table.dimension})) {
-        load.diagnostic = CorruptAt(reader);
-    }
+    ReadLabelledSection(reader, {"Drill.dat", "dimension"}, load.table.labels,
+                        {{"dimension", load.table.dimension}}, load.diagnostic);
     return load;
 }
 
 DrillTableLoad LoadDrillTable(const std::string& programFolder) {
-    const TableFileBytes file = ReadTableFile(programFolder, "Drill.dat");
-    if (!file.Loaded()) return {{}, file.diagnostic};
-    return ParseDrillTable(file.bytes);
+    return LoadTableFile<DrillTable>(programFolder, "Drill.dat", ParseDrillTable);
 }
 
 CsinkTableLoad ParseCsinkTable(std::string_view bytes) {
     CsinkTableLoad load;
     CsinkTable& t = load.table;
     FieldReader reader(bytes);
-    if (!holes::ReadLabelledSection(reader, t.labels, {&t.drillDiameter, &t.csinkDiameter})) {
-        load.diagnostic = CorruptAt(reader);
-    }
+    ReadLabelledSection(
+        reader, {"Csink.dat", "screw size"}, t.labels,
+        {{"drill diameter", t.drillDiameter}, {"countersink diameter", t.csinkDiameter}},
+        load.diagnostic);
     return load;
 }
 
 CsinkTableLoad LoadCsinkTable(const std::string& programFolder) {
-    const TableFileBytes file = ReadTableFile(programFolder, "Csink.dat");
-    if (!file.Loaded()) return {{}, file.diagnostic};
-    return ParseCsinkTable(file.bytes);
+    return LoadTableFile<CsinkTable>(programFolder, "Csink.dat", ParseCsinkTable);
 }
 
 std::string DrillTableCounts(const DrillTable& table) {
-    return holes::CountOf(table.labels.size(), "dimension", "dimensions");
+    return CountOf(table.labels.size(), "dimension", "dimensions");
 }
 
 std::string CsinkTableCounts(const CsinkTable& table) {
-    return holes::CountOf(table.labels.size(), "screw size", "screw sizes");
+    return CountOf(table.labels.size(), "screw size", "screw sizes");
 }
 
 std::optional<std::string> CheckDrilledHole(const DrilledHoleInput& input) {

@@ -25,15 +25,9 @@ struct CsinkTable {
     std::vector<float> csinkDiameter;
 };
 
-struct DrillTableLoad {
-    DrillTable table;
-    TableDiagnostic diagnostic;
-};
+using DrillTableLoad = TableLoad<DrillTable>;
 
-struct CsinkTableLoad {
-    CsinkTable table;
-    TableDiagnostic diagnostic;
-};
+using CsinkTableLoad = TableLoad<CsinkTable>;
 
 inline const TableMessages kDrillMessages{"Drill Data File NOT Found",
                                           "Drill Data File Is Corrupt"};

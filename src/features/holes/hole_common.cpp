@@ -93,24 +93,4 @@ std::string ScriptNumber15(double value) {
     return body;
 }
 
-bool ReadLabelledSection(FieldReader& reader, std::vector<std::string>& labels,
-                         std::initializer_list<std::vector<float>*> columns) {
-    int count = 0;
-    if (!reader.ReadCount(count)) return false;
-    for (int i = 0; i < count; ++i) {
-        std::string label;
-        if (!reader.ReadText(label)) return false;
-        labels.push_back(label);
-        for (std::vector<float>* column : columns) column->push_back(0.0f);
-        for (std::vector<float>* column : columns) {
-            if (!reader.ReadSingle(column->back())) return false;
-        }
-    }
-    return true;
-}
-
-std::string CountOf(size_t count, const std::string& singular, const std::string& plural) {
-    return std::to_string(count) + " " + (count == 1 ? singular : plural);
-}
-
 }  // namespace bw::holes

@@ -1,5 +1,5 @@
 // Pieces the four hole features share: side-view points summed term by term, the fifteen
-// digit number form, and the reading of the labelled sections their table files hold.
+// digit number form.
 #pragma once
 
 #include <initializer_list>
@@ -8,8 +8,6 @@
 #include <vector>
 
 #include "exchange/script_format.h"
-#include "tables/field_reader.h"
-#include "tables/table_load.h"
 
 namespace bw::holes {
 
@@ -23,15 +21,5 @@ PointXY SideViewPoint(PointXY base, int directionDegrees, std::initializer_list<
 // A double in the script's number form, but with up to 15 significant digits instead of 7:
 // no blank, no zero before the point below 1, no trailing zeros (.252499997615814).
 std::string ScriptNumber15(double value);
-
-// Reads a section count and then that many records of a label followed by one number per
-// column. A label is kept as soon as it is read and its numbers stay 0 until they are, so a
-// file that ends inside a record still offers the label. A count below 1 is an empty
-// section. Returns false on the first failed read (the reader tells where).
-bool ReadLabelledSection(FieldReader& reader, std::vector<std::string>& labels,
-                         std::initializer_list<std::vector<float>*> columns);
-
-// "1 tap size" / "38 tap sizes".
-std::string CountOf(size_t count, const std::string& singular, const std::string& plural);
 
 }  // namespace bw::holes

@@ -1,7 +1,7 @@
 #include "features/holes/tapped_hole.h"
 
 #include "features/holes/hole_common.h"
-#include "tables/field_reader.h"
+#include "tables/labelled_section.h"
 
 namespace bw {
 
@@ -88,22 +88,23 @@ TapTableLoad ParseTapTable(std::string_view bytes) {
     TapTableLoad load;
     TapTable& t = load.table;
     FieldReader reader(bytes);
-    if (!holes::ReadLabelledSection(reader, t.sizeLabels, {&t.majorDiameter, &t.drillDiameter}) ||
-        !holes::ReadLabelledSection(reader, t.depthLabels, {&t.depth})) {
-        load.diagnostic = CorruptAt(reader);
+    if (ReadLabelledSection(
+            reader, {"Tap.dat", "tap size"}, t.sizeLabels,
+            {{"major diameter", t.majorDiameter}, {"drill diameter", t.drillDiameter}},
+            load.diagnostic)) {
+        ReadLabelledSection(reader, {"Tap.dat", "depth"}, t.depthLabels, {{"depth", t.depth}},
+                            load.diagnostic);
     }
     return load;
 }
 
 TapTableLoad LoadTapTable(const std::string& programFolder) {
-    const TableFileBytes file = ReadTableFile(programFolder, "Tap.dat");
-    if (!file.Loaded()) return {{}, file.diagnostic};
-    return ParseTapTable(file.bytes);
+    return LoadTableFile<TapTable>(programFolder, "Tap.dat", ParseTapTable);
 }
 
 std::string TapTableCounts(const TapTable& table) {
-    return holes::CountOf(table.sizeLabels.size(), "tap size", "tap sizes") + ", " +
-           holes::CountOf(table.depthLabels.size(), "depth", "depths");
+    return CountOf(table.sizeLabels.size(), "tap size", "tap sizes") + ", " +
+           CountOf(table.depthLabels.size(), "depth", "depths");
 }
 
 std::optional<std::string> CheckTappedHole(const TappedHoleInput& input) {

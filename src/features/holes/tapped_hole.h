@@ -21,10 +21,7 @@ struct TapTable {
     std::vector<float> depth;
 };
 
-struct TapTableLoad {
-    TapTable table;
-    TableDiagnostic diagnostic;
-};
+using TapTableLoad = TableLoad<TapTable>;
 
 inline const TableMessages kTapMessages{"Tap Data File NOT Found", "Tap Data File Is Corrupt"};
 

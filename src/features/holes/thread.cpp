@@ -1,7 +1,7 @@
 #include "features/holes/thread.h"
 
 #include "features/holes/hole_common.h"
-#include "tables/field_reader.h"
+#include "tables/labelled_section.h"
 
 namespace bw {
 
@@ -28,34 +28,22 @@ ThreadTableLoad ParseThreadTable(std::string_view bytes) {
     ThreadTableLoad load;
     ThreadTable& t = load.table;
     FieldReader reader(bytes);
-    bool ok = true;
-    int count = 0;
-    if (!reader.ReadCount(count)) ok = false;
-    for (int i = 0; ok && i < count; ++i) {
-        std::string label;
-        if (!reader.ReadText(label)) {
-            ok = false;
-            break;
-        }
-        t.sizeLabels.push_back(label);
-        t.diameter.push_back(0.0f);
-        t.threadsPerUnit.push_back(0);
-        ok = reader.ReadSingle(t.diameter.back()) && reader.ReadCount(t.threadsPerUnit.back());
+    if (ReadLabelledSection(reader, {"Thread.dat", "thread size"}, t.sizeLabels,
+                            {{"diameter", t.diameter}, {"threads per unit", t.threadsPerUnit}},
+                            load.diagnostic)) {
+        ReadLabelledSection(reader, {"Thread.dat", "depth"}, t.depthLabels, {{"depth", t.depth}},
+                            load.diagnostic);
     }
-    ok = ok && holes::ReadLabelledSection(reader, t.depthLabels, {&t.depth});
-    if (!ok) load.diagnostic = CorruptAt(reader);
     return load;
 }
 
 ThreadTableLoad LoadThreadTable(const std::string& programFolder) {
-    const TableFileBytes file = ReadTableFile(programFolder, "Thread.dat");
-    if (!file.Loaded()) return {{}, file.diagnostic};
-    return ParseThreadTable(file.bytes);
+    return LoadTableFile<ThreadTable>(programFolder, "Thread.dat", ParseThreadTable);
 }
 
 std::string ThreadTableCounts(const ThreadTable& table) {
-    return holes::CountOf(table.sizeLabels.size(), "thread size", "thread sizes") + ", " +
-           holes::CountOf(table.depthLabels.size(), "depth", "depths");
+    return CountOf(table.sizeLabels.size(), "thread size", "thread sizes") + ", " +
+           CountOf(table.depthLabels.size(), "depth", "depths");
 }
 
 std::optional<std::string> CheckThread(const ThreadInput& input) {

@@ -23,10 +23,7 @@ struct ThreadTable {
     std::vector<float> depth;
 };
 
-struct ThreadTableLoad {
-    ThreadTable table;
-    TableDiagnostic diagnostic;
-};
+using ThreadTableLoad = TableLoad<ThreadTable>;
 
 inline const TableMessages kThreadMessages{"Thread Data File NOT Found",
                                            "Thread Data File Is Corrupt"};

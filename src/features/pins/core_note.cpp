@@ -1,38 +1,24 @@
 #include "features/pins/core_note.h"
 
-#include "tables/field_reader.h"
-#include "tables/table_load.h"
+#include "tables/labelled_section.h"
 
 namespace bw {
 
+CoreNumberTableLoad ParseCoreNumberTable(std::string_view bytes) {
+    CoreNumberTableLoad load;
+    FieldReader reader(bytes);
+    ReadLabelledSection(reader, {kCoreNumberTableFile, "core number"}, load.table.labels,
+                        {{"core number", load.table.numbers}}, load.diagnostic);
+    return load;
+}
+
 CoreNumberTableLoad LoadCoreNumberTable(const std::string& programFolder) {
-    CoreNumberTableLoad result;
-    TableFileBytes file = ReadTableFile(programFolder, kCoreNumberTableFile);
-    if (file.diagnostic.status != TableStatus::Loaded) {
-        result.diagnostic = file.diagnostic;
-        return result;
-    }
-    CoreNumberTable& t = result.table;
-    FieldReader reader(file.bytes);
-    int count = 0;
-    if (!reader.ReadCount(count)) {
-        result.diagnostic = CorruptAt(reader);
-        return result;
-    }
-    for (int i = 0; i < SectionSize(count); ++i) {
-        std::string label;
-        if (!reader.ReadText(label)) {
-            result.diagnostic = CorruptAt(reader);
-            return result;
-        }
-        t.labels.push_back(label);
-        t.numbers.push_back(0);
-        if (!reader.ReadCount(t.numbers.back())) {
-            result.diagnostic = CorruptAt(reader);
-            return result;
-        }
-    }
-    return result;
+    return LoadTableFile<CoreNumberTable>(programFolder, kCoreNumberTableFile,
+                                          ParseCoreNumberTable);
+}
+
+std::string CoreNumberTableCounts(const CoreNumberTable& table) {
+    return CountOf(table.labels.size(), "core number", "core numbers");
 }
 
 std::optional<std::string> CheckCoreNote(const CoreNoteInput& input) {

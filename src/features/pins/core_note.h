@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "features/feature.h"
@@ -20,15 +21,15 @@ struct CoreNumberTable {
     std::vector<int> numbers;
 };
 
-struct CoreNumberTableLoad {
-    CoreNumberTable table;
-    TableDiagnostic diagnostic;
-};
+using CoreNumberTableLoad = TableLoad<CoreNumberTable>;
 
 // A count, then that many records of a label and a core number (rounded to a whole number,
 // 16-bit). A record is listed as soon as its label is read; a number the file ends before
 // stays 0.
+CoreNumberTableLoad ParseCoreNumberTable(std::string_view bytes);
 CoreNumberTableLoad LoadCoreNumberTable(const std::string& programFolder);
+// "14 core numbers"
+std::string CoreNumberTableCounts(const CoreNumberTable& table);
 
 struct CoreNoteInput {
     std::optional<int> coreNumber;  // unset: no pin size selected

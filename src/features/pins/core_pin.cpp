@@ -1,41 +1,30 @@
 #include "features/pins/core_pin.h"
 
 #include "features/pins/pin_views.h"
-#include "tables/field_reader.h"
-#include "tables/table_load.h"
+#include "tables/labelled_section.h"
 
 namespace bw {
 
+CorePinTableLoad ParseCorePinTable(std::string_view bytes) {
+    CorePinTableLoad load;
+    FieldReader reader(bytes);
+    std::vector<float> pin, head, headLength;
+    ReadLabelledSection(
+        reader, {kCorePinTableFile, "core pin size"}, load.table.labels,
+        {{"pin diameter", pin}, {"head diameter", head}, {"head length", headLength}},
+        load.diagnostic);
+    for (size_t i = 0; i < load.table.labels.size(); ++i) {
+        load.table.sizes.push_back({pin[i], head[i], headLength[i]});
+    }
+    return load;
+}
+
 CorePinTableLoad LoadCorePinTable(const std::string& programFolder) {
-    CorePinTableLoad result;
-    TableFileBytes file = ReadTableFile(programFolder, kCorePinTableFile);
-    if (file.diagnostic.status != TableStatus::Loaded) {
-        result.diagnostic = file.diagnostic;
-        return result;
-    }
-    CorePinTable& t = result.table;
-    FieldReader reader(file.bytes);
-    int count = 0;
-    if (!reader.ReadCount(count)) {
-        result.diagnostic = CorruptAt(reader);
-        return result;
-    }
-    for (int i = 0; i < SectionSize(count); ++i) {
-        std::string label;
-        if (!reader.ReadText(label)) {
-            result.diagnostic = CorruptAt(reader);
-            return result;
-        }
-        t.labels.push_back(label);
-        t.sizes.emplace_back();
-        CorePinSize& size = t.sizes.back();
-        if (!reader.ReadSingle(size.pinDiameter) || !reader.ReadSingle(size.headDiameter) ||
-            !reader.ReadSingle(size.headLength)) {
-            result.diagnostic = CorruptAt(reader);
-            return result;
-        }
-    }
-    return result;
+    return LoadTableFile<CorePinTable>(programFolder, kCorePinTableFile, ParseCorePinTable);
+}
+
+std::string CorePinTableCounts(const CorePinTable& table) {
+    return CountOf(table.labels.size(), "core pin size", "core pin sizes");
 }
 
 std::optional<std::string> CheckCorePin(const CorePinInput& input) {

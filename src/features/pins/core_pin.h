@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "features/feature.h"
@@ -27,14 +28,14 @@ struct CorePinTable {
     std::vector<CorePinSize> sizes;
 };
 
-struct CorePinTableLoad {
-    CorePinTable table;
-    TableDiagnostic diagnostic;
-};
+using CorePinTableLoad = TableLoad<CorePinTable>;
 
 // A count, then that many records of a label and D1, D2, H. A record is listed as soon as
 // its label is read; numbers the file ends before stay 0.
+CorePinTableLoad ParseCorePinTable(std::string_view bytes);
 CorePinTableLoad LoadCorePinTable(const std::string& programFolder);
+// "14 core pin sizes"
+std::string CorePinTableCounts(const CorePinTable& table);
 
 struct CorePinInput {
     std::optional<CorePinSize> size;  // unset: no pin size selected

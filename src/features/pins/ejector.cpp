@@ -1,55 +1,30 @@
 #include "features/pins/ejector.h"
 
 #include "features/pins/pin_views.h"
-#include "tables/field_reader.h"
-#include "tables/table_load.h"
+#include "tables/labelled_section.h"
 
 namespace bw {
 
+EjectorTableLoad ParseEjectorTable(std::string_view bytes) {
+    EjectorTableLoad load;
+    EjectorTable& t = load.table;
+    FieldReader reader(bytes);
+    // A pin size is listed once its diameter is read, a depth before its depth is.
+    if (ReadLabelledSection(reader, {kEjectorTableFile, "pin size", false}, t.pinLabels,
+                            {{"diameter", t.pinDiameters}}, load.diagnostic)) {
+        ReadLabelledSection(reader, {kEjectorTableFile, "depth", true}, t.depthLabels,
+                            {{"depth", t.depths}}, load.diagnostic);
+    }
+    return load;
+}
+
 EjectorTableLoad LoadEjectorTable(const std::string& programFolder) {
-    EjectorTableLoad result;
-    TableFileBytes file = ReadTableFile(programFolder, kEjectorTableFile);
-    if (file.diagnostic.status != TableStatus::Loaded) {
-        result.diagnostic = file.diagnostic;
-        return result;
-    }
-    EjectorTable& t = result.table;
-    FieldReader reader(file.bytes);
-    int pins = 0;
-    if (!reader.ReadCount(pins)) {
-        result.diagnostic = CorruptAt(reader);
-        return result;
-    }
-    for (int i = 0; i < SectionSize(pins); ++i) {
-        std::string label;
-        float diameter = 0.0f;
-        if (!reader.ReadText(label) || !reader.ReadSingle(diameter)) {
-            result.diagnostic = CorruptAt(reader);
-            return result;
-        }
-        t.pinLabels.push_back(label);
-        t.pinDiameters.push_back(diameter);
-    }
-    int depths = 0;
-    if (!reader.ReadCount(depths)) {
-        result.diagnostic = CorruptAt(reader);
-        return result;
-    }
-    for (int j = 0; j < SectionSize(depths); ++j) {
-        std::string label;
-        if (!reader.ReadText(label)) {
-            result.diagnostic = CorruptAt(reader);
-            return result;
-        }
-        // The label is listed before its depth is read.
-        t.depthLabels.push_back(label);
-        t.depths.push_back(0.0f);
-        if (!reader.ReadSingle(t.depths.back())) {
-            result.diagnostic = CorruptAt(reader);
-            return result;
-        }
-    }
-    return result;
+    return LoadTableFile<EjectorTable>(programFolder, kEjectorTableFile, ParseEjectorTable);
+}
+
+std::string EjectorTableCounts(const EjectorTable& table) {
+    return CountOf(table.pinLabels.size(), "pin size", "pin sizes") + ", " +
+           CountOf(table.depthLabels.size(), "depth", "depths");
 }
 
 std::optional<std::string> CheckEjector(const EjectorInput& input) {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "features/feature.h"
@@ -23,15 +24,15 @@ struct EjectorTable {
     std::vector<float> depths;
 };
 
-struct EjectorTableLoad {
-    EjectorTable table;
-    TableDiagnostic diagnostic;
-};
+using EjectorTableLoad = TableLoad<EjectorTable>;
 
 // A count of pin sizes, that many label/diameter pairs, a count of depths, that many
 // label/depth pairs. A depth whose number is missing keeps its label with depth 0, as the
 // list already shows it; a pin size is listed only once its diameter was read.
+EjectorTableLoad ParseEjectorTable(std::string_view bytes);
 EjectorTableLoad LoadEjectorTable(const std::string& programFolder);
+// "22 pin sizes, 11 depths"
+std::string EjectorTableCounts(const EjectorTable& table);
 
 struct EjectorInput {
     std::optional<float> pinDiameter;  // unset: no pin size selected

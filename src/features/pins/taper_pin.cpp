@@ -2,42 +2,38 @@
 
 #include <cmath>
 
-#include "exchange/files.h"
 #include "tables/record_reader.h"
 
 namespace bw {
 
 namespace {
 
-// A record file's bytes, or nothing when it is missing or cannot be read.
-std::optional<std::string> RecordFileBytes(const std::string& programFolder,
-                                           const std::string& name, TableDiagnostic* why) {
-    TableFileBytes file = ReadTableFile(programFolder, name);
-    if (!file.Loaded()) {
-        if (why) *why = file.diagnostic;
-        return std::nullopt;
-    }
-    return std::move(file.bytes);
-}
-
 std::string WithoutTrailingBlanks(std::string text) {
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
 }
 
+// 003's record `number`, or false with `diagnostic` set when its length is not a usable size.
+bool LengthRecord(const RecordReader& records, long long number, TaperPinLength& out,
+                  TableDiagnostic& diagnostic) {
+    std::string_view record;
+    records.Record(number, record);
+    out = {TextAt(record, 0, 6), SingleAt(record, 6)};
+    return CheckTableSize(out.length, kTaperPinLengthFile,
+                          RowName("record", static_cast<size_t>(number), out.label), "length",
+                          diagnostic);
+}
+
 }  // namespace
 
-TaperPinSizesLoad LoadTaperPinSizes(const std::string& programFolder) {
-    TaperPinSizesLoad result;
-    const std::optional<std::string> bytes =
-        RecordFileBytes(programFolder, kTaperPinSizeFile, &result.diagnostic);
-    if (!bytes) return result;
-    const RecordReader records(*bytes, kTaperPinSizeRecord);
+TaperPinSizesLoad ParseTaperPinSizes(std::string_view bytes) {
+    TaperPinSizesLoad load;
+    const RecordReader records(bytes, kTaperPinSizeRecord);
     // The record count is a 16-bit integer: a larger file cannot be counted at all.
     if (records.Count() > 32767) {
-        result.diagnostic = {TableStatus::Corrupt,
-                             std::to_string(records.Count()) + " records, more than 32767"};
-        return result;
+        load.diagnostic = {TableStatus::Corrupt,
+                           std::to_string(records.Count()) + " records, more than 32767"};
+        return load;
     }
     for (size_t i = 1; i <= records.Count(); ++i) {
         std::string_view record;
@@ -47,16 +43,36 @@ TaperPinSizesLoad LoadTaperPinSizes(const std::string& programFolder) {
         size.diameter = SingleAt(record, 12);
         size.firstRecord = Int16At(record, 16);
         size.lastRecord = Int16At(record, 18);
-        result.sizes.push_back(size);
+        if (!CheckTableSize(size.diameter, kTaperPinSizeFile, RowName("record", i, size.name),
+                            "diameter", load.diagnostic)) {
+            break;
+        }
+        load.table.push_back(size);
     }
-    return result;
+    return load;
 }
 
-std::optional<size_t> TaperPinLengthRecordCount(const std::string& programFolder) {
-    const std::optional<std::string> bytes =
-        RecordFileBytes(programFolder, kTaperPinLengthFile, nullptr);
-    if (!bytes) return std::nullopt;
-    return RecordReader(*bytes, kTaperPinLengthRecord).Count();
+TaperPinSizesLoad LoadTaperPinSizes(const std::string& programFolder) {
+    return LoadTableFile<TaperPinSizes>(programFolder, kTaperPinSizeFile, ParseTaperPinSizes);
+}
+
+std::string TaperPinSizeCounts(const TaperPinSizes& sizes) {
+    return CountOf(sizes.size(), "taper pin size", "taper pin sizes");
+}
+
+TaperPinLengthRecordsLoad ParseTaperPinLengthRecords(std::string_view bytes) {
+    TaperPinLengthRecordsLoad load;
+    const RecordReader records(bytes, kTaperPinLengthRecord);
+    for (size_t i = 1; i <= records.Count(); ++i) {
+        TaperPinLength length;
+        if (!LengthRecord(records, static_cast<long long>(i), length, load.diagnostic)) break;
+        load.table.push_back(length);
+    }
+    return load;
+}
+
+std::string TaperPinLengthCounts(const TaperPinLengthRecords& records) {
+    return CountOf(records.size(), "length record", "length records");
 }
 
 std::optional<std::string> TaperPinRangeProblem(const TaperPinSize& size, size_t recordCount) {
@@ -68,17 +84,30 @@ std::optional<std::string> TaperPinRangeProblem(const TaperPinSize& size, size_t
     return "Pin Size " + WithoutTrailingBlanks(size.name) + " Has Invalid Length Records";
 }
 
+TableReport CheckTaperPinLengthFile(const std::string& programFolder) {
+    const TaperPinLengthRecordsLoad load = LoadTableFile<TaperPinLengthRecords>(
+        programFolder, kTaperPinLengthFile, ParseTaperPinLengthRecords);
+    TableReport report = ReportOf(load, TaperPinLengthCounts);
+    if (!report.Clean()) return report;
+    for (const TaperPinSize& size : LoadTaperPinSizes(programFolder).table) {
+        if (std::optional<std::string> problem = TaperPinRangeProblem(size, load.table.size())) {
+            report.diagnostic = {TableStatus::Corrupt, *problem};
+            break;
+        }
+    }
+    return report;
+}
+
 TaperPinLengthsLoad LoadTaperPinLengths(const std::string& programFolder,
                                         const TaperPinSize& size) {
     TaperPinLengthsLoad result;
-    const std::optional<std::string> bytes =
-        RecordFileBytes(programFolder, kTaperPinLengthFile, nullptr);
-    if (!bytes) {
+    const TableFileBytes file = ReadTableFile(programFolder, kTaperPinLengthFile);
+    if (!file.Loaded()) {
         result.status = TaperLengthsStatus::NotFound;
-        result.message = kTaperPinLengthNotFound;
+        result.message = kTaperPinLengthMessages.notFound;
         return result;
     }
-    const RecordReader records(*bytes, kTaperPinLengthRecord);
+    const RecordReader records(file.bytes, kTaperPinLengthRecord);
     if (std::optional<std::string> problem = TaperPinRangeProblem(size, records.Count())) {
         result.status = TaperLengthsStatus::Refused;
         result.message = *problem;
@@ -87,9 +116,14 @@ TaperPinLengthsLoad LoadTaperPinLengths(const std::string& programFolder,
     const long long first = std::llround(size.firstRecord);
     const long long count = std::llround(size.lastRecord - size.firstRecord) + 1;
     for (long long j = 0; j < count; ++j) {
-        std::string_view record;
-        records.Record(first + j, record);
-        result.lengths.push_back({TextAt(record, 0, 6), SingleAt(record, 6)});
+        TaperPinLength length;
+        TableDiagnostic diagnostic;
+        if (!LengthRecord(records, first + j, length, diagnostic)) {
+            result.status = TaperLengthsStatus::Refused;
+            result.message = TableMessage(kTaperPinLengthMessages, diagnostic);
+            break;
+        }
+        result.lengths.push_back(length);
     }
     return result;
 }

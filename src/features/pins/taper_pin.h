@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "features/feature.h"
@@ -22,7 +23,8 @@ inline constexpr size_t kTaperPinLengthRecord = 10;
 
 inline const TableMessages kTaperPinSizeMessages{"Taper Pin Diameter File NOT Found",
                                                  "Data File Is Corrupt"};
-inline constexpr const char* kTaperPinLengthNotFound = "Taper Pin Length File NOT Found";
+inline const TableMessages kTaperPinLengthMessages{"Taper Pin Length File NOT Found",
+                                                   "Data File Is Corrupt"};
 
 struct TaperPinSize {
     std::string name;  // all 12 characters, padding included, as the list shows it
@@ -32,23 +34,35 @@ struct TaperPinSize {
     float lastRecord = 0.0f;
 };
 
-struct TaperPinSizesLoad {
-    std::vector<TaperPinSize> sizes;
-    TableDiagnostic diagnostic;
-};
-
-// Every whole record of 000 (a shorter tail is ignored).
-TaperPinSizesLoad LoadTaperPinSizes(const std::string& programFolder);
-
 struct TaperPinLength {
     std::string label;  // all 6 characters
     float length = 0.0f;
 };
 
+using TaperPinSizes = std::vector<TaperPinSize>;
+using TaperPinSizesLoad = TableLoad<TaperPinSizes>;
+using TaperPinLengthRecords = std::vector<TaperPinLength>;
+using TaperPinLengthRecordsLoad = TableLoad<TaperPinLengthRecords>;
+
+// Every whole record of 000 (a shorter tail is ignored), up to the first whose diameter is
+// not a usable size.
+TaperPinSizesLoad ParseTaperPinSizes(std::string_view bytes);
+TaperPinSizesLoad LoadTaperPinSizes(const std::string& programFolder);
+// "17 taper pin sizes"
+std::string TaperPinSizeCounts(const TaperPinSizes& sizes);
+
+// Every whole record of 003, up to the first whose length is not a usable size. The tab
+// reads only a size's own records (LoadTaperPinLengths); `check` reads them all.
+TaperPinLengthRecordsLoad ParseTaperPinLengthRecords(std::string_view bytes);
+// "209 length records"
+std::string TaperPinLengthCounts(const TaperPinLengthRecords& records);
+
 enum class TaperLengthsStatus {
     Loaded,
     NotFound,  // 003 is missing: the length list keeps what it had and OK is disabled
-    Refused    // the size's record range does not lie inside 003: the length list is emptied
+    // the size's record range does not lie inside 003 (no length is listed), or one of its
+    // lengths is not a usable size (the lengths before it are listed)
+    Refused
 };
 
 struct TaperPinLengthsLoad {
@@ -65,8 +79,9 @@ std::optional<std::string> TaperPinRangeProblem(const TaperPinSize& size, size_t
 // ever read.
 TaperPinLengthsLoad LoadTaperPinLengths(const std::string& programFolder, const TaperPinSize& size);
 
-// The number of whole records in 003, or nothing when it is missing or cannot be read.
-std::optional<size_t> TaperPinLengthRecordCount(const std::string& programFolder);
+// What `check` says of 003: its records, and whether every size of 000 finds its lengths
+// there, so a range that a pick would refuse shows before anyone picks it.
+TableReport CheckTaperPinLengthFile(const std::string& programFolder);
 
 struct TaperPinInput {
     std::optional<float> diameter;  // unset: no size selected

@@ -70,7 +70,7 @@ void TaperPinTab::LoadTables() {
     list15_->clear();
     lengths_.clear();
     const TaperPinSizesLoad load = LoadTaperPinSizes(app_.ProgramFolder());
-    sizes_ = load.sizes;
+    sizes_ = load.table;
     for (const TaperPinSize& size : sizes_) list14_->addItem(QString::fromLatin1(size.name));
     if (load.diagnostic.status == TableStatus::NotFound) command16_->setEnabled(false);
     const std::string message = TableMessage(kTaperPinSizeMessages, load.diagnostic);

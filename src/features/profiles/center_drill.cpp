@@ -1,7 +1,9 @@
 #include "features/profiles/center_drill.h"
 
+#include <array>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
 #include "exchange/files.h"
 #include "tables/record_reader.h"
@@ -10,18 +12,39 @@ namespace bw {
 
 namespace {
 
-// Reads every whole record of a record file; `store` takes one record's bytes.
+// Every whole record, up to the first holding a value that is not a usable size.
 template <typename Drill, typename Store>
-std::vector<Drill> ReadRecords(const std::string& bytes, size_t recordLength, Store store) {
+TableLoad<std::vector<Drill>> ReadRecords(std::string_view bytes, const char* file,
+                                          size_t recordLength, Store store) {
     const RecordReader reader(bytes, recordLength);
-    std::vector<Drill> drills;
-    drills.reserve(reader.Count());
+    TableLoad<std::vector<Drill>> load;
+    load.table.reserve(reader.Count());
     for (size_t number = 1; number <= reader.Count(); ++number) {
         std::string_view record;
-        if (!reader.Record(static_cast<long long>(number), record)) break;
-        drills.push_back(store(record));
+        reader.Record(static_cast<long long>(number), record);
+        Drill drill;
+        bool usable = true;
+        for (const auto& [field, value] : store(record, drill)) {
+            usable = usable && CheckTableSize(value, file, RowName("record", number, drill.name),
+                                              field, load.diagnostic);
+        }
+        if (!usable) break;
+        load.table.push_back(drill);
     }
-    return drills;
+    return load;
+}
+
+template <typename Drills>
+std::string DrillCounts(const Drills& drills, const std::string& what) {
+    std::string text = CountOf(drills.size(), what, what + "s");
+    std::string undrawable;
+    for (size_t i = 0; i < drills.size(); ++i) {
+        if (!IsDrawable(drills[i])) {
+            undrawable += (undrawable.empty() ? "" : ", ") + std::to_string(i + 1);
+        }
+    }
+    if (!undrawable.empty()) text += " (records that cannot be drawn: " + undrawable + ")";
+    return text;
 }
 
 bool Usable(float value) { return std::isfinite(value) && value > 0.0f; }
@@ -109,33 +132,42 @@ std::string BellSide(const BellCenterDrill& d, const CenterDrillInput& input, Po
 
 }  // namespace
 
-PlainCenterDrillLoad LoadPlainCenterDrills(const std::string& programFolder) {
-    PlainCenterDrillLoad load;
-    const TableFileBytes file = ReadTableFile(programFolder, "001");
-    if (!file.Loaded()) {
-        load.diagnostic = file.diagnostic;
-        return load;
-    }
-    load.drills = ReadRecords<PlainCenterDrill>(
-        file.bytes, kPlainCenterDrillRecordLength, [](std::string_view r) {
-            return PlainCenterDrill{TextAt(r, 0, 10), SingleAt(r, 10), SingleAt(r, 14),
-                                    SingleAt(r, 18)};
+PlainCenterDrillLoad ParsePlainCenterDrills(std::string_view bytes) {
+    using Field = std::pair<const char*, float>;
+    return ReadRecords<PlainCenterDrill>(
+        bytes, "001", kPlainCenterDrillRecordLength, [](std::string_view r, PlainCenterDrill& d) {
+            d = {TextAt(r, 0, 10), SingleAt(r, 10), SingleAt(r, 14), SingleAt(r, 18)};
+            return std::array<Field, 3>{Field{"countersink diameter", d.countersinkDiameter},
+                                        Field{"drill diameter", d.drillDiameter},
+                                        Field{"pilot length", d.pilotLength}};
         });
-    return load;
+}
+
+BellCenterDrillLoad ParseBellCenterDrills(std::string_view bytes) {
+    using Field = std::pair<const char*, float>;
+    return ReadRecords<BellCenterDrill>(
+        bytes, "002", kBellCenterDrillRecordLength, [](std::string_view r, BellCenterDrill& d) {
+            d = {TextAt(r, 0, 11), SingleAt(r, 11), SingleAt(r, 15), SingleAt(r, 19)};
+            return std::array<Field, 3>{Field{"chamfer diameter", d.chamferDiameter},
+                                        Field{"drill diameter", d.drillDiameter},
+                                        Field{"countersink diameter", d.countersinkDiameter}};
+        });
+}
+
+PlainCenterDrillLoad LoadPlainCenterDrills(const std::string& programFolder) {
+    return LoadTableFile<PlainCenterDrills>(programFolder, "001", ParsePlainCenterDrills);
 }
 
 BellCenterDrillLoad LoadBellCenterDrills(const std::string& programFolder) {
-    BellCenterDrillLoad load;
-    const TableFileBytes file = ReadTableFile(programFolder, "002");
-    if (!file.Loaded()) {
-        load.diagnostic = file.diagnostic;
-        return load;
-    }
-    load.drills = ReadRecords<
-        BellCenterDrill>(file.bytes, kBellCenterDrillRecordLength, [](std::string_view r) {
-        return BellCenterDrill{TextAt(r, 0, 11), SingleAt(r, 11), SingleAt(r, 15), SingleAt(r, 19)};
-    });
-    return load;
+    return LoadTableFile<BellCenterDrills>(programFolder, "002", ParseBellCenterDrills);
+}
+
+std::string PlainCenterDrillCounts(const PlainCenterDrills& drills) {
+    return DrillCounts(drills, "plain center drill");
+}
+
+std::string BellCenterDrillCounts(const BellCenterDrills& drills) {
+    return DrillCounts(drills, "bell center drill");
 }
 
 bool IsDrawable(const PlainCenterDrill& d) {

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "features/feature.h"
@@ -29,25 +30,27 @@ struct BellCenterDrill {
     float countersinkDiameter = 0.0f;  // B3, the 60° cone where it meets the chamfer
 };
 
-struct PlainCenterDrillLoad {
-    std::vector<PlainCenterDrill> drills;
-    TableDiagnostic diagnostic;
-};
-
-struct BellCenterDrillLoad {
-    std::vector<BellCenterDrill> drills;
-    TableDiagnostic diagnostic;
-};
+using PlainCenterDrills = std::vector<PlainCenterDrill>;
+using BellCenterDrills = std::vector<BellCenterDrill>;
+using PlainCenterDrillLoad = TableLoad<PlainCenterDrills>;
+using BellCenterDrillLoad = TableLoad<BellCenterDrills>;
 
 // The record files hold no header, so a short tail (a partial record) is simply left out and
-// a file can never be found short.
+// a file can never be found short. Reading stops at the first record holding a value that
+// is not a usable size.
 inline const TableMessages kPlainCenterDrillMessages{"Plain Centerdrill File NOT Found",
                                                      "Data File Is Corrupt"};
 inline const TableMessages kBellCenterDrillMessages{"Bell Centerdrill File NOT Found",
                                                     "Data File Is Corrupt"};
 
+PlainCenterDrillLoad ParsePlainCenterDrills(std::string_view bytes);
+BellCenterDrillLoad ParseBellCenterDrills(std::string_view bytes);
 PlainCenterDrillLoad LoadPlainCenterDrills(const std::string& programFolder);
 BellCenterDrillLoad LoadBellCenterDrills(const std::string& programFolder);
+// "10 plain center drills", followed by the records whose diameters do not nest:
+// " (records that cannot be drawn: 2, 5)".
+std::string PlainCenterDrillCounts(const PlainCenterDrills& drills);
+std::string BellCenterDrillCounts(const BellCenterDrills& drills);
 
 // The selected size: nothing, a plain drill or a bell drill.
 struct CenterDrillInput {

@@ -69,14 +69,14 @@ CenterDrillTab::CenterDrillTab(AppContext& app, QWidget* parent) : FeatureTab(ap
 
 void CenterDrillTab::LoadTables() {
     const PlainCenterDrillLoad plain = LoadPlainCenterDrills(app_.ProgramFolder());
-    plain_ = plain.drills;
+    plain_ = plain.table;
     if (plain.diagnostic.status == TableStatus::NotFound) command17_->setEnabled(false);
     if (const std::string m = TableMessage(kPlainCenterDrillMessages, plain.diagnostic);
         !m.empty()) {
         app_.ShowMessage(m);
     }
     const BellCenterDrillLoad bell = LoadBellCenterDrills(app_.ProgramFolder());
-    bell_ = bell.drills;
+    bell_ = bell.table;
     if (bell.diagnostic.status == TableStatus::NotFound) command17_->setEnabled(false);
     if (const std::string m = TableMessage(kBellCenterDrillMessages, bell.diagnostic); !m.empty()) {
         app_.ShowMessage(m);

@@ -2,15 +2,31 @@
 
 #include <cmath>
 
-#include "exchange/files.h"
+#include "tables/labelled_section.h"
 
 namespace bw {
 
 namespace {}  // namespace
 
+KeywayTableLoad ParseKeywayTable(std::string_view bytes) {
+    KeywayTableLoad load;
+    KeywayTable& t = load.table;
+    FieldReader reader(bytes);
+    if (ReadLabelledSection(reader, {"Keyway.dat", "key width"}, t.keyWidths.labels,
+                            {{"key width", t.keyWidths.values}}, load.diagnostic)) {
+        ReadLabelledSection(reader, {"Keyway.dat", "diameter"}, t.diameters.labels,
+                            {{"diameter", t.diameters.values}}, load.diagnostic);
+    }
+    return load;
+}
+
 KeywayTableLoad LoadKeywayTable(const std::string& programFolder) {
-    TwoSizeLists lists = LoadTwoSizeLists(ProgramFilePath(programFolder, "Keyway.dat"));
-    return {{std::move(lists.first), std::move(lists.second)}, lists.diagnostic};
+    return LoadTableFile<KeywayTable>(programFolder, "Keyway.dat", ParseKeywayTable);
+}
+
+std::string KeywayTableCounts(const KeywayTable& table) {
+    return CountOf(table.keyWidths.size(), "key width", "key widths") + ", " +
+           CountOf(table.diameters.size(), "diameter", "diameters");
 }
 
 std::optional<std::string> CheckKeyway(const KeywayInput& input) {

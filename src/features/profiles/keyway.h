@@ -4,9 +4,11 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "features/feature.h"
 #include "features/profiles/size_lists.h"
+#include "tables/table_load.h"
 
 namespace bw {
 
@@ -15,15 +17,17 @@ struct KeywayTable {
     SizeList diameters;  // List13 and KeywayDiameter
 };
 
-struct KeywayTableLoad {
-    KeywayTable table;
-    TableDiagnostic diagnostic;
-};
+using KeywayTableLoad = TableLoad<KeywayTable>;
 
 inline const TableMessages kKeywayMessages{"Keyway Data File NOT Found",
                                            "Keyway Data File Is Corrupt"};
 
+// Two labelled sections of one value each. A label whose value could not be read stays,
+// with the value 0, so the list and the values keep the same indexes.
+KeywayTableLoad ParseKeywayTable(std::string_view bytes);
 KeywayTableLoad LoadKeywayTable(const std::string& programFolder);
+// "13 key widths, 14 diameters"
+std::string KeywayTableCounts(const KeywayTable& table);
 
 enum class KeywayKind { Shaft, Hub };
 

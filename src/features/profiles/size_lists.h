@@ -1,12 +1,9 @@
-// The two-section size tables of the slot and keyway tabs: a count, that many label/value
-// records, a second count and its records. The labels go into a list box; the values are
+// The size lists of the slot and keyway tabs. The labels go into a list box; the values are
 // what a pick puts into the matching entry box.
 #pragma once
 
 #include <string>
 #include <vector>
-
-#include "tables/table_load.h"
 
 namespace bw {
 
@@ -16,17 +13,5 @@ struct SizeList {
     std::vector<float> values;
     size_t size() const { return labels.size(); }
 };
-
-struct TwoSizeLists {
-    SizeList first;
-    SizeList second;
-    TableDiagnostic diagnostic;
-};
-
-// Reads the file at `path`. A missing file is NotFound (the path as its detail) with both
-// sections empty; any read failure is Corrupt with its position, keeping what was read (a
-// label whose value could not be read stays, with the value 0, so the list and the values
-// keep the same indexes). A count below 1 is an empty section.
-TwoSizeLists LoadTwoSizeLists(const std::string& path);
 
 }  // namespace bw

@@ -1,15 +1,31 @@
 #include "features/profiles/slot.h"
 
-#include "exchange/files.h"
 #include "features/profiles/two_circle_outline.h"
+#include "tables/labelled_section.h"
 
 namespace bw {
 
 namespace {}  // namespace
 
+SlotTableLoad ParseSlotTable(std::string_view bytes) {
+    SlotTableLoad load;
+    SlotTable& t = load.table;
+    FieldReader reader(bytes);
+    if (ReadLabelledSection(reader, {"Slot.dat", "slot width"}, t.widths.labels,
+                            {{"width", t.widths.values}}, load.diagnostic)) {
+        ReadLabelledSection(reader, {"Slot.dat", "center distance"}, t.centerDistances.labels,
+                            {{"center distance", t.centerDistances.values}}, load.diagnostic);
+    }
+    return load;
+}
+
 SlotTableLoad LoadSlotTable(const std::string& programFolder) {
-    TwoSizeLists lists = LoadTwoSizeLists(ProgramFilePath(programFolder, "Slot.dat"));
-    return {{std::move(lists.first), std::move(lists.second)}, lists.diagnostic};
+    return LoadTableFile<SlotTable>(programFolder, "Slot.dat", ParseSlotTable);
+}
+
+std::string SlotTableCounts(const SlotTable& table) {
+    return CountOf(table.widths.size(), "slot width", "slot widths") + ", " +
+           CountOf(table.centerDistances.size(), "center distance", "center distances");
 }
 
 std::optional<std::string> CheckSlot(const SlotInput& input) {

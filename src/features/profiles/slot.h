@@ -4,9 +4,11 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "features/feature.h"
 #include "features/profiles/size_lists.h"
+#include "tables/table_load.h"
 
 namespace bw {
 
@@ -15,14 +17,16 @@ struct SlotTable {
     SizeList centerDistances;  // List10 and SlotCenterDistance
 };
 
-struct SlotTableLoad {
-    SlotTable table;
-    TableDiagnostic diagnostic;
-};
+using SlotTableLoad = TableLoad<SlotTable>;
 
 inline const TableMessages kSlotMessages{"Slot Data File NOT Found", "Slot Data File Is Corrupt"};
 
+// Two labelled sections of one value each. A label whose value could not be read stays,
+// with the value 0, so the list and the values keep the same indexes.
+SlotTableLoad ParseSlotTable(std::string_view bytes);
 SlotTableLoad LoadSlotTable(const std::string& programFolder);
+// "11 slot widths, 11 center distances"
+std::string SlotTableCounts(const SlotTable& table);
 
 struct SlotInput {
     std::string widthText = "0.250";     // Text6

@@ -132,13 +132,6 @@ TEST(LoadCorePinTable, ReadsLabelAndThreeNumbersPerRecord) {
     EXPECT_EQ(load.table.sizes[1].headLength, 0.1875f);
 }
 
-TEST(LoadCorePinTable, MissingFileIsNotFound) {
-    test::TempDir dir;
-    const CorePinTableLoad load = LoadCorePinTable(dir.Path());
-    EXPECT_EQ(TableMessage(kCorePinTableMessages, load.diagnostic), "Core Data File NOT Found");
-    EXPECT_TRUE(load.table.labels.empty());
-}
-
 TEST(LoadCorePinTable, ShortFileKeepsTheLastLabelWithTheNumbersItHad) {
     test::TempDir dir;
     dir.Write("Corepin.dat", "3\r\nA,.1,.2,.3\r\nB,.5\r\n");

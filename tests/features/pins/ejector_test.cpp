@@ -163,15 +163,6 @@ TEST(LoadEjectorTable, ReadsBothSectionsWhateverTheLineLayout) {
     EXPECT_EQ(load.table.depths, (std::vector<float>{0.5f, 1.0f, 2.0f}));
 }
 
-TEST(LoadEjectorTable, MissingFileIsNotFoundAndEmpty) {
-    test::TempDir dir;
-    const EjectorTableLoad load = LoadEjectorTable(dir.Path());
-    EXPECT_EQ(load.diagnostic.status, TableStatus::NotFound);
-    EXPECT_EQ(TableMessage(kEjectorTableMessages, load.diagnostic), "Ejector Data File NOT Found");
-    EXPECT_TRUE(load.table.pinLabels.empty());
-    EXPECT_TRUE(load.table.depthLabels.empty());
-}
-
 TEST(LoadEjectorTable, ShortPinSectionKeepsTheWholeRecordsOnly) {
     test::TempDir dir;
     // Three pin sizes promised, the third has its label but no diameter.
@@ -198,45 +189,6 @@ TEST(LoadEjectorTable, ShortDepthSectionKeepsTheLastLabelWithDepthZero) {
     in.pinDiameter = load.table.pinDiameters[0];
     in.depth = load.table.depths[1];
     EXPECT_EQ(CheckEjector(in), "Depth Must Be Greater Than Zero");
-}
-
-TEST(LoadEjectorTable, NumberThatDoesNotParseIsCorruptAtItsField) {
-    test::TempDir dir;
-    dir.Write("ejector.dat", "2\r\nA,.1\r\nB,x.2\r\n1\r\nX,1\r\n");
-    const EjectorTableLoad load = LoadEjectorTable(dir.Path());
-    EXPECT_EQ(load.diagnostic.status, TableStatus::Corrupt);
-    EXPECT_EQ(load.diagnostic.detail, "field 5 at byte 11: not a number");
-    EXPECT_EQ(load.table.pinLabels, (std::vector<std::string>{"A"}));
-    EXPECT_TRUE(load.table.depthLabels.empty());
-}
-
-TEST(LoadEjectorTable, CountBelowOneIsAnEmptySection) {
-    test::TempDir dir;
-    dir.Write("ejector.dat", "0\r\n-3\r\n");
-    const EjectorTableLoad load = LoadEjectorTable(dir.Path());
-    EXPECT_EQ(load.diagnostic.status, TableStatus::Loaded);
-    EXPECT_TRUE(load.table.pinLabels.empty());
-    EXPECT_TRUE(load.table.depthLabels.empty());
-
-    dir.Write("ejector.dat", "0\r\n1\r\nX,.75\r\n");
-    const EjectorTableLoad second = LoadEjectorTable(dir.Path());
-    EXPECT_EQ(second.diagnostic.status, TableStatus::Loaded);
-    EXPECT_EQ(second.table.depths, (std::vector<float>{0.75f}));
-}
-
-TEST(LoadEjectorTable, CountBeyondSixteenBitsIsCorrupt) {
-    test::TempDir dir;
-    dir.Write("ejector.dat", "40000\r\nA,.1\r\n");
-    const EjectorTableLoad load = LoadEjectorTable(dir.Path());
-    EXPECT_EQ(load.diagnostic.status, TableStatus::Corrupt);
-    EXPECT_EQ(load.diagnostic.detail, "field 1 at byte 0: count out of range");
-    EXPECT_TRUE(load.table.pinLabels.empty());
-}
-
-TEST(LoadEjectorTable, EmptyFileIsCorrupt) {
-    test::TempDir dir;
-    dir.Write("ejector.dat", "");
-    EXPECT_EQ(LoadEjectorTable(dir.Path()).diagnostic.status, TableStatus::Corrupt);
 }
 
 TEST(LoadEjectorTable, ShippedTableRunsFromOneSixteenthToOneInch) {

@@ -138,13 +138,13 @@ TEST(LoadTaperPinSizes, CountsWholeRecordsAndIgnoresTheTail) {
                          "junk!");
     const TaperPinSizesLoad load = LoadTaperPinSizes(dir.Path());
     EXPECT_EQ(load.diagnostic.status, TableStatus::Loaded);
-    ASSERT_EQ(load.sizes.size(), 2u);
-    EXPECT_EQ(load.sizes[0].name, "No. 1       ");
-    EXPECT_EQ(load.sizes[0].diameter, 0.172f);
-    EXPECT_EQ(load.sizes[0].firstRecord, 1.0f);
-    EXPECT_EQ(load.sizes[0].lastRecord, 3.0f);
-    EXPECT_EQ(load.sizes[1].name, "Twelve chars");
-    EXPECT_EQ(load.sizes[1].firstRecord, 4.0f);
+    ASSERT_EQ(load.table.size(), 2u);
+    EXPECT_EQ(load.table[0].name, "No. 1       ");
+    EXPECT_EQ(load.table[0].diameter, 0.172f);
+    EXPECT_EQ(load.table[0].firstRecord, 1.0f);
+    EXPECT_EQ(load.table[0].lastRecord, 3.0f);
+    EXPECT_EQ(load.table[1].name, "Twelve chars");
+    EXPECT_EQ(load.table[1].firstRecord, 4.0f);
 }
 
 TEST(LoadTaperPinSizes, MissingFileAndNegativeRecordNumbers) {
@@ -152,13 +152,13 @@ TEST(LoadTaperPinSizes, MissingFileAndNegativeRecordNumbers) {
     const TaperPinSizesLoad missing = LoadTaperPinSizes(dir.Path());
     EXPECT_EQ(TableMessage(kTaperPinSizeMessages, missing.diagnostic),
               "Taper Pin Diameter File NOT Found");
-    EXPECT_TRUE(missing.sizes.empty());
+    EXPECT_TRUE(missing.table.empty());
 
     dir.Write("000", SizeRecord("X", 0.1f, -2, 65535));
     const TaperPinSizesLoad signedLoad = LoadTaperPinSizes(dir.Path());
-    ASSERT_EQ(signedLoad.sizes.size(), 1u);
-    EXPECT_EQ(signedLoad.sizes[0].firstRecord, -2.0f);
-    EXPECT_EQ(signedLoad.sizes[0].lastRecord, -1.0f);
+    ASSERT_EQ(signedLoad.table.size(), 1u);
+    EXPECT_EQ(signedLoad.table[0].firstRecord, -2.0f);
+    EXPECT_EQ(signedLoad.table[0].lastRecord, -1.0f);
 }
 
 TEST(LoadTaperPinSizes, MoreRecordsThanASixteenBitCountIsCorrupt) {
@@ -167,9 +167,11 @@ TEST(LoadTaperPinSizes, MoreRecordsThanASixteenBitCountIsCorrupt) {
     const TaperPinSizesLoad load = LoadTaperPinSizes(dir.Path());
     EXPECT_EQ(TableMessage(kTaperPinSizeMessages, load.diagnostic), "Data File Is Corrupt");
     EXPECT_EQ(load.diagnostic.detail, "32768 records, more than 32767");
-    EXPECT_TRUE(load.sizes.empty());
-    dir.Write("000", std::string(32767 * 20 + 19, 'x'));
-    EXPECT_EQ(LoadTaperPinSizes(dir.Path()).sizes.size(), 32767u);
+    EXPECT_TRUE(load.table.empty());
+    std::string most;
+    for (int i = 0; i < 32767; ++i) most += SizeRecord("A", 0.25f, 1, 1);
+    dir.Write("000", most + std::string(19, 'x'));
+    EXPECT_EQ(LoadTaperPinSizes(dir.Path()).table.size(), 32767u);
 }
 
 TEST(LoadTaperPinSizes, FileShorterThanOneRecordHoldsNoSizes) {
@@ -177,7 +179,7 @@ TEST(LoadTaperPinSizes, FileShorterThanOneRecordHoldsNoSizes) {
     dir.Write("000", "nineteen bytes long");
     const TaperPinSizesLoad load = LoadTaperPinSizes(dir.Path());
     EXPECT_EQ(load.diagnostic.status, TableStatus::Loaded);
-    EXPECT_TRUE(load.sizes.empty());
+    EXPECT_TRUE(load.table.empty());
 }
 
 class TaperLengths : public ::testing::Test {
@@ -227,24 +229,33 @@ TEST_F(TaperLengths, MissingLengthFile) {
     const TaperPinLengthsLoad load = LoadTaperPinLengths(empty.Path(), Size(1, 1));
     EXPECT_EQ(load.status, TaperLengthsStatus::NotFound);
     EXPECT_EQ(load.message, "Taper Pin Length File NOT Found");
-    EXPECT_EQ(TaperPinLengthRecordCount(empty.Path()), std::nullopt);
-    EXPECT_EQ(TaperPinLengthRecordCount(dir.Path()), 4u);
+}
+
+TEST_F(TaperLengths, ALengthThatIsNoSizeIsRefusedKeepingTheLengthsBeforeIt) {
+    dir.Write("003",
+              LengthRecord("1/2", 0.5f) + LengthRecord("huge", 3.0e38f) + LengthRecord("1", 1.0f));
+    const TaperPinLengthsLoad load = LoadTaperPinLengths(dir.Path(), Size(1, 3));
+    EXPECT_EQ(load.status, TaperLengthsStatus::Refused);
+    EXPECT_EQ(load.message,
+              "Data File Is Corrupt: 003, record 2 (huge), length 3e+38 is more than 1000000");
+    ASSERT_EQ(load.lengths.size(), 1u);
+    EXPECT_EQ(load.lengths[0].length, 0.5f);
 }
 
 TEST(ShippedTaperTables, EverySizeHasItsLengthsAndEveryPinCanBeDrawn) {
     const TaperPinSizesLoad sizes = LoadTaperPinSizes(BW_DATA_DIR);
     ASSERT_EQ(sizes.diagnostic.status, TableStatus::Loaded);
-    ASSERT_EQ(sizes.sizes.size(), 17u);
-    EXPECT_EQ(sizes.sizes.front().name, "No. 7/0     ");
-    EXPECT_EQ(sizes.sizes.front().diameter, 0.0625f);
-    EXPECT_EQ(sizes.sizes[10].name, "No. 4       ");
-    EXPECT_EQ(sizes.sizes[10].diameter, 0.25f);
-    EXPECT_EQ(sizes.sizes.back().name, "No. 10      ");
-    EXPECT_EQ(sizes.sizes.back().diameter, 0.706f);
-    EXPECT_EQ(sizes.sizes.front().firstRecord, 1.0f);
+    ASSERT_EQ(sizes.table.size(), 17u);
+    EXPECT_EQ(sizes.table.front().name, "No. 7/0     ");
+    EXPECT_EQ(sizes.table.front().diameter, 0.0625f);
+    EXPECT_EQ(sizes.table[10].name, "No. 4       ");
+    EXPECT_EQ(sizes.table[10].diameter, 0.25f);
+    EXPECT_EQ(sizes.table.back().name, "No. 10      ");
+    EXPECT_EQ(sizes.table.back().diameter, 0.706f);
+    EXPECT_EQ(sizes.table.front().firstRecord, 1.0f);
 
     float previousLast = 0.0f;
-    for (const TaperPinSize& size : sizes.sizes) {
+    for (const TaperPinSize& size : sizes.table) {
         // Each size's lengths follow the previous size's in 003.
         EXPECT_EQ(size.firstRecord, previousLast + 1.0f) << size.name;
         previousLast = size.lastRecord;
@@ -257,10 +268,10 @@ TEST(ShippedTaperTables, EverySizeHasItsLengthsAndEveryPinCanBeDrawn) {
             EXPECT_EQ(CheckTaperPin(in), std::nullopt) << size.name << length.label;
         }
     }
-    EXPECT_EQ(TaperPinLengthRecordCount(BW_DATA_DIR), static_cast<size_t>(previousLast));
+    EXPECT_EQ(previousLast, 209.0f);  // the last record of 003
 
     // No. 7/0 comes from 1/4 to 1 inch in eighths.
-    const TaperPinLengthsLoad smallest = LoadTaperPinLengths(BW_DATA_DIR, sizes.sizes.front());
+    const TaperPinLengthsLoad smallest = LoadTaperPinLengths(BW_DATA_DIR, sizes.table.front());
     ASSERT_EQ(smallest.lengths.size(), 7u);
     EXPECT_EQ(smallest.lengths.front().label, "1/4   ");
     EXPECT_EQ(smallest.lengths.front().length, 0.25f);
