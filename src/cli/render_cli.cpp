@@ -139,7 +139,7 @@ Result RunRender(const std::vector<std::string>& args, const DrawingFiles& files
                 !ParseSingleField(value.substr(comma + 1), y)) {
                 throw UsageError("base takes X,Y");
             }
-            svgOptions.insertionPoint = Point{x, y};
+            svgOptions.insertionPoint = dxfOptions.insertionPoint = Point{x, y};
         } else {
             throw UsageError("unknown name " + name + " for render");
         }
@@ -166,7 +166,8 @@ Result WithDrawings(Result result, const Common& common, const DrawingFiles& fil
     preview::SvgOptions svgOptions;
     svgOptions.hiddenLayer = c.HiddenLayer;
     svgOptions.insertionPoint = Point{c.BasePoint.X, c.BasePoint.Y};
-    const preview::DxfOptions dxfOptions{c.CurrentLayer, c.HiddenLayer};
+    const preview::DxfOptions dxfOptions{c.CurrentLayer, c.HiddenLayer,
+                                         Point{c.BasePoint.X, c.BasePoint.Y}};
     if (auto failed = WriteDrawings(drawn.drawing, svgOptions, dxfOptions, files)) {
         return {1, "", *failed + "\n"};
     }

@@ -238,7 +238,7 @@ std::vector<std::string> BlockNames(const Drawing& d) {
     return blocks;
 }
 
-void WriteHeader(DxfStream& s, const Drawing& d) {
+void WriteHeader(DxfStream& s, const Drawing& d, const DxfOptions& options) {
     Extent e = d.Bounds();
     for (const Insert& i : d.inserts) {
         const double reach = kNoteRadius * std::max(std::abs(i.scaleX), std::abs(i.scaleY));
@@ -256,6 +256,8 @@ void WriteHeader(DxfStream& s, const Drawing& d) {
     s.Int(70, 1);  // inches
     s.Variable("$MEASUREMENT");
     s.Int(70, 0);  // English: inch linetypes and hatches
+    s.Variable("$INSBASE");
+    s.Coordinates(10, options.insertionPoint.value_or(Point{}));
     s.Variable("$EXTMIN");
     s.Coordinates(10, e.min);
     s.Variable("$EXTMAX");
@@ -385,7 +387,7 @@ std::optional<std::string> DxfProblem(const Drawing& drawing) {
 std::string WriteDxf(const Drawing& drawing, const DxfOptions& options) {
     const LayerTable layers(drawing);
     DxfStream s;
-    WriteHeader(s, drawing);
+    WriteHeader(s, drawing, options);
     WriteTables(s, layers, options);
     s.Section("BLOCKS");
     for (const std::string& block : BlockNames(drawing)) WriteBlock(s, block);

@@ -20,6 +20,9 @@ struct DxfOptions {
     // The layer of hidden edges: its LAYER entry is drawn with the HIDDEN linetype, unless it
     // is the current layer too (then the CAD side cannot tell hidden from visible either).
     std::optional<std::string> hiddenLayer;
+    // The feature's insertion point: the base point ($INSBASE) of the file when a CAD
+    // program inserts the whole file as a block. The origin when unset.
+    std::optional<Point> insertionPoint;
 };
 
 // The block every inserted block is given, since the receiving drawing does not have it: a

@@ -32,7 +32,7 @@ TEST(PreviewDxf, AnEmptyDrawingIsTheWholeSkeleton) {
     EXPECT_EQ(Dxf(""),
               Lines("  0|SECTION|  2|HEADER|"
                     "  9|$ACADVER|  1|AC1009|  9|$DWGCODEPAGE|  3|ANSI_1252|"
-                    "  9|$INSUNITS| 70|1|  9|$MEASUREMENT| 70|0|"
+                    "  9|$INSUNITS| 70|1|  9|$MEASUREMENT| 70|0|  9|$INSBASE| 10|0| 20|0| 30|0|"
                     "  9|$EXTMIN| 10|0| 20|0| 30|0|  9|$EXTMAX| 10|0| 20|0| 30|0|"
                     "  0|ENDSEC|"
                     "  0|SECTION|  2|TABLES|"
@@ -107,18 +107,18 @@ TEST(PreviewDxf, LayerTableAndTheHiddenLinetype) {
     const LayerCase cases[] = {
         {"hidden layer apart from the current one",
          "Layer set HID \r\nLine 0,0 1,0 \r\nLayer set CUR \r\n",
-         {"CUR", "HID"},
+         {"CUR", "HID", {}},
          " 70|3|  0|LAYER|  2|0| 70|0| 62|7|  6|CONTINUOUS|"
          "  0|LAYER|  2|CUR| 70|0| 62|7|  6|CONTINUOUS|"
          "  0|LAYER|  2|HID| 70|0| 62|7|  6|HIDDEN|"},
         {"hidden layer that is the current one: nothing to tell apart",
          "Layer set Cur \r\nLine 0,0 1,0 \r\n",
-         {"CUR", "cur"},
+         {"CUR", "cur", {}},
          " 70|2|  0|LAYER|  2|0| 70|0| 62|7|  6|CONTINUOUS|"
          "  0|LAYER|  2|CUR| 70|0| 62|7|  6|CONTINUOUS|"},
         {"names that differ in case are one layer, spelled as first used",
          "Layer set hid \r\nLine 0,0 1,0 \r\nLayer set HID \r\nLine 1,0 2,0 \r\n",
-         {"0", "HID"},
+         {"0", "HID", {}},
          " 70|2|  0|LAYER|  2|0| 70|0| 62|7|  6|CONTINUOUS|"
          "  0|LAYER|  2|hid| 70|0| 62|7|  6|HIDDEN|"},
     };
@@ -131,9 +131,12 @@ TEST(PreviewDxf, LayerTableAndTheHiddenLinetype) {
 }
 
 TEST(PreviewDxf, EachInsertedBlockIsDefinedOnceWithItsAttribute) {
+    DxfOptions options;
+    options.insertionPoint = Point{2, -3.5};
     const std::string dxf =
         Dxf("insert Dmesnote 2,3 .5 .5 0 12\r\ninsert DMESNOTE 0,0 1 1 0 3\r\n"
-            "insert Other 2,3 4 4 0 x\r\n");
+            "insert Other 2,3 4 4 0 x\r\n",
+            options);
     EXPECT_EQ(Part(dxf, "  0|SECTION|  2|BLOCKS|"),
               Lines("  0|SECTION|  2|BLOCKS|"
                     "  0|BLOCK|  8|0|  2|Dmesnote| 70|2| 10|0| 20|0| 30|0|  3|Dmesnote|"
@@ -148,9 +151,11 @@ TEST(PreviewDxf, EachInsertedBlockIsDefinedOnceWithItsAttribute) {
                     "  0|ATTDEF|  8|0| 10|0| 20|-0.0625| 30|0| 40|0.125|  1||  3|Core number|"
                     "  2|NUMBER| 70|0| 72|1| 11|0| 21|-0.0625| 31|0| 74|2|"
                     "  0|ENDBLK|  8|0|"));
-    // The extent holds each note's circle at its scale: 0,0 r .25 and 2,3 r 1.
-    EXPECT_EQ(Part(dxf, "  9|$EXTMIN|"),
-              Lines("  9|$EXTMIN| 10|-0.25| 20|-0.25| 30|0|  9|$EXTMAX| 10|3| 20|4| 30|0|"));
+    // The file's base point is the insertion point; the extent holds each note's circle at
+    // its scale: 0,0 r .25 and 2,3 r 1.
+    EXPECT_EQ(Part(dxf, "  9|$INSBASE|"),
+              Lines("  9|$INSBASE| 10|2| 20|-3.5| 30|0|  9|$EXTMIN| 10|-0.25| 20|-0.25| 30|0|  "
+                    "9|$EXTMAX| 10|3| 20|4| 30|0|"));
 }
 
 TEST(PreviewDxf, DrawingsThatCannotBeWrittenSayWhy) {
