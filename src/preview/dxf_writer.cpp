@@ -23,8 +23,8 @@ constexpr double kNoteValueY = -0.0625;
 constexpr double kHiddenDash = 0.25;
 constexpr double kHiddenGap = 0.125;
 
-// Nine significant digits: enough for any single to read back exactly, and no more digits
-// than the script's seven can fill. Never "-0"; never a decimal comma, whatever the locale.
+// Nine significant digits: enough for any single to read back exactly, and more than the
+// script's seven. Never "-0"; never a decimal comma, whatever the locale.
 std::string Real(double v) {
     v += 0.0;
     char buffer[32];

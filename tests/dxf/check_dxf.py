@@ -195,6 +195,9 @@ def check_one(tool, folder, stem, args, hidden_apart, logged):
         want = "HIDDEN" if hidden_apart and layer.dxf.name == "HID" else "CONTINUOUS"
         if layer.dxf.name != "Defpoints" and layer.dxf.linetype != want:
             return f"layer {layer.dxf.name} is drawn {layer.dxf.linetype}, not {want}"
+        # The auditor lets a layer name a linetype the file does not define.
+        if layer.dxf.linetype not in doc.linetypes:
+            return f"layer {layer.dxf.name}'s linetype {layer.dxf.linetype} is not defined"
     low, high = doc.header["$EXTMIN"], doc.header["$EXTMAX"]
     for kind, _, numbers, _ in expected:
         pts = [numbers[i:i + 2] for i in range(0, len(numbers) - 1, 2)] if kind == "segment" \
