@@ -1,7 +1,8 @@
 # Two commands do all the set-up on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds, and starts Brasswick
 #   make test   installs what is missing, builds, and runs every test
-# CI also runs `make sanitize` (the tests under AddressSanitizer and UBSan) and `make fuzz`.
+# CI also runs `make sanitize` (the tests under AddressSanitizer and UBSan), `make fuzz` and
+# `make test-dxf` (the DXF files read by ezdxf and LibreCAD).
 
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
@@ -12,9 +13,12 @@ JOBS       ?= $(shell nproc)
 PACKAGES = cmake ninja-build g++ clang qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
            libbenchmark-dev libclang-rt-14-dev python3
 
+# The readers that check the DXF files; Debian's python3-ezdxf is for the system's python3.
+DXF_PACKAGES = python3-ezdxf librecad poppler-utils
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test sanitize fuzz bench screenshot clean
+.PHONY: deps build run test test-dxf sanitize fuzz bench screenshot clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -42,6 +46,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-dxf: deps $(BUILD)/build.ninja
+	@$(MAKE) --no-print-directory deps PACKAGES="$(DXF_PACKAGES)"
+	cmake --build $(BUILD) -j $(JOBS) --target brasswick-script
+	/usr/bin/python3 tests/dxf/check_dxf.py $(BUILD)/bin/brasswick-script
 
 sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBW_SANITIZE=ON -DBW_BUILD_BENCH=OFF

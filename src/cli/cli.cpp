@@ -140,19 +140,19 @@ bool AllOrNone(const Values& values, const std::vector<std::string>& names) {
 }
 
 Result Run(const std::vector<std::string>& givenArgs, const std::string& programFolder) {
-    // "--svg FILE" may stand anywhere; the rest is read without it.
+    // "--svg FILE" and "--dxf FILE" may stand anywhere; the rest is read without them.
     std::vector<std::string> args = givenArgs;
-    std::optional<std::string> svg;
+    DrawingFiles drawings;
     try {
-        svg = TakeSvgOption(args);
+        drawings = TakeDrawingFiles(args);
         if (!args.empty() && args[0] == "render") {
-            return RunRender({args.begin() + 1, args.end()}, svg);
+            return RunRender({args.begin() + 1, args.end()}, drawings);
         }
     } catch (const UsageError& e) {
         return Usage(e.what());
     }
     if (args.empty()) return Usage("no feature given");
-    if (svg && args[0] == "check") return Usage("check takes no --svg");
+    if (drawings.Any() && args[0] == "check") return Usage("check takes no --svg or --dxf");
     if (args[0] == "check") {
         if (args.size() > 2) return Usage("check takes at most one folder");
         const std::string folder = args.size() == 2 ? args[1] : programFolder;
@@ -178,7 +178,7 @@ Result Run(const std::vector<std::string>& givenArgs, const std::string& program
     try {
         const Common common = ParseCommon(values);
         Result result = feature->run(common, values);
-        return svg ? WithSvg(std::move(result), common, *svg) : result;
+        return WithDrawings(std::move(result), common, drawings);
     } catch (const UsageError& e) {
         return Usage(e.what());
     } catch (const std::exception& e) {

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "exchange/files.h"
+#include "preview/dxf_writer.h"
 #include "preview/script_interpreter.h"
 #include "preview/svg_writer.h"
 #include "tables/field_reader.h"
@@ -68,26 +69,59 @@ std::string EntityListing(const Drawing& d) {
     return out;
 }
 
-std::optional<std::string> TakeSvgOption(std::vector<std::string>& args) {
-    std::optional<std::string> svg;
+namespace {
+
+std::optional<std::string> TakeFileOption(std::vector<std::string>& args,
+                                          const std::string& option) {
+    std::optional<std::string> file;
     for (std::size_t i = 0; i < args.size();) {
-        if (args[i] != "--svg") {
+        if (args[i] != option) {
             ++i;
             continue;
         }
-        if (svg) throw UsageError("--svg is given twice");
-        if (i + 1 >= args.size() || args[i + 1].empty()) throw UsageError("--svg takes a FILE");
-        svg = args[i + 1];
+        if (file) throw UsageError(option + " is given twice");
+        if (i + 1 >= args.size() || args[i + 1].empty()) throw UsageError(option + " takes a FILE");
+        file = args[i + 1];
         args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
                    args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
     }
-    return svg;
+    return file;
 }
 
-Result RunRender(const std::vector<std::string>& args, const std::optional<std::string>& svg) {
+// Writes the drawing to each file asked for; the first reason it could not, or nothing.
+std::optional<std::string> WriteDrawings(const preview::Drawing& drawing,
+                                         const preview::SvgOptions& svgOptions,
+                                         const preview::DxfOptions& dxfOptions,
+                                         const DrawingFiles& files) {
+    if (files.svg) {
+        if (auto failed = WriteFileAtomically(*files.svg, preview::WriteSvg(drawing, svgOptions))) {
+            return *files.svg + ": " + *failed;
+        }
+    }
+    if (files.dxf) {
+        if (auto problem = preview::DxfProblem(drawing)) {
+            return *files.dxf + ": the drawing cannot be written as DXF: " + *problem;
+        }
+        if (auto failed = WriteFileAtomically(*files.dxf, preview::WriteDxf(drawing, dxfOptions))) {
+            return *files.dxf + ": " + *failed;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+DrawingFiles TakeDrawingFiles(std::vector<std::string>& args) {
+    DrawingFiles files;
+    files.svg = TakeFileOption(args, "--svg");
+    files.dxf = TakeFileOption(args, "--dxf");
+    return files;
+}
+
+Result RunRender(const std::vector<std::string>& args, const DrawingFiles& files) {
     if (args.empty()) throw UsageError("render takes a SCRIPT file");
-    std::string startLayer = "0";
-    preview::SvgOptions options;
+    preview::SvgOptions svgOptions;
+    preview::DxfOptions dxfOptions;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::size_t eq = args[i].find('=');
         const std::string name = eq == std::string::npos ? args[i] : args[i].substr(0, eq);
@@ -95,9 +129,9 @@ Result RunRender(const std::vector<std::string>& args, const std::optional<std::
         if (eq == std::string::npos || value.empty()) {
             throw UsageError("render expects NAME=VALUE: " + args[i]);
         } else if (name == "layer") {
-            startLayer = value;
+            dxfOptions.currentLayer = value;
         } else if (name == "hidden-layer") {
-            options.hiddenLayer = value;
+            svgOptions.hiddenLayer = dxfOptions.hiddenLayer = value;
         } else if (name == "base") {
             const std::size_t comma = value.find(',');
             float x = 0, y = 0;
@@ -105,44 +139,48 @@ Result RunRender(const std::vector<std::string>& args, const std::optional<std::
                 !ParseSingleField(value.substr(comma + 1), y)) {
                 throw UsageError("base takes X,Y");
             }
-            options.insertionPoint = Point{x, y};
+            svgOptions.insertionPoint = dxfOptions.insertionPoint = Point{x, y};
         } else {
             throw UsageError("unknown name " + name + " for render");
         }
     }
     const FileRead file = ReadWholeFile(args[0]);
     if (!file.ok) return {1, "", args[0] + ": " + file.error + "\n"};
-    const preview::Interpretation result = preview::InterpretScript(file.bytes, startLayer);
+    const preview::Interpretation result =
+        preview::InterpretScript(file.bytes, dxfOptions.currentLayer);
     if (result.problem) return {1, "", args[0] + ": " + result.problem->Describe() + "\n"};
-    if (!svg) return {0, EntityListing(result.drawing), ""};
-    if (auto failed = WriteFileAtomically(*svg, preview::WriteSvg(result.drawing, options))) {
-        return {1, "", *svg + ": " + *failed + "\n"};
+    if (!files.Any()) return {0, EntityListing(result.drawing), ""};
+    if (auto failed = WriteDrawings(result.drawing, svgOptions, dxfOptions, files)) {
+        return {1, "", *failed + "\n"};
     }
     return {0, "", ""};
 }
 
-Result WithSvg(Result result, const Common& common, const std::string& svgPath) {
-    if (result.exitCode != 0) return result;
+Result WithDrawings(Result result, const Common& common, const DrawingFiles& files) {
+    if (result.exitCode != 0 || !files.Any()) return result;
     const DrawContext& c = common.context;
     const preview::Interpretation drawn = preview::InterpretScript(result.out, c.CurrentLayer);
     if (drawn.problem) {
         return {1, "", "the script cannot be previewed: " + drawn.problem->Describe() + "\n"};
     }
-    preview::SvgOptions options;
-    options.hiddenLayer = c.HiddenLayer;
-    options.insertionPoint = Point{c.BasePoint.X, c.BasePoint.Y};
-    if (auto failed = WriteFileAtomically(svgPath, preview::WriteSvg(drawn.drawing, options))) {
-        return {1, "", svgPath + ": " + *failed + "\n"};
+    preview::SvgOptions svgOptions;
+    svgOptions.hiddenLayer = c.HiddenLayer;
+    svgOptions.insertionPoint = Point{c.BasePoint.X, c.BasePoint.Y};
+    const preview::DxfOptions dxfOptions{c.CurrentLayer, c.HiddenLayer,
+                                         Point{c.BasePoint.X, c.BasePoint.Y}};
+    if (auto failed = WriteDrawings(drawn.drawing, svgOptions, dxfOptions, files)) {
+        return {1, "", *failed + "\n"};
     }
     return result;
 }
 
 std::string RenderUsage() {
     return "preview:\n"
-           "       brasswick-script FEATURE [NAME=VALUE ...] --svg FILE\n"
+           "       brasswick-script FEATURE [NAME=VALUE ...] [--svg FILE] [--dxf FILE]\n"
            "           also writes the drawing as SVG (hidden layer dashed, base point marked)\n"
+           "           or as DXF release 12 (hidden layer with the HIDDEN linetype)\n"
            "       brasswick-script render SCRIPT [layer=NAME] [hidden-layer=NAME] [base=X,Y]"
-           " [--svg FILE]\n"
+           " [--svg FILE] [--dxf FILE]\n"
            "           lists what SCRIPT draws, one entity a line, in script order:\n"
            "             segment LAYER X1,Y1 X2,Y2 at=LINE:COLUMN\n"
            "             circle LAYER X,Y r=R at=LINE:COLUMN\n"
@@ -150,7 +188,7 @@ std::string RenderUsage() {
            " (counter-clockwise)\n"
            "             insert LAYER BLOCK X,Y scale=SX,SY rotation=DEG value=TEXT"
            " at=LINE:COLUMN\n"
-           "           or writes it as SVG; a script it cannot read: the position and the"
+           "           or writes it as SVG or DXF; a script it cannot read: the position and the"
            " reason on\n"
            "           standard error, exit 1\n";
 }

@@ -1,5 +1,6 @@
-// `brasswick-script render SCRIPT` and the `--svg FILE` option: a script looked at before
-// the CAD side runs it, through the same interpreter as the window's preview.
+// `brasswick-script render SCRIPT` and the `--svg FILE` and `--dxf FILE` options: a script
+// looked at before the CAD side runs it, or handed to another CAD program, through the same
+// interpreter as the window's preview.
 #pragma once
 
 #include <optional>
@@ -11,23 +12,31 @@
 
 namespace bw::cli {
 
-// Takes "--svg FILE" out of the arguments; a UsageError when FILE is missing or the option
-// is given twice.
-std::optional<std::string> TakeSvgOption(std::vector<std::string>& args);
+// Where the drawing goes besides the script or the listing.
+struct DrawingFiles {
+    std::optional<std::string> svg;  // "--svg FILE"
+    std::optional<std::string> dxf;  // "--dxf FILE"
+    bool Any() const { return svg || dxf; }
+};
+
+// Takes "--svg FILE" and "--dxf FILE" out of the arguments, wherever they stand; a
+// UsageError when FILE is missing or an option is given twice.
+DrawingFiles TakeDrawingFiles(std::vector<std::string>& args);
 
 // `args` are the words after "render".
-Result RunRender(const std::vector<std::string>& args, const std::optional<std::string>& svg);
+Result RunRender(const std::vector<std::string>& args, const DrawingFiles& files);
 
-// A feature's result with its drawing also written as SVG to `svgPath`: the script is
-// interpreted as the CAD side would run it, the insertion point is marked and entities on
-// the hidden-line layer are dashed. A script that cannot be interpreted or a file that
-// cannot be written turns the result into a failure (exit 1) with the reason.
-Result WithSvg(Result result, const Common& common, const std::string& svgPath);
+// A feature's result with its drawing also written to the files: the script is interpreted
+// as the CAD side would run it; the SVG marks the insertion point and dashes the hidden-line
+// layer, the DXF gives that layer the HIDDEN linetype. A script that cannot be interpreted
+// or written as DXF, or a file that cannot be written, turns the result into a failure
+// (exit 1, no script on standard output) with the reason.
+Result WithDrawings(Result result, const Common& common, const DrawingFiles& files);
 
 // What a drawing holds, one entity a line in script order, in the format RenderUsage gives.
 std::string EntityListing(const preview::Drawing& drawing);
 
-// The usage lines of render and --svg, and the entity listing's format.
+// The usage lines of render, --svg and --dxf, and the entity listing's format.
 std::string RenderUsage();
 
 }  // namespace bw::cli

@@ -75,15 +75,16 @@ TEST(PreviewCli, RenderWritesSvgInsteadOfTheListing) {
     EXPECT_TRUE(Contains(svg, "<circle cx=\"0\" cy=\"0\" r=\"0.05\"/>"));
 }
 
-TEST(PreviewCli, FeatureWithSvgKeepsItsScriptBytesAndWritesTheDrawing) {
+TEST(PreviewCli, FeatureWithSvgAndDxfKeepsItsScriptBytesAndWritesTheDrawing) {
     TempDir dir;
     const std::vector<std::string> args = {"ejector",  "pin=.25",          "depth=1", "view=face",
                                            "hidden=1", "hidden-layer=HID", "base=1,1"};
     const Result plain = cli::Run(args, dir.Path());
     ASSERT_EQ(plain.exitCode, 0) << plain.err;
-    auto withSvg = args;
-    withSvg.insert(withSvg.begin() + 2, {"--svg", dir.File("e.svg")});
-    const Result r = cli::Run(withSvg, dir.Path());
+    auto withFiles = args;
+    withFiles.insert(withFiles.begin() + 2,
+                     {"--svg", dir.File("e.svg"), "--dxf", dir.File("e.dxf")});
+    const Result r = cli::Run(withFiles, dir.Path());
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, plain.out);
     EXPECT_EQ(r.out,
@@ -93,6 +94,31 @@ TEST(PreviewCli, FeatureWithSvgKeepsItsScriptBytesAndWritesTheDrawing) {
     EXPECT_TRUE(Contains(svg, "<g id=\"solid\">\n<circle cx=\"1\" cy=\"-1\" r=\"0.125\"/>\n</g>"))
         << svg;
     EXPECT_TRUE(Contains(svg, "<circle cx=\"1\" cy=\"-1\" r=\"0.1325\"/>"));
+    // The DXF: based on the insertion point, the hidden layer dashed, the bore on it.
+    const std::string dxf = ReadFile(dir.File("e.dxf"));
+    EXPECT_TRUE(Contains(dxf, "$INSBASE\r\n 10\r\n1\r\n 20\r\n1\r\n")) << dxf;
+    EXPECT_TRUE(Contains(dxf, "LAYER\r\n  2\r\nHID\r\n 70\r\n0\r\n 62\r\n7\r\n  6\r\nHIDDEN\r\n"));
+    EXPECT_TRUE(Contains(dxf,
+                         "CIRCLE\r\n  8\r\nHID\r\n 10\r\n1\r\n 20\r\n1\r\n 30\r\n0\r\n"
+                         " 40\r\n0.1325\r\n"));
+}
+
+TEST(PreviewCli, RenderWritesDxfOrSaysWhyItCannot) {
+    TempDir dir;
+    const std::string good = dir.Write("g.scr", "insert Dmesnote 2,3 1 1 0 12\r\n");
+    Result r = cli::Run({"render", good, "layer=NOTES", "--dxf", dir.File("g.dxf")}, dir.Path());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(Contains(ReadFile(dir.File("g.dxf")),
+                         "INSERT\r\n  8\r\nNOTES\r\n 66\r\n1\r\n  2\r\nDmesnote\r\n"));
+    const std::string bad = dir.Write("b.scr", "Layer set A|B \r\n");
+    r = cli::Run({"render", bad, "--dxf", dir.File("b.dxf")}, dir.Path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, dir.File("b.dxf") +
+                         ": the drawing cannot be written as DXF: the layer name \"A|B\" holds a "
+                         "character DXF forbids in names (one of <>/\\\":;?*|,=` or a control "
+                         "character)\n");
+    EXPECT_EQ(ReadFile(dir.File("b.dxf")), "<missing>");
 }
 
 TEST(PreviewCli, FeatureWhoseCheckFailsWritesNoSvg) {
@@ -120,7 +146,10 @@ TEST(PreviewCli, UsageErrors) {
           std::vector<std::string>{"render", "x.scr", "colour=red"},
           std::vector<std::string>{"render", "x.scr", "base=1"},
           std::vector<std::string>{"render", "x.scr", "--svg", "a", "--svg", "b"},
-          std::vector<std::string>{"check", "--svg", "a.svg"}}) {
+          std::vector<std::string>{"render", "x.scr", "--dxf"},
+          std::vector<std::string>{"corenote", "--dxf", "a", "--dxf", "b"},
+          std::vector<std::string>{"check", "--svg", "a.svg"},
+          std::vector<std::string>{"check", "--dxf", "a.dxf"}}) {
         const Result r = cli::Run(args, dir.Path());
         EXPECT_EQ(r.exitCode, 2) << args[0] << " " << args.back();
         EXPECT_TRUE(Contains(r.err, "brasswick-script render SCRIPT")) << r.err;

@@ -72,12 +72,6 @@ TEST(PreviewProperties, SideViewInEachDirectionIsTheZeroViewTurnedAboutTheInsert
 }
 
 // The layer every entity ought to be on, from what the feature shows as hidden.
-struct Expected {
-    std::vector<bool> segments, circles, arcs;  // true: on the hidden-line layer
-};
-
-std::vector<bool> All(std::size_t n, bool value) { return std::vector<bool>(n, value); }
-
 Expected HiddenEdges(const std::string& name, const Drawing& d, View view, bool hidden) {
     Expected e{All(d.segments.size(), hidden), All(d.circles.size(), hidden),
                All(d.arcs.size(), hidden)};
@@ -104,30 +98,6 @@ Expected HiddenEdges(const std::string& name, const Drawing& d, View view, bool 
     return e;
 }
 
-void ExpectLayers(const Drawing& d, const Expected& e, const std::string& what) {
-    const int hid = d.FindLayer("HID");
-    ASSERT_EQ(e.segments.size(), d.segments.size()) << what;
-    ASSERT_EQ(e.circles.size(), d.circles.size()) << what;
-    ASSERT_EQ(e.arcs.size(), d.arcs.size()) << what;
-    for (std::size_t i = 0; i < d.segments.size(); ++i) {
-        EXPECT_EQ(d.segments[i].layer == hid, e.segments[i]) << what << " segment " << i;
-        EXPECT_TRUE(d.LayerName(d.segments[i].layer) == "HID" ||
-                    d.LayerName(d.segments[i].layer) == "CUR");
-    }
-    for (std::size_t i = 0; i < d.circles.size(); ++i) {
-        EXPECT_EQ(d.circles[i].layer == hid, e.circles[i]) << what << " circle " << i;
-    }
-    for (std::size_t i = 0; i < d.arcs.size(); ++i) {
-        EXPECT_EQ(d.arcs[i].layer == hid, e.arcs[i]) << what << " arc " << i;
-    }
-}
-
-// A probe line after the script shows the layer the script leaves current.
-std::string LayerLeftCurrent(const std::string& script, const DrawContext& c) {
-    const Drawing d = Draw(script + "Line 0,0 1,1 \r\n", c);
-    return d.segments.empty() ? "" : d.LayerName(d.segments.back().layer);
-}
-
 TEST(PreviewProperties, HiddenEntitiesAreExactlyThoseOnTheHiddenLayer) {
     for (const FeatureCase& feature : SideViewCases()) {
         Rng rng(22);
@@ -143,45 +113,6 @@ TEST(PreviewProperties, HiddenEntitiesAreExactlyThoseOnTheHiddenLayer) {
             ExpectLayers(d, HiddenEdges(feature.name, d, view, hidden), what);
             EXPECT_EQ(LayerLeftCurrent(script, c), "CUR") << what;
         }
-    }
-}
-
-TEST(PreviewProperties, KeywayHidesOnlyAShaftsKeyseat) {
-    Rng rng(23);
-    for (int run = 0; run < kRuns; ++run) {
-        const DrawContext c = RandomContext(rng);
-        KeywayInput in;
-        const double diameter = Uniform(rng, .2, 4);
-        in.diameterText = BoxText(diameter);
-        in.keyWidthText = BoxText(diameter * Uniform(rng, .05, .3));
-        in.kind = Coin(rng) ? KeywayKind::Hub : KeywayKind::Shaft;
-        in.hidden = Coin(rng);
-        const std::string script = KeywayScript(in, c);
-        const Drawing d = Draw(script, c);
-        const bool keyseatHidden = in.hidden && in.kind == KeywayKind::Shaft;
-        ExpectLayers(
-            d, {All(3, keyseatHidden), All(d.circles.size(), false), All(d.arcs.size(), false)},
-            "keyway");
-        EXPECT_EQ(LayerLeftCurrent(script, c), "CUR");
-    }
-}
-
-TEST(PreviewProperties, CoreNoteInsertsItsBlockOnTheCurrentLayer) {
-    Rng rng(24);
-    for (int run = 0; run < kRuns; ++run) {
-        const DrawContext c = RandomContext(rng);
-        const CoreNoteInput in{Whole(rng, -32768, 32767), Coin(rng)};
-        ASSERT_FALSE(CheckCoreNote(in));
-        const Drawing d = Draw(CoreNoteScript(in, c), c);
-        ASSERT_EQ(d.inserts.size(), 1u);
-        const Insert& note = d.inserts[0];
-        EXPECT_EQ(d.LayerName(note.layer), "CUR");
-        EXPECT_EQ(note.block, in.cxPin ? "Dmehnote" : "Dmesnote");
-        EXPECT_EQ(note.value, std::to_string(*in.coreNumber));
-        EXPECT_LE(Distance(note.point, Base(c)), 1e-6 * 40);
-        EXPECT_NEAR(note.scaleX, c.InsertScale, 1e-6 * c.InsertScale);
-        EXPECT_EQ(note.scaleY, note.scaleX);
-        EXPECT_EQ(note.rotation, 0);
     }
 }
 

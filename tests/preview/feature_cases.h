@@ -185,6 +185,37 @@ inline Drawing Draw(const std::string& script, const DrawContext& c) {
     return r.drawing;
 }
 
+// Which entities ought to be on the hidden-line layer "HID"; all others on "CUR".
+struct Expected {
+    std::vector<bool> segments, circles, arcs;
+};
+
+inline std::vector<bool> All(std::size_t n, bool value) { return std::vector<bool>(n, value); }
+
+inline void ExpectLayers(const Drawing& d, const Expected& e, const std::string& what) {
+    const int hid = d.FindLayer("HID");
+    ASSERT_EQ(e.segments.size(), d.segments.size()) << what;
+    ASSERT_EQ(e.circles.size(), d.circles.size()) << what;
+    ASSERT_EQ(e.arcs.size(), d.arcs.size()) << what;
+    for (std::size_t i = 0; i < d.segments.size(); ++i) {
+        EXPECT_EQ(d.segments[i].layer == hid, e.segments[i]) << what << " segment " << i;
+        EXPECT_TRUE(d.LayerName(d.segments[i].layer) == "HID" ||
+                    d.LayerName(d.segments[i].layer) == "CUR");
+    }
+    for (std::size_t i = 0; i < d.circles.size(); ++i) {
+        EXPECT_EQ(d.circles[i].layer == hid, e.circles[i]) << what << " circle " << i;
+    }
+    for (std::size_t i = 0; i < d.arcs.size(); ++i) {
+        EXPECT_EQ(d.arcs[i].layer == hid, e.arcs[i]) << what << " arc " << i;
+    }
+}
+
+// The layer a script leaves current, shown by a probe line drawn after it.
+inline std::string LayerLeftCurrent(const std::string& script, const DrawContext& c) {
+    const Drawing d = Draw(script + "Line 0,0 1,1 \r\n", c);
+    return d.segments.empty() ? "" : d.LayerName(d.segments.back().layer);
+}
+
 inline Point Base(const DrawContext& c) { return {c.BasePoint.X, c.BasePoint.Y}; }
 
 inline double Distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }

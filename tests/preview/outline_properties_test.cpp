@@ -95,7 +95,7 @@ TEST(PreviewProperties, ShaftRectanglesAreEachClosed) {
     }
 }
 
-TEST(PreviewProperties, KeywayIsClosedOnItsCircleOrBoreArc) {
+TEST(PreviewProperties, KeywayIsClosedAndHidesOnlyAShaftsKeyseat) {
     Rng rng(13);
     for (int run = 0; run < kRuns; ++run) {
         const DrawContext c = RandomContext(rng);
@@ -106,8 +106,14 @@ TEST(PreviewProperties, KeywayIsClosedOnItsCircleOrBoreArc) {
         in.kind = Coin(rng) ? KeywayKind::Hub : KeywayKind::Shaft;
         in.hidden = Coin(rng);
         ASSERT_FALSE(CheckKeyway(in));
-        const Drawing d = Draw(KeywayScript(in, c), c);
+        const std::string script = KeywayScript(in, c);
+        const Drawing d = Draw(script, c);
         ASSERT_EQ(d.segments.size(), 3u);
+        const bool keyseatHidden = in.hidden && in.kind == KeywayKind::Shaft;
+        ExpectLayers(
+            d, {All(3, keyseatHidden), All(d.circles.size(), false), All(d.arcs.size(), false)},
+            "keyway");
+        EXPECT_EQ(LayerLeftCurrent(script, c), "CUR");
         const double tol = Tolerance(d);
         if (in.kind == KeywayKind::Hub) {
             ASSERT_EQ(d.arcs.size(), 1u);

@@ -8,20 +8,12 @@
 #include <cmath>
 #include <numbers>
 
+#include "cli/render_cli.h"
+
 namespace bw::preview {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-
-void ExpectPoint(Point actual, double x, double y, double tolerance = 0.0) {
-    if (tolerance == 0.0) {
-        EXPECT_EQ(actual.x, x);
-        EXPECT_EQ(actual.y, y);
-    } else {
-        EXPECT_NEAR(actual.x, x, tolerance);
-        EXPECT_NEAR(actual.y, y, tolerance);
-    }
-}
 
 Interpretation Clean(const std::string& script, const std::string& startLayer = "0") {
     Interpretation result = InterpretScript(script, startLayer);
@@ -29,160 +21,83 @@ Interpretation Clean(const std::string& script, const std::string& startLayer = 
     return result;
 }
 
-TEST(PreviewInterpreter, LayerSetThenLineOnThatLayer) {
-    const auto r = Clean("Layer set HID \r\nLine 1,2 3,4 \r\n");
-    const Drawing& d = r.drawing;
-    ASSERT_EQ(d.layers, (std::vector<std::string>{"0", "HID"}));
-    ASSERT_EQ(d.segments.size(), 1u);
-    EXPECT_EQ(d.segments[0].layer, 1);
-    ExpectPoint(d.segments[0].start, 1, 2);
-    ExpectPoint(d.segments[0].end, 3, 4);
-    EXPECT_EQ(d.segments[0].where, (ScriptPosition{2, 1, 16}));
-    EXPECT_EQ(d.EntityCount(), 1u);
-}
+struct DrawnCase {
+    const char* name;
+    const char* script;
+    const char* startLayer;
+    const char* listing;  // what `brasswick-script render` lists: exact values, script order
+};
 
-TEST(PreviewInterpreter, EntitiesBeforeAnyLayerLineGoOnTheStartLayer) {
-    const auto r = Clean("Circle 1,1 D .25\r\n", "WALLS");
-    ASSERT_EQ(r.drawing.circles.size(), 1u);
-    EXPECT_EQ(r.drawing.LayerName(r.drawing.circles[0].layer), "WALLS");
-}
-
-TEST(PreviewInterpreter, LayerCommandTakesSeveralSetsBeforeItsEmptyEntry) {
-    const auto r = Clean("Layer s A set B \r\nLine 0,0 1,0 \r\n");
-    ASSERT_EQ(r.drawing.segments.size(), 1u);
-    EXPECT_EQ(r.drawing.LayerName(r.drawing.segments[0].layer), "B");
-}
-
-TEST(PreviewInterpreter, PointChainEndedByTheSecondBlank) {
-    // The taper pin's outline: a closed chain, two blanks, then two three-point arcs.
-    const auto r = Clean(
-        "Line 0,.125 0,-.125 1,-.114585 1,.114585 0,.125  ARC 0,.125 -.03349365,0 0,-.125 "
-        "ARC 1,-.114585 1.027806,0 1,.114585 ");
-    const Drawing& d = r.drawing;
-    ASSERT_EQ(d.segments.size(), 4u);
-    ExpectPoint(d.segments[0].start, 0, .125);
-    ExpectPoint(d.segments[0].end, 0, -.125);
-    ExpectPoint(d.segments[1].end, 1, -.114585);
-    ExpectPoint(d.segments[2].end, 1, .114585);
-    ExpectPoint(d.segments[3].start, 1, .114585);
-    ExpectPoint(d.segments[3].end, 0, .125);
-    ASSERT_EQ(d.arcs.size(), 2u);
-    // The large-end crown passes (-s1, 0) going counter-clockwise from the top corner.
-    ExpectPoint(d.arcs[0].start, 0, .125);
-    ExpectPoint(d.arcs[0].end, 0, -.125);
-    // Centre on the axis at distance D from the apex: -s1 + .25 = .21650635.
-    ExpectPoint(d.arcs[0].centre, .21650635, 0, 1e-7);
-    EXPECT_NEAR(d.arcs[0].radius, .25, 1e-7);
-    // The small-end crown runs counter-clockwise from the lower corner to the upper.
-    ExpectPoint(d.arcs[1].start, 1, -.114585);
-    ExpectPoint(d.arcs[1].end, 1, .114585);
-    EXPECT_EQ(d.arcs[1].where, (ScriptPosition{1, 82, 81}));
-}
-
-TEST(PreviewInterpreter, PointChainEndedByAnEmptyLine) {
-    const auto r = Clean("line 0,0 1,0 1,1\r\n\r\n");
-    ASSERT_EQ(r.drawing.segments.size(), 2u);
-    ExpectPoint(r.drawing.segments[1].start, 1, 0);
-    ExpectPoint(r.drawing.segments[1].end, 1, 1);
-}
-
-TEST(PreviewInterpreter, CircleByDiameterAndByBareRadius) {
-    const auto r = Clean("Circle 1,1 D .25\r\ncircle -2,.5 .5\r\nCIRCLE 0,0 d 3\n");
-    const Drawing& d = r.drawing;
-    ASSERT_EQ(d.circles.size(), 3u);
-    ExpectPoint(d.circles[0].centre, 1, 1);
-    EXPECT_EQ(d.circles[0].radius, .125);
-    ExpectPoint(d.circles[1].centre, -2, .5);
-    EXPECT_EQ(d.circles[1].radius, .5);
-    EXPECT_EQ(d.circles[2].radius, 1.5);
-    EXPECT_EQ(d.circles[2].where, (ScriptPosition{3, 1, 35}));
-}
-
-TEST(PreviewInterpreter, ArcByCentreStartEndRunsCounterClockwise) {
-    // The slot's first end arc at (1,1), width .25: from the top round the back to the bottom.
-    const auto r = Clean("ARC C 1,1 1,1.25 1,.75 ");
-    ASSERT_EQ(r.drawing.arcs.size(), 1u);
-    const Arc& a = r.drawing.arcs[0];
-    ExpectPoint(a.centre, 1, 1);
-    EXPECT_EQ(a.radius, .25);
-    EXPECT_NEAR(a.startAngle, kPi / 2, 1e-15);
-    EXPECT_NEAR(a.endAngle, 3 * kPi / 2, 1e-15);
-    ExpectPoint(a.start, 1, 1.25);
-    ExpectPoint(a.end, 1, .75, 1e-15);
-    EXPECT_TRUE(ArcContainsAngle(a, kPi));
-    EXPECT_FALSE(ArcContainsAngle(a, 0));
-}
-
-TEST(PreviewInterpreter, ArcEndPointGivesOnlyTheDirection) {
-    // End point (3,0) lies on the +X ray: the arc ends on its own circle at (1,0).
-    const auto r = Clean("arc c 0,0 0,1 3,0 ");
-    const Arc& a = r.drawing.arcs.at(0);
-    EXPECT_EQ(a.radius, 1);
-    ExpectPoint(a.end, 1, 0);
-    // From 90° counter-clockwise to 360°: three quarters of the circle.
-    EXPECT_NEAR(a.endAngle - a.startAngle, 1.5 * kPi, 1e-15);
-}
-
-TEST(PreviewInterpreter, ThreePointArcGivenClockwiseIsStoredCounterClockwise) {
-    const auto ccw = Clean("ARC 0,1 -1,0 0,-1 ").drawing.arcs.at(0);
-    const auto cw = Clean("ARC 0,-1 -1,0 0,1 ").drawing.arcs.at(0);
-    for (const Arc& a : {ccw, cw}) {
-        ExpectPoint(a.centre, 0, 0, 1e-15);
-        EXPECT_NEAR(a.radius, 1, 1e-15);
-        ExpectPoint(a.start, 0, 1);
-        ExpectPoint(a.end, 0, -1);
-        EXPECT_NEAR(a.startAngle, kPi / 2, 1e-15);
-        EXPECT_NEAR(a.endAngle, 3 * kPi / 2, 1e-15);
+TEST(PreviewInterpreter, WhatEachCommandFormDraws) {
+    const DrawnCase cases[] = {
+        {"layer set, then a line on that layer", "Layer set HID \r\nLine 1,2 3,4 \r\n", "0",
+         "segment HID 1,2 3,4 at=2:1\n"},
+        {"before any layer line: the start layer", "Circle 1,1 D .25\r\n", "WALLS",
+         "circle WALLS 1,1 r=0.125 at=1:1\n"},
+        {"several sets before the layer command's empty entry",
+         "Layer s A set B \r\nLine 0,0 1,0 \r\n", "0", "segment B 0,0 1,0 at=2:1\n"},
+        {"a closed chain ended by the second blank, then the next command",
+         "Line 0,.125 0,-.125 1,-.114585 1,.114585 0,.125  Circle 1,0 D 2\r\n", "0",
+         "segment 0 0,0.125 0,-0.125 at=1:1\nsegment 0 0,-0.125 1,-0.114585 at=1:1\n"
+         "segment 0 1,-0.114585 1,0.114585 at=1:1\nsegment 0 1,0.114585 0,0.125 at=1:1\n"
+         "circle 0 1,0 r=1 at=1:50\n"},
+        {"a chain ended by an empty line", "line 0,0 1,0 1,1\r\n\r\n", "0",
+         "segment 0 0,0 1,0 at=1:1\nsegment 0 1,0 1,1 at=1:1\n"},
+        {"circles by diameter and by bare radius, any case",
+         "Circle 1,1 D .25\r\ncircle -2,.5 .5\r\nCIRCLE 0,0 d 3\n", "0",
+         "circle 0 1,1 r=0.125 at=1:1\ncircle 0 -2,0.5 r=0.5 at=2:1\ncircle 0 0,0 r=1.5 at=3:1\n"},
+        {"arc by centre: counter-clockwise from the start, round the back",
+         "ARC C 1,1 1,1.25 1,.75 ", "0", "arc 0 1,1 r=0.25 from=1,1.25 to=1,0.75 at=1:1\n"},
+        {"the arc's end point gives only its direction", "arc c 0,0 0,1 3,0 ", "0",
+         "arc 0 0,0 r=1 from=0,1 to=1,0 at=1:1\n"},
+        {"insert with scales, rotation and attribute", "insert Dmehnote 2,3 .5 .5 0 12\r\n",
+         "NOTES", "insert NOTES Dmehnote 2,3 scale=0.5,0.5 rotation=0 value=12 at=1:1\n"},
+        {"insert's empty entries: the Y scale follows the X scale, rotation 0",
+         "insert B 0,0 2   -7\r\n", "0", "insert 0 B 0,0 scale=2,2 rotation=0 value=-7 at=1:1\n"},
+        {"Enter at the command prompt repeats the last command",
+         "Line 0,0 1,0 \r\n\r\n2,2 3,3 \r\n", "0",
+         "segment 0 0,0 1,0 at=1:1\nsegment 0 2,2 3,3 at=2:1\n"},
+        {"Enter before any command does nothing", "  \r\n\nLine 0,0 1,1 \r\n", "0",
+         "segment 0 0,0 1,1 at=3:1\n"},
+        {"a lone CR and a lone LF end lines too", "Line 0,0 1,1 \rLine 2,2 3,3 \nCircle 0,0 1\r",
+         "0", "segment 0 0,0 1,1 at=1:1\nsegment 0 2,2 3,3 at=2:1\ncircle 0 0,0 r=1 at=3:1\n"},
+        {"an empty script draws nothing", "", "0", ""},
+    };
+    for (const DrawnCase& c : cases) {
+        EXPECT_EQ(cli::EntityListing(Clean(c.script, c.startLayer).drawing), c.listing) << c.name;
     }
 }
 
-TEST(PreviewInterpreter, InsertWithScalesRotationAndAttribute) {
-    const auto r = Clean("insert Dmehnote 2,3 .5 .5 0 12\r\n", "NOTES");
-    ASSERT_EQ(r.drawing.inserts.size(), 1u);
-    const Insert& i = r.drawing.inserts[0];
-    EXPECT_EQ(i.block, "Dmehnote");
-    ExpectPoint(i.point, 2, 3);
-    EXPECT_EQ(i.scaleX, .5);
-    EXPECT_EQ(i.scaleY, .5);
-    EXPECT_EQ(i.rotation, 0);
-    EXPECT_EQ(i.value, "12");
-    EXPECT_EQ(r.drawing.LayerName(i.layer), "NOTES");
+TEST(PreviewInterpreter, EntitiesKnowTheByteWhereTheirCommandBegins) {
+    const auto r = Clean("Layer set HID \r\nLine 1,2 3,4 \rCircle 0,0 1\n");
+    EXPECT_EQ(r.drawing.segments.at(0).where, (ScriptPosition{2, 1, 16}));
+    EXPECT_EQ(r.drawing.circles.at(0).where, (ScriptPosition{3, 1, 30}));
 }
 
-TEST(PreviewInterpreter, InsertEmptyEntriesTakeTheDefaults) {
-    const auto r = Clean("insert B 0,0 2   -7\r\n");
-    const Insert& i = r.drawing.inserts.at(0);
-    EXPECT_EQ(i.scaleX, 2);
-    EXPECT_EQ(i.scaleY, 2);  // the Y scale follows the X scale
-    EXPECT_EQ(i.rotation, 0);
-    EXPECT_EQ(i.value, "-7");
-}
+struct ThreePointCase {
+    const char* script;
+    Point centre;
+    double radius;
+    Point start, end;  // counter-clockwise
+};
 
-TEST(PreviewInterpreter, EnterAtTheCommandPromptRepeatsTheLastCommand) {
-    const auto r = Clean("Line 0,0 1,0 \r\n\r\n2,2 3,3 \r\n");
-    ASSERT_EQ(r.drawing.segments.size(), 2u);
-    ExpectPoint(r.drawing.segments[1].start, 2, 2);
-    ExpectPoint(r.drawing.segments[1].end, 3, 3);
-    EXPECT_EQ(r.drawing.segments[1].where, (ScriptPosition{2, 1, 15}));
-}
-
-TEST(PreviewInterpreter, EnterBeforeAnyCommandDoesNothing) {
-    const auto r = Clean("  \r\n\nLine 0,0 1,1 \r\n");
-    ASSERT_EQ(r.drawing.segments.size(), 1u);
-    EXPECT_EQ(r.drawing.segments[0].where, (ScriptPosition{3, 1, 5}));
-}
-
-TEST(PreviewInterpreter, LoneCarriageReturnAndLineFeedEndLinesToo) {
-    const auto r = Clean("Line 0,0 1,1 \rLine 2,2 3,3 \nCircle 0,0 1\r");
-    EXPECT_EQ(r.drawing.segments.size(), 2u);
-    EXPECT_EQ(r.drawing.segments[1].where, (ScriptPosition{2, 1, 14}));
-    EXPECT_EQ(r.drawing.circles.at(0).where, (ScriptPosition{3, 1, 28}));
-}
-
-TEST(PreviewInterpreter, EmptyScriptDrawsNothing) {
-    const auto r = Clean("");
-    EXPECT_EQ(r.drawing.EntityCount(), 0u);
-    EXPECT_TRUE(r.drawing.Bounds().empty);
+TEST(PreviewInterpreter, ThreePointArcsAreStoredCounterClockwise) {
+    const ThreePointCase cases[] = {
+        {"ARC 0,1 -1,0 0,-1 ", {0, 0}, 1, {0, 1}, {0, -1}},
+        {"ARC 0,-1 -1,0 0,1 ", {0, 0}, 1, {0, 1}, {0, -1}},
+        // The taper pin's large-end crown: centre on the axis a diameter from the apex.
+        {"ARC 0,.125 -.03349365,0 0,-.125 ", {.21650635, 0}, .25, {0, .125}, {0, -.125}},
+    };
+    for (const ThreePointCase& c : cases) {
+        const Arc a = Clean(c.script).drawing.arcs.at(0);
+        EXPECT_NEAR(a.centre.x, c.centre.x, 1e-7) << c.script;
+        EXPECT_NEAR(a.centre.y, c.centre.y, 1e-7) << c.script;
+        EXPECT_NEAR(a.radius, c.radius, 1e-7) << c.script;
+        EXPECT_EQ(a.start, c.start) << c.script;
+        EXPECT_EQ(a.end, c.end) << c.script;
+        EXPECT_TRUE(ArcContainsAngle(a, kPi)) << c.script;
+        EXPECT_FALSE(ArcContainsAngle(a, 0)) << c.script;
+    }
 }
 
 TEST(PreviewInterpreter, BoundsReachTheQuadrantPointsAnArcPasses) {
@@ -338,6 +253,11 @@ TEST(PreviewInterpreter, MalformedScriptsAreReportedWithTheirPosition) {
          "the script ends inside the Line command begun at line 2, column 1, which is left "
          "unfinished",
          2},
+        {"a lone CR ends a line",
+         "Line 0,0 1,1 \rPline \n",
+         {2, 1, 14},
+         "\"Pline\" is not a command (expected Layer, Line, Circle, ARC or insert)",
+         1},
         {"extra enter at the end",
          "Line 0,0 1,1 \r\n\r\n",
          {3, 1, 17},
@@ -353,12 +273,7 @@ TEST(PreviewInterpreter, MalformedScriptsAreReportedWithTheirPosition) {
         EXPECT_EQ(r.problem->message, c.message);
         EXPECT_EQ(r.drawing.EntityCount(), c.entitiesBefore);
     }
-}
-
-TEST(PreviewInterpreter, ProblemDescriptionNamesLineColumnAndByte) {
-    const auto r = InterpretScript("Layer set 0 \r\nPline 0,0 1,1 \r\n");
-    ASSERT_TRUE(r.problem);
-    EXPECT_EQ(r.problem->Describe(),
+    EXPECT_EQ(InterpretScript("Layer set 0 \r\nPline 0,0 1,1 \r\n").problem->Describe(),
               "line 2, column 1 (byte 14): \"Pline\" is not a command (expected Layer, Line, "
               "Circle, ARC or insert)");
 }

@@ -1,0 +1,71 @@
+#!/usr/bin/python3
+"""Pictures for docs/dxf.md: a counterbore and a core note as two other programs draw the DXF
+brasswick-script writes, ezdxf (its drawing add-on through matplotlib) and LibreCAD (dxf2pdf,
+then pdftoppm).
+
+usage: make_pictures.py BRASSWICK_SCRIPT DOCS_FOLDER
+Needs python3-ezdxf, python3-matplotlib, librecad, poppler-utils and imagemagick.
+"""
+
+import logging
+import os
+import subprocess
+import sys
+import tempfile
+
+import ezdxf
+import matplotlib
+
+matplotlib.use("Agg")
+import matplotlib.pyplot as plt  # noqa: E402
+from ezdxf.addons.drawing import Frontend, RenderContext  # noqa: E402
+from ezdxf.addons.drawing.matplotlib import MatplotlibBackend  # noqa: E402
+
+PICTURES = {
+    "cbore": ["cbore", "screw=.25", "cbore=.4375", "hidden=1", "layer=CUR", "hidden-layer=HID",
+              "base=0,0"],
+    "corenote": ["corenote", "kind=CX", "number=12", "base=0,0"],
+}
+
+
+def ezdxf_png(dxf, png):
+    doc = ezdxf.readfile(dxf)
+    fig = plt.figure(figsize=(4, 2.4))
+    ax = fig.add_axes([0, 0, 1, 1])
+    context = RenderContext(doc)
+    context.set_current_layout(doc.modelspace())
+    # Black on white, as on paper: colour 7 follows the background.
+    context.current_layout_properties.set_colors(bg="#ffffff")
+    Frontend(context, MatplotlibBackend(ax)).draw_layout(
+        doc.modelspace(), finalize=True, layout_properties=context.current_layout_properties)
+    fig.savefig(png, dpi=100, facecolor="white")
+    plt.close(fig)
+
+
+def librecad_png(dxf, folder, png):
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    env.setdefault("XDG_RUNTIME_DIR", folder)
+    subprocess.run(["timeout", "120", "librecad", "dxf2pdf", "-a", "-t", folder, dxf], env=env,
+                   check=True, capture_output=True)
+    pdf = os.path.join(folder, os.path.basename(dxf)[:-4] + ".pdf")
+    # LibreCAD's page for an inch drawing is 210 x 297 inches: a few dots per inch suffice.
+    stem = os.path.join(folder, "page")
+    subprocess.run(["pdftoppm", "-r", "2", "-singlefile", "-png", pdf, stem], check=True)
+    subprocess.run(["convert", stem + ".png", "-trim", "+repage", "-bordercolor", "white",
+                    "-border", "12", png], check=True)
+
+
+def main():
+    # matplotlib has no font for the CAD side's "txt" and draws the text in its own.
+    logging.getLogger("matplotlib.font_manager").setLevel(logging.ERROR)
+    tool, docs = sys.argv[1], sys.argv[2]
+    with tempfile.TemporaryDirectory() as folder:
+        for name, args in PICTURES.items():
+            dxf = os.path.join(folder, name + ".dxf")
+            subprocess.run([tool] + args + ["--dxf", dxf], check=True, capture_output=True)
+            ezdxf_png(dxf, os.path.join(docs, f"dxf-{name}-ezdxf.png"))
+            librecad_png(dxf, folder, os.path.join(docs, f"dxf-{name}-librecad.png"))
+
+
+if __name__ == "__main__":
+    main()
