@@ -82,8 +82,11 @@ std::string FormatPoint(PointXY point) {
 }
 
 void PolarPoint(PointXY base, PointXY& result, float angle, float distance) {
-    const float dx = static_cast<float>(static_cast<double>(distance) * std::cos(angle));
-    const float dy = static_cast<float>(static_cast<double>(distance) * std::sin(angle));
+    // The cosine and sine are taken in double of the single angle: std::cos(float) would
+    // round them to single first and change the last written digit of some points.
+    const double a = angle;
+    const float dx = static_cast<float>(static_cast<double>(distance) * std::cos(a));
+    const float dy = static_cast<float>(static_cast<double>(distance) * std::sin(a));
     result.X = base.X + dx;
     result.Y = base.Y + dy;
 }
