@@ -1,8 +1,11 @@
 #include "exchange/script_format.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace bw {
 
@@ -10,75 +13,181 @@ const float Pi = static_cast<float>(4.0 * std::atan(1.0));
 
 namespace {
 
-struct Decimal {
-    bool negative = false;
-    std::string digits;  // significant digits, trailing zeros removed, never empty
-    int exponent = 0;    // value = 0.d1d2d3... × 10^(exponent + 1), i.e. d1 is at 10^exponent
+// Appends a whole number of up to three digits, at least two of them (an exponent).
+void AppendExponentDigits(std::string& out, int magnitude) {
+    if (magnitude < 10) out += '0';
+    char digits[8];
+    const auto written = std::to_chars(digits, digits + sizeof digits, magnitude);
+    out.append(digits, written.ptr);
+}
+
+// A value rounded to a number of significant digits: digits[0] stands at 10^exponent.
+struct Rounded {
+    char digits[24];
+    int count = 0;  // trailing zeros removed, at least one digit
+    int exponent = 0;
 };
 
-// Rounds to seven significant digits, the precision a single carries.
-Decimal SevenDigits(float value) {
-    Decimal d;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(value));
-    const char* p = buf;
-    if (*p == '-') {
-        d.negative = true;
-        ++p;
-    }
+// The general way, for any double and any number of digits: to_chars rounds the exact
+// binary value correctly.
+void RoundWithToChars(double magnitude, int significant, Rounded& r) {
+    char text[48];
+    const char* const end = std::to_chars(text, text + sizeof text, magnitude,
+                                          std::chars_format::scientific, significant - 1)
+                                .ptr;
+    const char* p = text;
     for (; *p != 'e'; ++p) {
-        if (*p != '.') d.digits.push_back(*p);
+        if (*p != '.') r.digits[r.count++] = *p;
     }
-    d.exponent = std::atoi(p + 1);
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
-    return d;
+    ++p;  // past the 'e'
+    const bool negativeExponent = *p == '-';
+    int exponent = 0;
+    for (++p; p < end; ++p) exponent = exponent * 10 + (*p - '0');
+    r.exponent = negativeExponent ? -exponent : exponent;
 }
 
-std::string FixedText(const Decimal& d, bool zeroBeforePoint) {
-    std::string out;
-    if (d.exponent < 0) {
-        if (zeroBeforePoint) out += '0';
-        out += '.';
-        out.append(static_cast<size_t>(-d.exponent - 1), '0');
-        out += d.digits;
-        return out;
+// The quick way for a normal single whose seven digits fall in the fixed form's range (1E-05
+// up to seven whole digits), where nearly every script number lies. The single is m × 2^e
+// with m below 2^24, so m × 5^s for s up to 11 fits in 64 bits and the value times 10^s is
+// that product shifted by e + s: the seven digits and the rounding of the rest are exact
+// integer work. False when the value lies outside that range.
+bool RoundSingleToSeven(float magnitude, Rounded& r) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int biased = static_cast<int>(bits >> 23);
+    if (biased == 0 || biased == 255) return false;  // subnormal, infinite or NaN
+    const std::uint64_t m = (bits & 0x7FFFFFu) | 0x800000u;
+    const int e = biased - 150;
+    static constexpr std::uint64_t kFivePowers[12] = {
+        1, 5, 25, 125, 625, 3125, 15625, 78125, 390625, 1953125, 9765625, 48828125};
+    static constexpr std::uint64_t kLow = 1000000, kHigh = 10000000;
+    // A first guess of the decimal exponent, then one step either way until the truncated
+    // seven digits are seven digits long.
+    // 1233 / 4096 is a little below log10 2, so this is log10 of 2^(biased - 127), rounded
+    // down: the value's decimal exponent or one less.
+    int k = ((biased - 127) * 1233) >> 12;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int s = 6 - k;
+        if (s < 0 || s > 11) return false;
+        const std::uint64_t n = m * kFivePowers[s];
+        const int shift = e + s;
+        std::uint64_t q = 0;
+        std::uint64_t rest = 0;
+        std::uint64_t half = 0;
+        if (shift >= 0) {
+            if (shift > 13) return false;  // far beyond seven whole digits
+            q = n << shift;
+        } else {
+            const int right = -shift;
+            if (right > 62) return false;
+            q = n >> right;
+            rest = n & ((std::uint64_t{1} << right) - 1);
+            half = std::uint64_t{1} << (right - 1);
+        }
+        if (q >= kHigh) {
+            ++k;
+            continue;
+        }
+        if (q < kLow) {
+            --k;
+            continue;
+        }
+        // Round half to even, as the exact decimal value would be rounded.
+        if (rest > half || (rest == half && half != 0 && (q & 1) != 0)) ++q;
+        if (q == kHigh) {  // 9.9999995 carries into a new digit
+            q = kLow;
+            ++k;
+        }
+        for (int i = 6; i >= 0; --i) {
+            r.digits[i] = static_cast<char>('0' + q % 10);
+            q /= 10;
+        }
+        r.count = 7;
+        r.exponent = k;
+        return true;
     }
-    const size_t whole = static_cast<size_t>(d.exponent) + 1;
-    if (d.digits.size() <= whole) {
-        out = d.digits;
-        out.append(whole - d.digits.size(), '0');
-    } else {
-        out = d.digits.substr(0, whole) + "." + d.digits.substr(whole);
-    }
-    return out;
-}
-
-std::string ExponentText(const Decimal& d) {
-    std::string out = d.digits.substr(0, 1);
-    if (d.digits.size() > 1) out += "." + d.digits.substr(1);
-    char exp[16];
-    std::snprintf(exp, sizeof exp, "E%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
-    return out + exp;
-}
-
-std::string NumberText(float value, bool zeroBeforePoint) {
-    if (std::isnan(value)) return "NaN";
-    if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
-    if (value == 0.0f) return "0";
-    const Decimal d = SevenDigits(value);
-    // Fixed form from 1E-05 up to seven whole digits; outside it a fixed form would need
-    // more digits than a single holds, so the exponent form takes over.
-    std::string body =
-        (d.exponent >= -5 && d.exponent <= 6) ? FixedText(d, zeroBeforePoint) : ExponentText(d);
-    return d.negative ? "-" + body : body;
+    return false;
 }
 
 }  // namespace
 
-std::string ScriptNumber(float value) { return NumberText(value, false); }
+void AppendNumber(std::string& out, double value, NumberForm form) {
+    if (std::isnan(value)) {
+        out += "NaN";
+        return;
+    }
+    if (std::isinf(value)) {
+        out += value < 0 ? "-Infinity" : "Infinity";
+        return;
+    }
+    const bool fifteen = form == NumberForm::Fifteen;
+    // A single's forms round the value to single first, as every coordinate is stored.
+    if (!fifteen) value = static_cast<float>(value);
+    if (value == 0.0) {
+        out += '0';
+        return;
+    }
+    const int significant = fifteen ? 15 : 7;
+    const bool negative = value < 0;
+    const double magnitude = negative ? -value : value;
+    Rounded r;
+    if (fifteen || !RoundSingleToSeven(static_cast<float>(magnitude), r)) {
+        r = Rounded{};
+        RoundWithToChars(magnitude, significant, r);
+    }
+    while (r.count > 1 && r.digits[r.count - 1] == '0') --r.count;
+    const char* const digits = r.digits;
+    const int count = r.count;
+    const int exponent = r.exponent;
+
+    if (negative) out += '-';
+    // Fixed form from 1E-05 up to as many whole digits as the form carries; beyond that a
+    // fixed form would show digits the value does not hold, so the exponent form takes over.
+    if (exponent >= -5 && exponent < significant) {
+        if (exponent < 0) {
+            if (form == NumberForm::Plain) out += '0';
+            out += '.';
+            out.append(static_cast<size_t>(-exponent - 1), '0');
+            out.append(digits, static_cast<size_t>(count));
+            return;
+        }
+        const int whole = exponent + 1;
+        if (count <= whole) {
+            out.append(digits, static_cast<size_t>(count));
+            out.append(static_cast<size_t>(whole - count), '0');
+        } else {
+            out.append(digits, static_cast<size_t>(whole));
+            out += '.';
+            out.append(digits + whole, static_cast<size_t>(count - whole));
+        }
+        return;
+    }
+    out += digits[0];
+    if (count > 1) {
+        out += '.';
+        out.append(digits + 1, static_cast<size_t>(count - 1));
+    }
+    out += 'E';
+    out += exponent < 0 ? '-' : '+';
+    AppendExponentDigits(out, exponent < 0 ? -exponent : exponent);
+}
+
+void AppendPoint(std::string& out, PointXY point) {
+    AppendNumber(out, point.X, NumberForm::Script);
+    out += ',';
+    AppendNumber(out, point.Y, NumberForm::Script);
+}
+
+std::string ScriptNumber(float value) {
+    std::string text;
+    AppendNumber(text, value, NumberForm::Script);
+    return text;
+}
 
 std::string FormatPoint(PointXY point) {
-    return ScriptNumber(point.X) + "," + ScriptNumber(point.Y);
+    std::string text;
+    AppendPoint(text, point);
+    return text;
 }
 
 void PolarPoint(PointXY base, PointXY& result, float angle, float distance) {
@@ -105,10 +214,14 @@ float Cotangent(float degrees) {
     return static_cast<float>(1.0 / std::tan(static_cast<double>(DegToRad(degrees))));
 }
 
-std::string PlainNumberText(float value) { return NumberText(value, true); }
+std::string PlainNumberText(float value) {
+    std::string text;
+    AppendNumber(text, value, NumberForm::Plain);
+    return text;
+}
 
 std::string StrNumberText(float value) {
-    std::string text = NumberText(value, false);
+    std::string text = ScriptNumber(value);
     return (std::signbit(value) && value != 0.0f) ? text : " " + text;
 }
 

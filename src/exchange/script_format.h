@@ -21,6 +21,21 @@ extern const float Pi;
 // too large for 7 fixed digits use the exponent form (-4.371139E-08).
 std::string ScriptNumber(float value);
 
+// The number forms a script carries.
+enum class NumberForm {
+    Script,   // ScriptNumber: the value rounded to single, 7 significant digits (.015)
+    Fifteen,  // a double with up to 15 significant digits, otherwise as Script
+              // (.252499997615814)
+    Plain,    // as Script, but with a zero before the point below 1 (0.1875)
+};
+
+// Appends `value` in the given form to `out`, with no text of its own in between: the
+// script's numbers are written straight into the script.
+void AppendNumber(std::string& out, double value, NumberForm form);
+
+// Appends "x,y", each coordinate in the ScriptNumber form.
+void AppendPoint(std::string& out, PointXY point);
+
 // "x,y", each coordinate in the ScriptNumber form.
 std::string FormatPoint(PointXY point);
 

@@ -1,5 +1,6 @@
 #include "features/holes/thread.h"
 
+#include "exchange/script_writer.h"
 #include "features/holes/hole_common.h"
 #include "tables/field_reader.h"
 
@@ -16,11 +17,6 @@ float TurnsAsSingle(const ThreadInput& input) {
 
 // An angle expression is evaluated in double and rounded to single once, before it is used.
 float Angle(double value) { return static_cast<float>(value); }
-
-void AppendPoint(std::string& s, PointXY p) {
-    s += ' ';
-    s += FormatPoint(p);
-}
 
 }  // namespace
 
@@ -97,7 +93,8 @@ std::string ThreadScript(const ThreadInput& input, const DrawContext& c,
     std::string s;
     // About 120 bytes a turn: one allocation for the whole script.
     s.reserve(static_cast<size_t>(turns) * 128 + 64);
-    s += LayerSetLine(input.hidden ? c.HiddenLayer : c.CurrentLayer);
+    ScriptWriter w(s);
+    w.LayerSet(input.hidden ? c.HiddenLayer : c.CurrentLayer);
 
     PointXY start = c.BasePoint;
     PointXY c6;
@@ -111,41 +108,19 @@ std::string ThreadScript(const ThreadInput& input, const DrawContext& c,
         const PointXY c7 = PolarPoint(c1, axis, pitch);
         c8 = PolarPoint(c1, firstTooth, pitch);
 
-        s += "line";
-        AppendPoint(s, c1);
-        AppendPoint(s, c3);
-        AppendPoint(s, c5);
-        s += ' ';
-        s += kLineEnd;
-        s += "line";
-        AppendPoint(s, c3);
-        AppendPoint(s, c6);
-        s += ' ';
-        s += kLineEnd;
-        s += "line";
-        AppendPoint(s, c1);
-        AppendPoint(s, c8);
-        AppendPoint(s, c7);
-        s += ' ';
-        s += kLineEnd;
-        s += "line";
-        AppendPoint(s, c8);
-        AppendPoint(s, c6);
-        s += ' ';
-        s += kLineEnd;
+        w.LowerCaseLine({c1, c3, c5});
+        w.LowerCaseLine({c3, c6});
+        w.LowerCaseLine({c1, c8, c7});
+        w.LowerCaseLine({c8, c6});
 
         // Each start is the previous one moved a pitch, so its rounding carries over.
         start = PolarPoint(start, axis, pitch);
         if (progress) progress(k);
     }
     // The last root line once more closes the thread's end.
-    s += "line";
-    AppendPoint(s, c8);
-    AppendPoint(s, c6);
-    s += ' ';
-    s += kLineEnd;
+    w.LowerCaseLine({c8, c6});
     // The drawing is left on the current layer whether or not the thread was hidden.
-    s += LayerSetLine(c.CurrentLayer);
+    w.LayerSet(c.CurrentLayer);
     return s;
 }
 
