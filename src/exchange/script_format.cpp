@@ -13,17 +13,9 @@ const float Pi = static_cast<float>(4.0 * std::atan(1.0));
 
 namespace {
 
-// Appends a whole number of up to three digits, at least two of them (an exponent).
-void AppendExponentDigits(std::string& out, int magnitude) {
-    if (magnitude < 10) out += '0';
-    char digits[8];
-    const auto written = std::to_chars(digits, digits + sizeof digits, magnitude);
-    out.append(digits, written.ptr);
-}
-
 // A value rounded to a number of significant digits: digits[0] stands at 10^exponent.
 struct Rounded {
-    char digits[24];
+    char digits[32] = {};
     int count = 0;  // trailing zeros removed, at least one digit
     int exponent = 0;
 };
@@ -98,10 +90,17 @@ bool RoundSingleToSeven(float magnitude, Rounded& r) {
             q = kLow;
             ++k;
         }
-        for (int i = 6; i >= 0; --i) {
-            r.digits[i] = static_cast<char>('0' + q % 10);
-            q /= 10;
-        }
+        // Two digits at a time from a table of the pairs 00 to 99.
+        static constexpr char kPairs[] =
+            "0001020304050607080910111213141516171819202122232425262728293031323334353637383940"
+            "4142434445464748495051525354555657585960616263646566676869707172737475767778798081"
+            "828384858687888990919293949596979899";
+        r.digits[0] = static_cast<char>('0' + q / 1000000);
+        q %= 1000000;
+        std::memcpy(r.digits + 1, kPairs + 2 * (q / 10000), 2);
+        q %= 10000;
+        std::memcpy(r.digits + 3, kPairs + 2 * (q / 100), 2);
+        std::memcpy(r.digits + 5, kPairs + 2 * (q % 100), 2);
         r.count = 7;
         r.exponent = k;
         return true;
@@ -140,36 +139,50 @@ void AppendNumber(std::string& out, double value, NumberForm form) {
     const int count = r.count;
     const int exponent = r.exponent;
 
-    if (negative) out += '-';
+    // The text is laid out on the stack and appended once: at most a sign, a point, four
+    // leading zeros, fifteen digits and "E+308". Digits and zeros are copied sixteen at a
+    // time, a fixed size the compiler copies without a call, and the end is then moved back
+    // to where the text stops; the buffers leave room for that.
+    char text[56];
+    char* p = text;
+    auto put = [&p](const char* from, int n) {
+        std::memcpy(p, from, 16);
+        p += n;
+    };
+    auto zeros = [&p](int n) {
+        std::memset(p, '0', 16);
+        p += n;
+    };
+    if (negative) *p++ = '-';
     // Fixed form from 1E-05 up to as many whole digits as the form carries; beyond that a
     // fixed form would show digits the value does not hold, so the exponent form takes over.
     if (exponent >= -5 && exponent < significant) {
         if (exponent < 0) {
-            if (form == NumberForm::Plain) out += '0';
-            out += '.';
-            out.append(static_cast<size_t>(-exponent - 1), '0');
-            out.append(digits, static_cast<size_t>(count));
-            return;
-        }
-        const int whole = exponent + 1;
-        if (count <= whole) {
-            out.append(digits, static_cast<size_t>(count));
-            out.append(static_cast<size_t>(whole - count), '0');
+            if (form == NumberForm::Plain) *p++ = '0';
+            *p++ = '.';
+            zeros(-exponent - 1);
+            put(digits, count);
+        } else if (const int whole = exponent + 1; count <= whole) {
+            put(digits, count);
+            zeros(whole - count);
         } else {
-            out.append(digits, static_cast<size_t>(whole));
-            out += '.';
-            out.append(digits + whole, static_cast<size_t>(count - whole));
+            put(digits, whole);
+            *p++ = '.';
+            put(digits + whole, count - whole);
         }
-        return;
+    } else {
+        *p++ = digits[0];
+        if (count > 1) {
+            *p++ = '.';
+            put(digits + 1, count - 1);
+        }
+        *p++ = 'E';
+        *p++ = exponent < 0 ? '-' : '+';
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10) *p++ = '0';
+        p = std::to_chars(p, text + sizeof text, magnitude).ptr;
     }
-    out += digits[0];
-    if (count > 1) {
-        out += '.';
-        out.append(digits + 1, static_cast<size_t>(count - 1));
-    }
-    out += 'E';
-    out += exponent < 0 ? '-' : '+';
-    AppendExponentDigits(out, exponent < 0 ? -exponent : exponent);
+    out.append(text, static_cast<size_t>(p - text));
 }
 
 void AppendPoint(std::string& out, PointXY point) {
