@@ -203,14 +203,16 @@ std::string FormatPoint(PointXY point) {
     return text;
 }
 
-void PolarPoint(PointXY base, PointXY& result, float angle, float distance) {
+PolarStep::PolarStep(float angle, float distance) {
     // The cosine and sine are taken in double of the single angle: std::cos(float) would
     // round them to single first and change the last written digit of some points.
     const double a = angle;
-    const float dx = static_cast<float>(static_cast<double>(distance) * std::cos(a));
-    const float dy = static_cast<float>(static_cast<double>(distance) * std::sin(a));
-    result.X = base.X + dx;
-    result.Y = base.Y + dy;
+    dx = static_cast<float>(static_cast<double>(distance) * std::cos(a));
+    dy = static_cast<float>(static_cast<double>(distance) * std::sin(a));
+}
+
+void PolarPoint(PointXY base, PointXY& result, float angle, float distance) {
+    result = PolarStep(angle, distance).From(base);
 }
 
 PointXY PolarPoint(PointXY base, float angle, float distance) {

@@ -44,6 +44,16 @@ std::string FormatPoint(PointXY point);
 void PolarPoint(PointXY base, PointXY& result, float angle, float distance);
 PointXY PolarPoint(PointXY base, float angle, float distance);
 
+// The two offsets PolarPoint adds for one angle and distance, each already rounded to single.
+// A generator that moves many points by the same step works them out once:
+// step.From(base) equals PolarPoint(base, angle, distance) bit for bit.
+struct PolarStep {
+    float dx = 0.0f;
+    float dy = 0.0f;
+    PolarStep(float angle, float distance);
+    PointXY From(PointXY base) const { return {base.X + dx, base.Y + dy}; }
+};
+
 float DegToRad(float degrees);
 float Cotangent(float degrees);
 

@@ -96,17 +96,25 @@ std::string ThreadScript(const ThreadInput& input, const DrawContext& c,
     ScriptWriter w(s);
     w.LayerSet(input.hidden ? c.HiddenLayer : c.CurrentLayer);
 
+    // Every turn takes the same polar steps, so their offsets are worked out once.
+    const PolarStep toC1(a1, r);
+    const PolarStep toC2(a0, r);
+    const PolarStep halfOn(axis, halfPitch);
+    const PolarStep toC5(secondTooth, pitch);
+    const PolarStep pitchOn(axis, pitch);
+    const PolarStep toC8(firstTooth, pitch);
+
     PointXY start = c.BasePoint;
     PointXY c6;
     PointXY c8;
     for (int k = 1; k <= turns; ++k) {
-        const PointXY c1 = PolarPoint(start, a1, r);
-        const PointXY c2 = PolarPoint(start, a0, r);
-        const PointXY c3 = PolarPoint(c2, axis, halfPitch);
-        const PointXY c5 = PolarPoint(c3, secondTooth, pitch);
-        c6 = PolarPoint(c5, axis, pitch);
-        const PointXY c7 = PolarPoint(c1, axis, pitch);
-        c8 = PolarPoint(c1, firstTooth, pitch);
+        const PointXY c1 = toC1.From(start);
+        const PointXY c2 = toC2.From(start);
+        const PointXY c3 = halfOn.From(c2);
+        const PointXY c5 = toC5.From(c3);
+        c6 = pitchOn.From(c5);
+        const PointXY c7 = pitchOn.From(c1);
+        c8 = toC8.From(c1);
 
         w.LowerCaseLine({c1, c3, c5});
         w.LowerCaseLine({c3, c6});
@@ -114,7 +122,7 @@ std::string ThreadScript(const ThreadInput& input, const DrawContext& c,
         w.LowerCaseLine({c8, c6});
 
         // Each start is the previous one moved a pitch, so its rounding carries over.
-        start = PolarPoint(start, axis, pitch);
+        start = pitchOn.From(start);
         if (progress) progress(k);
     }
     // The last root line once more closes the thread's end.
