@@ -91,8 +91,9 @@ std::string ThreadScript(const ThreadInput& input, const DrawContext& c,
     const float firstTooth = input.leftHand ? Angle(axis + pi / 3.0) : a3;
 
     std::string s;
-    // About 120 bytes a turn: one allocation for the whole script.
-    s.reserve(static_cast<size_t>(turns) * 128 + 64);
+    // A turn's four lines hold ten points of up to two seven-digit numbers each, about 170
+    // bytes at most sizes: one allocation for the whole script.
+    s.reserve(static_cast<size_t>(turns) * 200 + 64);
     ScriptWriter w(s);
     w.LayerSet(input.hidden ? c.HiddenLayer : c.CurrentLayer);
 
