@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace bw {
 
@@ -108,23 +109,20 @@ bool RoundSingleToSeven(float magnitude, Rounded& r) {
     return false;
 }
 
-}  // namespace
-
-void AppendNumber(std::string& out, double value, NumberForm form) {
-    if (std::isnan(value)) {
-        out += "NaN";
-        return;
-    }
-    if (std::isinf(value)) {
-        out += value < 0 ? "-Infinity" : "Infinity";
-        return;
-    }
+// Writes the number at `p`, which has room for 56 bytes, and returns the end of its text.
+char* WriteNumber(char* p, double value, NumberForm form) {
+    auto word = [&p](std::string_view w) {
+        std::memcpy(p, w.data(), w.size());
+        return p + w.size();
+    };
+    if (std::isnan(value)) return word("NaN");
+    if (std::isinf(value)) return word(value < 0 ? "-Infinity" : "Infinity");
     const bool fifteen = form == NumberForm::Fifteen;
     // A single's forms round the value to single first, as every coordinate is stored.
     if (!fifteen) value = static_cast<float>(value);
     if (value == 0.0) {
-        out += '0';
-        return;
+        *p = '0';
+        return p + 1;
     }
     const int significant = fifteen ? 15 : 7;
     const bool negative = value < 0;
@@ -139,12 +137,10 @@ void AppendNumber(std::string& out, double value, NumberForm form) {
     const int count = r.count;
     const int exponent = r.exponent;
 
-    // The text is laid out on the stack and appended once: at most a sign, a point, four
-    // leading zeros, fifteen digits and "E+308". Digits and zeros are copied sixteen at a
-    // time, a fixed size the compiler copies without a call, and the end is then moved back
-    // to where the text stops; the buffers leave room for that.
-    char text[56];
-    char* p = text;
+    // At most a sign, a point, four leading zeros, fifteen digits and "E+308". Digits and
+    // zeros are copied sixteen at a time, a fixed size the compiler copies without a call,
+    // and the end is then moved back to where the text stops; 56 bytes leave room for that.
+    char* const limit = p + 56;
     auto put = [&p](const char* from, int n) {
         std::memcpy(p, from, 16);
         p += n;
@@ -180,17 +176,26 @@ void AppendNumber(std::string& out, double value, NumberForm form) {
         *p++ = exponent < 0 ? '-' : '+';
         const int magnitude = exponent < 0 ? -exponent : exponent;
         if (magnitude < 10) *p++ = '0';
-        p = std::to_chars(p, text + sizeof text, magnitude).ptr;
+        p = std::to_chars(p, limit, magnitude).ptr;
     }
-    out.append(text, static_cast<size_t>(p - text));
+    return p;
+}
+
+}  // namespace
+
+void AppendNumber(std::string& out, double value, NumberForm form) {
+    char text[56];
+    out.append(text, static_cast<size_t>(WriteNumber(text, value, form) - text));
 }
 
 void AppendPoint(std::string& out, PointXY point) {
-    AppendNumber(out, point.X, NumberForm::Script);
-    out += ',';
-    AppendNumber(out, point.Y, NumberForm::Script);
+    // Both numbers and the comma are laid out on the stack and appended once.
+    char text[112];
+    char* p = WriteNumber(text, point.X, NumberForm::Script);
+    *p++ = ',';
+    p = WriteNumber(p, point.Y, NumberForm::Script);
+    out.append(text, static_cast<size_t>(p - text));
 }
-
 std::string ScriptNumber(float value) {
     std::string text;
     AppendNumber(text, value, NumberForm::Script);
