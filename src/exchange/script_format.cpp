@@ -1,8 +1,12 @@
 #include "exchange/script_format.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string_view>
 
 namespace bw {
 
@@ -10,82 +14,210 @@ const float Pi = static_cast<float>(4.0 * std::atan(1.0));
 
 namespace {
 
-struct Decimal {
-    bool negative = false;
-    std::string digits;  // significant digits, trailing zeros removed, never empty
-    int exponent = 0;    // value = 0.d1d2d3... × 10^(exponent + 1), i.e. d1 is at 10^exponent
+// A value rounded to a number of significant digits: digits[0] stands at 10^exponent.
+struct Rounded {
+    char digits[32] = {};
+    int count = 0;  // trailing zeros removed, at least one digit
+    int exponent = 0;
 };
 
-// Rounds to seven significant digits, the precision a single carries.
-Decimal SevenDigits(float value) {
-    Decimal d;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(value));
-    const char* p = buf;
-    if (*p == '-') {
-        d.negative = true;
-        ++p;
-    }
+// The general way, for any double and any number of digits: to_chars rounds the exact
+// binary value correctly.
+void RoundWithToChars(double magnitude, int significant, Rounded& r) {
+    char text[48];
+    const char* const end = std::to_chars(text, text + sizeof text, magnitude,
+                                          std::chars_format::scientific, significant - 1)
+                                .ptr;
+    const char* p = text;
     for (; *p != 'e'; ++p) {
-        if (*p != '.') d.digits.push_back(*p);
+        if (*p != '.') r.digits[r.count++] = *p;
     }
-    d.exponent = std::atoi(p + 1);
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
-    return d;
+    ++p;  // past the 'e'
+    const bool negativeExponent = *p == '-';
+    int exponent = 0;
+    for (++p; p < end; ++p) exponent = exponent * 10 + (*p - '0');
+    r.exponent = negativeExponent ? -exponent : exponent;
 }
 
-std::string FixedText(const Decimal& d, bool zeroBeforePoint) {
-    std::string out;
-    if (d.exponent < 0) {
-        if (zeroBeforePoint) out += '0';
-        out += '.';
-        out.append(static_cast<size_t>(-d.exponent - 1), '0');
-        out += d.digits;
-        return out;
+// The quick way for a normal single whose seven digits fall in the fixed form's range (1E-05
+// up to seven whole digits), where nearly every script number lies. The single is m × 2^e
+// with m below 2^24, so m × 5^s for s up to 11 fits in 64 bits and the value times 10^s is
+// that product shifted by e + s: the seven digits and the rounding of the rest are exact
+// integer work. False when the value lies outside that range.
+bool RoundSingleToSeven(float magnitude, Rounded& r) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int biased = static_cast<int>(bits >> 23);
+    if (biased == 0 || biased == 255) return false;  // subnormal, infinite or NaN
+    const std::uint64_t m = (bits & 0x7FFFFFu) | 0x800000u;
+    const int e = biased - 150;
+    static constexpr std::uint64_t kFivePowers[12] = {
+        1, 5, 25, 125, 625, 3125, 15625, 78125, 390625, 1953125, 9765625, 48828125};
+    static constexpr std::uint64_t kLow = 1000000, kHigh = 10000000;
+    // A first guess of the decimal exponent, then one step either way until the truncated
+    // seven digits are seven digits long.
+    // 1233 / 4096 is a little below log10 2, so this is log10 of 2^(biased - 127), rounded
+    // down: the value's decimal exponent or one less.
+    int k = ((biased - 127) * 1233) >> 12;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int s = 6 - k;
+        if (s < 0 || s > 11) return false;
+        const std::uint64_t n = m * kFivePowers[s];
+        const int shift = e + s;
+        std::uint64_t q = 0;
+        std::uint64_t rest = 0;
+        std::uint64_t half = 0;
+        if (shift >= 0) {
+            if (shift > 13) return false;  // far beyond seven whole digits
+            q = n << shift;
+        } else {
+            const int right = -shift;
+            if (right > 62) return false;
+            q = n >> right;
+            rest = n & ((std::uint64_t{1} << right) - 1);
+            half = std::uint64_t{1} << (right - 1);
+        }
+        if (q >= kHigh) {
+            ++k;
+            continue;
+        }
+        if (q < kLow) {
+            --k;
+            continue;
+        }
+        // Round half to even, as the exact decimal value would be rounded.
+        if (rest > half || (rest == half && half != 0 && (q & 1) != 0)) ++q;
+        if (q == kHigh) {  // 9.9999995 carries into a new digit
+            q = kLow;
+            ++k;
+        }
+        // Two digits at a time from a table of the pairs 00 to 99.
+        static constexpr char kPairs[] =
+            "0001020304050607080910111213141516171819202122232425262728293031323334353637383940"
+            "4142434445464748495051525354555657585960616263646566676869707172737475767778798081"
+            "828384858687888990919293949596979899";
+        r.digits[0] = static_cast<char>('0' + q / 1000000);
+        q %= 1000000;
+        std::memcpy(r.digits + 1, kPairs + 2 * (q / 10000), 2);
+        q %= 10000;
+        std::memcpy(r.digits + 3, kPairs + 2 * (q / 100), 2);
+        std::memcpy(r.digits + 5, kPairs + 2 * (q % 100), 2);
+        r.count = 7;
+        r.exponent = k;
+        return true;
     }
-    const size_t whole = static_cast<size_t>(d.exponent) + 1;
-    if (d.digits.size() <= whole) {
-        out = d.digits;
-        out.append(whole - d.digits.size(), '0');
+    return false;
+}
+
+// Writes the number at `p`, which has room for 56 bytes, and returns the end of its text.
+char* WriteNumber(char* p, double value, NumberForm form) {
+    auto word = [&p](std::string_view w) {
+        std::memcpy(p, w.data(), w.size());
+        return p + w.size();
+    };
+    if (std::isnan(value)) return word("NaN");
+    if (std::isinf(value)) return word(value < 0 ? "-Infinity" : "Infinity");
+    const bool fifteen = form == NumberForm::Fifteen;
+    // A single's forms round the value to single first, as every coordinate is stored.
+    if (!fifteen) value = static_cast<float>(value);
+    if (value == 0.0) {
+        *p = '0';
+        return p + 1;
+    }
+    const int significant = fifteen ? 15 : 7;
+    const bool negative = value < 0;
+    const double magnitude = negative ? -value : value;
+    Rounded r;
+    if (fifteen || !RoundSingleToSeven(static_cast<float>(magnitude), r)) {
+        r = Rounded{};
+        RoundWithToChars(magnitude, significant, r);
+    }
+    while (r.count > 1 && r.digits[r.count - 1] == '0') --r.count;
+    const char* const digits = r.digits;
+    const int count = r.count;
+    const int exponent = r.exponent;
+
+    // At most a sign, a point, four leading zeros, fifteen digits and "E+308". Digits and
+    // zeros are copied sixteen at a time, a fixed size the compiler copies without a call,
+    // and the end is then moved back to where the text stops; 56 bytes leave room for that.
+    char* const limit = p + 56;
+    auto put = [&p](const char* from, int n) {
+        std::memcpy(p, from, 16);
+        p += n;
+    };
+    auto zeros = [&p](int n) {
+        std::memset(p, '0', 16);
+        p += n;
+    };
+    if (negative) *p++ = '-';
+    // Fixed form from 1E-05 up to as many whole digits as the form carries; beyond that a
+    // fixed form would show digits the value does not hold, so the exponent form takes over.
+    if (exponent >= -5 && exponent < significant) {
+        if (exponent < 0) {
+            if (form == NumberForm::Plain) *p++ = '0';
+            *p++ = '.';
+            zeros(-exponent - 1);
+            put(digits, count);
+        } else if (const int whole = exponent + 1; count <= whole) {
+            put(digits, count);
+            zeros(whole - count);
+        } else {
+            put(digits, whole);
+            *p++ = '.';
+            put(digits + whole, count - whole);
+        }
     } else {
-        out = d.digits.substr(0, whole) + "." + d.digits.substr(whole);
+        *p++ = digits[0];
+        if (count > 1) {
+            *p++ = '.';
+            put(digits + 1, count - 1);
+        }
+        *p++ = 'E';
+        *p++ = exponent < 0 ? '-' : '+';
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10) *p++ = '0';
+        p = std::to_chars(p, limit, magnitude).ptr;
     }
-    return out;
-}
-
-std::string ExponentText(const Decimal& d) {
-    std::string out = d.digits.substr(0, 1);
-    if (d.digits.size() > 1) out += "." + d.digits.substr(1);
-    char exp[16];
-    std::snprintf(exp, sizeof exp, "E%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
-    return out + exp;
-}
-
-std::string NumberText(float value, bool zeroBeforePoint) {
-    if (std::isnan(value)) return "NaN";
-    if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
-    if (value == 0.0f) return "0";
-    const Decimal d = SevenDigits(value);
-    // Fixed form from 1E-05 up to seven whole digits; outside it a fixed form would need
-    // more digits than a single holds, so the exponent form takes over.
-    std::string body =
-        (d.exponent >= -5 && d.exponent <= 6) ? FixedText(d, zeroBeforePoint) : ExponentText(d);
-    return d.negative ? "-" + body : body;
+    return p;
 }
 
 }  // namespace
 
-std::string ScriptNumber(float value) { return NumberText(value, false); }
+void AppendNumber(std::string& out, double value, NumberForm form) {
+    char text[56];
+    out.append(text, static_cast<size_t>(WriteNumber(text, value, form) - text));
+}
+
+void AppendPoint(std::string& out, PointXY point) {
+    // Both numbers and the comma are laid out on the stack and appended once.
+    char text[112];
+    char* p = WriteNumber(text, point.X, NumberForm::Script);
+    *p++ = ',';
+    p = WriteNumber(p, point.Y, NumberForm::Script);
+    out.append(text, static_cast<size_t>(p - text));
+}
+std::string ScriptNumber(float value) {
+    std::string text;
+    AppendNumber(text, value, NumberForm::Script);
+    return text;
+}
 
 std::string FormatPoint(PointXY point) {
-    return ScriptNumber(point.X) + "," + ScriptNumber(point.Y);
+    std::string text;
+    AppendPoint(text, point);
+    return text;
+}
+
+PolarStep::PolarStep(float angle, float distance) {
+    // The cosine and sine are taken in double of the single angle: std::cos(float) would
+    // round them to single first and change the last written digit of some points.
+    const double a = angle;
+    dx = static_cast<float>(static_cast<double>(distance) * std::cos(a));
+    dy = static_cast<float>(static_cast<double>(distance) * std::sin(a));
 }
 
 void PolarPoint(PointXY base, PointXY& result, float angle, float distance) {
-    const float dx = static_cast<float>(static_cast<double>(distance) * std::cos(angle));
-    const float dy = static_cast<float>(static_cast<double>(distance) * std::sin(angle));
-    result.X = base.X + dx;
-    result.Y = base.Y + dy;
+    result = PolarStep(angle, distance).From(base);
 }
 
 PointXY PolarPoint(PointXY base, float angle, float distance) {
@@ -102,10 +234,14 @@ float Cotangent(float degrees) {
     return static_cast<float>(1.0 / std::tan(static_cast<double>(DegToRad(degrees))));
 }
 
-std::string PlainNumberText(float value) { return NumberText(value, true); }
+std::string PlainNumberText(float value) {
+    std::string text;
+    AppendNumber(text, value, NumberForm::Plain);
+    return text;
+}
 
 std::string StrNumberText(float value) {
-    std::string text = NumberText(value, false);
+    std::string text = ScriptNumber(value);
     return (std::signbit(value) && value != 0.0f) ? text : " " + text;
 }
 

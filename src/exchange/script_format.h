@@ -21,6 +21,21 @@ extern const float Pi;
 // too large for 7 fixed digits use the exponent form (-4.371139E-08).
 std::string ScriptNumber(float value);
 
+// The number forms a script carries.
+enum class NumberForm {
+    Script,   // ScriptNumber: the value rounded to single, 7 significant digits (.015)
+    Fifteen,  // a double with up to 15 significant digits, otherwise as Script
+              // (.252499997615814)
+    Plain,    // as Script, but with a zero before the point below 1 (0.1875)
+};
+
+// Appends `value` in the given form to `out`, with no text of its own in between: the
+// script's numbers are written straight into the script.
+void AppendNumber(std::string& out, double value, NumberForm form);
+
+// Appends "x,y", each coordinate in the ScriptNumber form.
+void AppendPoint(std::string& out, PointXY point);
+
 // "x,y", each coordinate in the ScriptNumber form.
 std::string FormatPoint(PointXY point);
 
@@ -28,6 +43,16 @@ std::string FormatPoint(PointXY point);
 // Each offset is rounded to single before it is added, as the CAD side expects.
 void PolarPoint(PointXY base, PointXY& result, float angle, float distance);
 PointXY PolarPoint(PointXY base, float angle, float distance);
+
+// The two offsets PolarPoint adds for one angle and distance, each already rounded to single.
+// A generator that moves many points by the same step works them out once:
+// step.From(base) equals PolarPoint(base, angle, distance) bit for bit.
+struct PolarStep {
+    float dx = 0.0f;
+    float dy = 0.0f;
+    PolarStep(float angle, float distance);
+    PointXY From(PointXY base) const { return {base.X + dx, base.Y + dy}; }
+};
 
 float DegToRad(float degrees);
 float Cotangent(float degrees);

@@ -1,5 +1,5 @@
-// What every feature generator is given besides its own inputs, and the small pieces of
-// script they all write.
+// What every feature generator is given besides its own inputs, and the small geometry and
+// entry-box helpers they share. Script lines are written through exchange/script_writer.h.
 #pragma once
 
 #include <optional>
@@ -19,25 +19,6 @@ struct DrawContext {
 };
 
 enum class View { Side, Face };
-
-// A script line ends with CR LF whatever the platform: the CAD side reads it that way.
-inline constexpr const char* kLineEnd = "\r\n";
-
-// "Layer set NAME " and the line end; the blank after the name is the Enter that ends the
-// command.
-inline std::string LayerSetLine(const std::string& layer) {
-    return "Layer set " + layer + " " + kLineEnd;
-}
-
-// "Line P1 P2 " and the line end; the blank after the second point ends the command.
-inline std::string LineLine(PointXY p1, PointXY p2) {
-    return "Line " + FormatPoint(p1) + " " + FormatPoint(p2) + " " + kLineEnd;
-}
-
-// "Circle C D d" and the line end.
-inline std::string CircleLine(PointXY centre, float diameter) {
-    return "Circle " + FormatPoint(centre) + " D " + ScriptNumber(diameter) + kLineEnd;
-}
 
 // A side-view offset (u along the feature's axis, v across it) turned to one of the four
 // directions by exchanging and negating, then added to the base point. Each coordinate is

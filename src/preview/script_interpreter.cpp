@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace bw::preview {
@@ -361,22 +362,55 @@ std::string ScriptProblem::Describe() const {
 
 std::optional<double> ParseScriptNumber(std::string_view text) {
     std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    // The digits are gathered into a whole number as they are checked; a script's numbers
+    // have at most 15 of them, so it stays exact unless a text is unusually long.
+    constexpr std::uint64_t kExactLimit = 1000000000000000000ULL;  // 10^18
+    std::uint64_t whole = 0;
+    int scale = 0;  // the value is whole × 10^scale
+    bool exact = true;
     std::size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+    auto takeDigit = [&](char c, bool afterPoint) {
+        if (whole < kExactLimit) {
+            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+            if (afterPoint) --scale;
+        } else {
+            exact = false;
+        }
+        ++digits;
+    };
+    while (i < text.size() && IsDigit(text[i])) takeDigit(text[i++], false);
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+        while (i < text.size() && IsDigit(text[i])) takeDigit(text[i++], true);
     }
     if (digits == 0) return std::nullopt;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
+        const bool negativeExponent = i < text.size() && text[i] == '-';
         if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
         std::size_t exponentDigits = 0;
-        while (i < text.size() && IsDigit(text[i])) ++i, ++exponentDigits;
+        int exponent = 0;
+        while (i < text.size() && IsDigit(text[i])) {
+            if (exponent < 100000) exponent = exponent * 10 + (text[i] - '0');
+            ++i;
+            ++exponentDigits;
+        }
         if (exponentDigits == 0) return std::nullopt;
+        scale += negativeExponent ? -exponent : exponent;
     }
     if (i != text.size()) return std::nullopt;
+    // A whole number below 2^53 and a power of ten up to 10^22 are both exact doubles, so
+    // one multiplication or division rounds the value correctly: no general parse needed.
+    static constexpr double kTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (exact && whole <= (std::uint64_t{1} << 53) && scale >= -22 && scale <= 22) {
+        const double w = static_cast<double>(whole);
+        const double value = scale < 0 ? w / kTens[-scale] : w * kTens[scale];
+        return negative ? -value : value;
+    }
     // from_chars takes no plus sign; the form was checked above.
     const std::size_t from = text[0] == '+' ? 1 : 0;
     double value = 0.0;
@@ -398,6 +432,10 @@ std::optional<Point> ParseScriptPoint(std::string_view text) {
 
 Interpretation InterpretScript(std::string_view script, const std::string& startLayer) {
     Interpretation out;
+    // A long script is mostly line chains of a few points a line: room for two segments a
+    // line spares the growing vector its copies.
+    out.drawing.segments.reserve(
+        2 * static_cast<std::size_t>(std::count(script.begin(), script.end(), '\n')));
     Runner runner(out, startLayer);
     ScriptPosition at;  // the start of the entry being read
     ScriptPosition cursor;

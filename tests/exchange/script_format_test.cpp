@@ -3,6 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
 
 namespace bw {
 namespace {
@@ -48,6 +54,99 @@ TEST(ScriptNumber, RoundingCanCarryIntoANewDigit) {
     // 9.9999999 rounds to 10 in seven digits; the carry must not leave "9.999999" or "10.".
     EXPECT_EQ(ScriptNumber(9.99999999f), "10");
     EXPECT_EQ(ScriptNumber(0.99999999f), "1");
+}
+
+// The script form worked out the slow way: every digit of the single's exact value (printf
+// gives them all at 120 decimals in the exponent form, more than a single ever has), rounded
+// by hand to seven digits, half to even, then laid out as digits or as an exponent.
+std::string SlowScriptNumber(float value) {
+    if (value == 0.0f) return "0";
+    char text[256];
+    std::snprintf(text, sizeof text, "%.120E", static_cast<double>(value));
+    std::string s = text;
+    const bool negative = s[0] == '-';
+    if (negative) s.erase(0, 1);
+    const size_t e = s.find('E');
+    int exponent = std::atoi(s.c_str() + e + 1);
+    const std::string exact = s.substr(0, 1) + s.substr(2, e - 2);
+    std::string kept = exact.substr(0, 7);
+    const std::string rest = exact.substr(7);
+    bool up = rest[0] > '5';
+    if (rest[0] == '5') {
+        const bool beyondHalf = rest.find_first_not_of('0', 1) != std::string::npos;
+        up = beyondHalf || (kept.back() - '0') % 2 == 1;
+    }
+    if (up) {
+        int i = 6;
+        while (i >= 0 && kept[static_cast<size_t>(i)] == '9') kept[static_cast<size_t>(i--)] = '0';
+        if (i < 0) {
+            kept = "1000000";
+            ++exponent;
+        } else {
+            ++kept[static_cast<size_t>(i)];
+        }
+    }
+    while (kept.size() > 1 && kept.back() == '0') kept.pop_back();
+    std::string body;
+    if (exponent < -5 || exponent > 6) {
+        body = kept.substr(0, 1) + (kept.size() > 1 ? "." + kept.substr(1) : "") + "E" +
+               (exponent < 0 ? "-" : "+") + (std::abs(exponent) < 10 ? "0" : "") +
+               std::to_string(std::abs(exponent));
+    } else if (exponent < 0) {
+        body = "." + std::string(static_cast<size_t>(-exponent - 1), '0') + kept;
+    } else {
+        const size_t whole = static_cast<size_t>(exponent) + 1;
+        body = kept.size() <= whole ? kept + std::string(whole - kept.size(), '0')
+                                    : kept.substr(0, whole) + "." + kept.substr(whole);
+    }
+    return (negative ? "-" : "") + body;
+}
+
+float FromBits(uint32_t bits) {
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+TEST(ScriptNumber, AgreesWithTheSlowFormOverEveryExponentBothSignsAndTheCarries) {
+    std::vector<float> sample;
+    // Every binary exponent, subnormals included, with the smallest, largest and middle
+    // mantissas and a spread of others from a fixed pseudo-random sequence.
+    uint32_t state = 12345;
+    for (uint32_t exponent = 0; exponent < 255; ++exponent) {
+        for (uint32_t mantissa : {0u, 1u, 0x400000u, 0x7FFFFFu}) {
+            sample.push_back(FromBits(exponent << 23 | mantissa));
+        }
+        for (int i = 0; i < 400; ++i) {
+            state = state * 1664525u + 1013904223u;
+            sample.push_back(FromBits(exponent << 23 | (state >> 9)));
+        }
+    }
+    // The singles on either side of each decimal carry (9.9999995, .99999995, ...) and of
+    // round halves, for every decimal exponent a single reaches.
+    for (int tens = -45; tens <= 38; ++tens) {
+        for (const char* digits : {"9.9999995", "9.999999", "1.0000005", "1.2345675", "5"}) {
+            const std::string text = std::string(digits) + "E" + std::to_string(tens);
+            float value = std::strtof(text.c_str(), nullptr);
+            for (int step = 0; step < 3; ++step) value = std::nextafter(value, 0.0f);
+            for (int step = 0; step < 7; ++step) {
+                sample.push_back(value);
+                value = std::nextafter(value, INFINITY);
+            }
+        }
+    }
+    int failures = 0;
+    for (float magnitude : sample) {
+        if (!std::isfinite(magnitude)) continue;
+        for (float value : {magnitude, -magnitude}) {
+            const std::string slow = SlowScriptNumber(value);
+            if (ScriptNumber(value) != slow && ++failures <= 10) {
+                ADD_FAILURE() << std::hexfloat << value << ": " << ScriptNumber(value)
+                              << " instead of " << slow;
+            }
+        }
+    }
+    EXPECT_EQ(failures, 0) << "of " << 2 * sample.size();
 }
 
 TEST(FormatPoint, JoinsTwoNumbersWithOneComma) {

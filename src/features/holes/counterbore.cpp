@@ -1,5 +1,6 @@
 #include "features/holes/counterbore.h"
 
+#include "exchange/script_writer.h"
 #include "features/holes/hole_common.h"
 #include "tables/labelled_section.h"
 
@@ -38,11 +39,13 @@ std::string CounterboreScript(const CounterboreInput& input, const DrawContext& 
     const float cbore = input.size->cboreDiameter;
     if (input.view == View::Face) {
         // The hole stays on the current layer; only the counterbore's edge is hidden.
-        std::string s = LayerSetLine(c.CurrentLayer);
-        s += CircleLine(b, screw);
-        if (input.hidden) s += LayerSetLine(c.HiddenLayer);
-        s += CircleLine(b, cbore);
-        if (input.hidden) s += LayerSetLine(c.CurrentLayer);
+        std::string s;
+        ScriptWriter w(s);
+        w.LayerSet(c.CurrentLayer);
+        w.Circle(b, screw);
+        if (input.hidden) w.LayerSet(c.HiddenLayer);
+        w.Circle(b, cbore);
+        if (input.hidden) w.LayerSet(c.CurrentLayer);
         return s;
     }
 
@@ -62,13 +65,17 @@ std::string CounterboreScript(const CounterboreInput& input, const DrawContext& 
     const PointXY q7 = SideViewPoint(b, a, {sd}, {-halfScrew});
     const PointXY q8 = SideViewPoint(b, a, {holeEnd}, {-halfScrew});
 
-    std::string s = LayerSetLine(input.hidden ? c.HiddenLayer : c.CurrentLayer);
-    s += LineLine(q1, q2);
-    s += LineLine(q2, q3);
-    s += LineLine(q3, q4);
-    s += LineLine(q5, q6);
-    s += LineLine(q7, q8);
-    if (input.hidden) s += LayerSetLine(c.CurrentLayer);
+    std::string s;
+
+    ScriptWriter w(s);
+
+    w.LayerSet(input.hidden ? c.HiddenLayer : c.CurrentLayer);
+    w.Line({q1, q2});
+    w.Line({q2, q3});
+    w.Line({q3, q4});
+    w.Line({q5, q6});
+    w.Line({q7, q8});
+    if (input.hidden) w.LayerSet(c.CurrentLayer);
     return s;
 }
 

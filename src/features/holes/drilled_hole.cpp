@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "exchange/script_writer.h"
 #include "features/holes/hole_common.h"
 #include "tables/labelled_section.h"
 
@@ -81,12 +82,14 @@ std::optional<std::string> CheckDrilledHole(const DrilledHoleInput& input) {
 std::string DrilledHoleScript(const DrilledHoleInput& input, const DrawContext& c) {
     const PointXY b = c.BasePoint;
     const DrawnValues v = ValuesToDraw(input);
-    std::string s = LayerSetLine(input.hidden ? c.HiddenLayer : c.CurrentLayer);
+    std::string s;
+    ScriptWriter w(s);
+    w.LayerSet(input.hidden ? c.HiddenLayer : c.CurrentLayer);
 
     if (input.view == View::Face) {
-        if (input.countersunk) s += CircleLine(b, v.countersink);
-        s += CircleLine(b, v.drill);
-        if (input.hidden) s += LayerSetLine(c.CurrentLayer);
+        if (input.countersunk) w.Circle(b, v.countersink);
+        w.Circle(b, v.drill);
+        if (input.hidden) w.LayerSet(c.CurrentLayer);
         return s;
     }
 
@@ -113,27 +116,27 @@ std::string DrilledHoleScript(const DrilledHoleInput& input, const DrawContext& 
         const PointXY k5 = SideViewPoint(b, a, {coneLength, depth}, {halfDrill});
         const PointXY k6 = SideViewPoint(b, a, {coneLength, depth}, {-halfDrill});
         const PointXY k7 = SideViewPoint(b, a, {coneLength, depth, pointLength}, {0.0});
-        s += LineLine(k1, k3);
-        s += LineLine(k3, k5);
-        s += LineLine(k5, k7);
-        s += LineLine(k7, k6);
-        s += LineLine(k6, k4);
-        s += LineLine(k4, k2);
-        s += LineLine(k3, k4);
-        s += LineLine(k5, k6);
+        w.Line({k1, k3});
+        w.Line({k3, k5});
+        w.Line({k5, k7});
+        w.Line({k7, k6});
+        w.Line({k6, k4});
+        w.Line({k4, k2});
+        w.Line({k3, k4});
+        w.Line({k5, k6});
     } else {
         const PointXY r1 = SideViewPoint(b, a, {0.0}, {halfDrill});
         const PointXY r2 = SideViewPoint(b, a, {0.0}, {-halfDrill});
         const PointXY r3 = SideViewPoint(b, a, {depth}, {halfDrill});
         const PointXY r4 = SideViewPoint(b, a, {depth}, {-halfDrill});
         const PointXY r5 = SideViewPoint(b, a, {depth, pointLength}, {0.0});
-        s += LineLine(r1, r3);
-        s += LineLine(r3, r5);
-        s += LineLine(r5, r4);
-        s += LineLine(r4, r2);
-        s += LineLine(r3, r4);
+        w.Line({r1, r3});
+        w.Line({r3, r5});
+        w.Line({r5, r4});
+        w.Line({r4, r2});
+        w.Line({r3, r4});
     }
-    if (input.hidden) s += LayerSetLine(c.CurrentLayer);
+    if (input.hidden) w.LayerSet(c.CurrentLayer);
     return s;
 }
 

@@ -1,9 +1,5 @@
 #include "features/holes/hole_common.h"
 
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-
 #include "exchange/files.h"
 
 namespace bw::holes {
@@ -46,51 +42,9 @@ PointXY SideViewPoint(PointXY base, int directionDegrees, std::initializer_list<
 }
 
 std::string ScriptNumber15(double value) {
-    if (std::isnan(value)) return "NaN";
-    if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
-    if (value == 0.0) return "0";
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%.14e", value);
-    const char* p = buf;
-    const bool negative = *p == '-';
-    if (negative) ++p;
-    std::string digits;
-    for (; *p != 'e'; ++p) {
-        if (*p != '.') digits.push_back(*p);
-    }
-    const int exponent = std::atoi(p + 1);
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-
-    // Built by appending: the result has the sign, the digits and at most one point.
-    std::string body;
-    if (negative) body += '-';
-    if (exponent >= -5 && exponent <= 14) {
-        if (exponent < 0) {
-            body += '.';
-            body.append(static_cast<size_t>(-exponent - 1), '0');
-            body += digits;
-        } else {
-            const size_t whole = static_cast<size_t>(exponent) + 1;
-            if (digits.size() <= whole) {
-                body += digits;
-                body.append(whole - digits.size(), '0');
-            } else {
-                body.append(digits, 0, whole);
-                body += '.';
-                body.append(digits, whole, std::string::npos);
-            }
-        }
-    } else {
-        body += digits[0];
-        if (digits.size() > 1) {
-            body += '.';
-            body.append(digits, 1, std::string::npos);
-        }
-        char exp[16];
-        std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        body += exp;
-    }
-    return body;
+    std::string text;
+    AppendNumber(text, value, NumberForm::Fifteen);
+    return text;
 }
 
 }  // namespace bw::holes

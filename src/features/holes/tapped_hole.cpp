@@ -1,5 +1,6 @@
 #include "features/holes/tapped_hole.h"
 
+#include "exchange/script_writer.h"
 #include "features/holes/hole_common.h"
 #include "tables/labelled_section.h"
 
@@ -11,10 +12,6 @@ namespace {
 constexpr double kChamfer = 0.03125;
 constexpr double kChamferDiameterAllowance = 0.0625;
 
-std::string CircleLine15(PointXY centre, double diameter) {
-    return "Circle " + FormatPoint(centre) + " D " + holes::ScriptNumber15(diameter) + kLineEnd;
-}
-
 std::string FaceView(const TapSize& size, bool hidden, const DrawContext& c) {
     const PointXY b = c.BasePoint;
     // Widened to double before the allowance is added and never rounded back to single,
@@ -22,21 +19,22 @@ std::string FaceView(const TapSize& size, bool hidden, const DrawContext& c) {
     const double chamferDiameter =
         static_cast<double>(size.majorDiameter) + kChamferDiameterAllowance;
     std::string s;
+    ScriptWriter w(s);
     if (hidden) {
-        s += LayerSetLine(c.HiddenLayer);
-        s += CircleLine(b, size.majorDiameter);
-        s += CircleLine15(b, chamferDiameter);
-        s += CircleLine(b, size.drillDiameter);
-        s += LayerSetLine(c.CurrentLayer);
+        w.LayerSet(c.HiddenLayer);
+        w.Circle(b, size.majorDiameter);
+        w.Circle(b, chamferDiameter, NumberForm::Fifteen);
+        w.Circle(b, size.drillDiameter);
+        w.LayerSet(c.CurrentLayer);
     } else {
         // The thread's major diameter is never visible from the face, so it always goes on
         // the hidden layer.
-        s += LayerSetLine(c.CurrentLayer);
-        s += CircleLine15(b, chamferDiameter);
-        s += CircleLine(b, size.drillDiameter);
-        s += LayerSetLine(c.HiddenLayer);
-        s += CircleLine(b, size.majorDiameter);
-        s += LayerSetLine(c.CurrentLayer);
+        w.LayerSet(c.CurrentLayer);
+        w.Circle(b, chamferDiameter, NumberForm::Fifteen);
+        w.Circle(b, size.drillDiameter);
+        w.LayerSet(c.HiddenLayer);
+        w.Circle(b, size.majorDiameter);
+        w.LayerSet(c.CurrentLayer);
     }
     return s;
 }
@@ -67,18 +65,22 @@ std::string SideView(const TapSize& size, float depth, bool hidden, int directio
     const PointXY q10 = SideViewPoint(b, a, {d}, {-dt / 2.0});
     const PointXY q11 = SideViewPoint(b, a, {d, h}, {0.0});
 
-    std::string s = LayerSetLine(hidden ? c.HiddenLayer : c.CurrentLayer);
-    s += LineLine(q1, q2);
-    s += LineLine(q2, q3);
-    s += LineLine(q3, q4);
-    s += LineLine(q2, q5);
-    s += LineLine(q5, q6);
-    s += LineLine(q6, q3);
-    s += LineLine(q8, q9);
-    s += LineLine(q7, q10);
-    s += LineLine(q6, q11);
-    s += LineLine(q5, q11);
-    if (hidden) s += LayerSetLine(c.CurrentLayer);
+    std::string s;
+
+    ScriptWriter w(s);
+
+    w.LayerSet(hidden ? c.HiddenLayer : c.CurrentLayer);
+    w.Line({q1, q2});
+    w.Line({q2, q3});
+    w.Line({q3, q4});
+    w.Line({q2, q5});
+    w.Line({q5, q6});
+    w.Line({q6, q3});
+    w.Line({q8, q9});
+    w.Line({q7, q10});
+    w.Line({q6, q11});
+    w.Line({q5, q11});
+    if (hidden) w.LayerSet(c.CurrentLayer);
     return s;
 }
 

@@ -1,5 +1,6 @@
 #include "features/holes/thread.h"
 
+#include "exchange/script_writer.h"
 #include "features/holes/hole_common.h"
 #include "tables/labelled_section.h"
 
@@ -16,11 +17,6 @@ float TurnsAsSingle(const ThreadInput& input) {
 
 // An angle expression is evaluated in double and rounded to single once, before it is used.
 float Angle(double value) { return static_cast<float>(value); }
-
-void AppendPoint(std::string& s, PointXY p) {
-    s += ' ';
-    s += FormatPoint(p);
-}
 
 }  // namespace
 
@@ -83,57 +79,45 @@ std::string ThreadScript(const ThreadInput& input, const DrawContext& c,
     const float firstTooth = input.leftHand ? Angle(axis + pi / 3.0) : a3;
 
     std::string s;
-    // About 120 bytes a turn: one allocation for the whole script.
-    s.reserve(static_cast<size_t>(turns) * 128 + 64);
-    s += LayerSetLine(input.hidden ? c.HiddenLayer : c.CurrentLayer);
+    // A turn's four lines hold ten points of up to two seven-digit numbers each, about 170
+    // bytes at most sizes: one allocation for the whole script.
+    s.reserve(static_cast<size_t>(turns) * 200 + 64);
+    ScriptWriter w(s);
+    w.LayerSet(input.hidden ? c.HiddenLayer : c.CurrentLayer);
+
+    // Every turn takes the same polar steps, so their offsets are worked out once.
+    const PolarStep toC1(a1, r);
+    const PolarStep toC2(a0, r);
+    const PolarStep halfOn(axis, halfPitch);
+    const PolarStep toC5(secondTooth, pitch);
+    const PolarStep pitchOn(axis, pitch);
+    const PolarStep toC8(firstTooth, pitch);
 
     PointXY start = c.BasePoint;
     PointXY c6;
     PointXY c8;
     for (int k = 1; k <= turns; ++k) {
-        const PointXY c1 = PolarPoint(start, a1, r);
-        const PointXY c2 = PolarPoint(start, a0, r);
-        const PointXY c3 = PolarPoint(c2, axis, halfPitch);
-        const PointXY c5 = PolarPoint(c3, secondTooth, pitch);
-        c6 = PolarPoint(c5, axis, pitch);
-        const PointXY c7 = PolarPoint(c1, axis, pitch);
-        c8 = PolarPoint(c1, firstTooth, pitch);
+        const PointXY c1 = toC1.From(start);
+        const PointXY c2 = toC2.From(start);
+        const PointXY c3 = halfOn.From(c2);
+        const PointXY c5 = toC5.From(c3);
+        c6 = pitchOn.From(c5);
+        const PointXY c7 = pitchOn.From(c1);
+        c8 = toC8.From(c1);
 
-        s += "line";
-        AppendPoint(s, c1);
-        AppendPoint(s, c3);
-        AppendPoint(s, c5);
-        s += ' ';
-        s += kLineEnd;
-        s += "line";
-        AppendPoint(s, c3);
-        AppendPoint(s, c6);
-        s += ' ';
-        s += kLineEnd;
-        s += "line";
-        AppendPoint(s, c1);
-        AppendPoint(s, c8);
-        AppendPoint(s, c7);
-        s += ' ';
-        s += kLineEnd;
-        s += "line";
-        AppendPoint(s, c8);
-        AppendPoint(s, c6);
-        s += ' ';
-        s += kLineEnd;
+        w.LowerCaseLine({c1, c3, c5});
+        w.LowerCaseLine({c3, c6});
+        w.LowerCaseLine({c1, c8, c7});
+        w.LowerCaseLine({c8, c6});
 
         // Each start is the previous one moved a pitch, so its rounding carries over.
-        start = PolarPoint(start, axis, pitch);
+        start = pitchOn.From(start);
         if (progress) progress(k);
     }
     // The last root line once more closes the thread's end.
-    s += "line";
-    AppendPoint(s, c8);
-    AppendPoint(s, c6);
-    s += ' ';
-    s += kLineEnd;
+    w.LowerCaseLine({c8, c6});
     // The drawing is left on the current layer whether or not the thread was hidden.
-    s += LayerSetLine(c.CurrentLayer);
+    w.LayerSet(c.CurrentLayer);
     return s;
 }
 

@@ -1,5 +1,6 @@
 #include "features/pins/core_note.h"
 
+#include "exchange/script_writer.h"
 #include "tables/labelled_section.h"
 
 namespace bw {
@@ -30,10 +31,10 @@ std::string CoreNoteScript(const CoreNoteInput& input, const DrawContext& contex
     // The same scale answers both the X and the Y scale prompts, the rotation is always 0,
     // and the core number answers the block's attribute prompt. No layer is set: the note
     // goes on the layer that is current in the drawing.
-    const std::string scale = ScriptNumber(context.InsertScale);
-    return std::string("insert ") + (input.cxPin ? "Dmehnote" : "Dmesnote") + " " +
-           FormatPoint(context.BasePoint) + " " + scale + " " + scale + " 0 " +
-           std::to_string(*input.coreNumber) + kLineEnd;
+    std::string script;
+    ScriptWriter(script).Insert(input.cxPin ? "Dmehnote" : "Dmesnote", context.BasePoint,
+                                context.InsertScale, *input.coreNumber);
+    return script;
 }
 
 }  // namespace bw

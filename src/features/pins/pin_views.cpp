@@ -1,14 +1,18 @@
 #include "features/pins/pin_views.h"
 
+#include "exchange/script_writer.h"
+
 namespace bw {
 
 std::string TwoCircleFace(float innerDiameter, float outerDiameter, bool hidden,
                           const DrawContext& context) {
-    std::string s = LayerSetLine(context.CurrentLayer);
-    s += CircleLine(context.BasePoint, innerDiameter);
-    if (hidden) s += LayerSetLine(context.HiddenLayer);
-    s += CircleLine(context.BasePoint, outerDiameter);
-    if (hidden) s += LayerSetLine(context.CurrentLayer);
+    std::string s;
+    ScriptWriter w(s);
+    w.LayerSet(context.CurrentLayer);
+    w.Circle(context.BasePoint, innerDiameter);
+    if (hidden) w.LayerSet(context.HiddenLayer);
+    w.Circle(context.BasePoint, outerDiameter);
+    if (hidden) w.LayerSet(context.CurrentLayer);
     return s;
 }
 
@@ -27,13 +31,15 @@ std::string SeatAndBoreSide(const SeatAndBore& shape, int direction, bool hidden
     const PointXY p8 = TurnedOffset(b, direction, shape.boreEnd, -bore);
 
     // With Hidden the whole section is hidden, so the layer is chosen once at the top.
-    std::string s = LayerSetLine(hidden ? context.HiddenLayer : context.CurrentLayer);
-    s += LineLine(p1, p2);
-    s += LineLine(p2, p3);
-    s += LineLine(p3, p4);
-    s += LineLine(p5, p6);
-    s += LineLine(p7, p8);
-    if (hidden) s += LayerSetLine(context.CurrentLayer);
+    std::string s;
+    ScriptWriter w(s);
+    w.LayerSet(hidden ? context.HiddenLayer : context.CurrentLayer);
+    w.Line({p1, p2});
+    w.Line({p2, p3});
+    w.Line({p3, p4});
+    w.Line({p5, p6});
+    w.Line({p7, p8});
+    if (hidden) w.LayerSet(context.CurrentLayer);
     return s;
 }
 

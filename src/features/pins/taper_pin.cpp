@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "exchange/script_writer.h"
 #include "tables/record_reader.h"
 
 namespace bw {
@@ -181,15 +182,16 @@ std::string TaperPinScript(const TaperPinInput& input, const DrawContext& contex
             break;
     }
 
-    std::string s = LayerSetLine(input.hidden ? context.HiddenLayer : context.CurrentLayer);
+    std::string s;
+    ScriptWriter w(s);
+    w.LayerSet(input.hidden ? context.HiddenLayer : context.CurrentLayer);
     // One script line: the closed outline, whose Line command the second blank after the
     // last point ends, then the two three-point crown arcs.
-    s += "Line " + FormatPoint(p1) + " " + FormatPoint(p2) + " " + FormatPoint(p3) + " " +
-         FormatPoint(p4) + " " + FormatPoint(p1) + " " + " ";
-    s += "ARC " + FormatPoint(p1) + " " + FormatPoint(p5) + " " + FormatPoint(p2) + " ";
-    s += "ARC " + FormatPoint(p3) + " " + FormatPoint(p6) + " " + FormatPoint(p4) + " ";
+    w.Line({p1, p2, p3, p4, p1}, ChainEnd::TwoBlanks);
+    w.ArcThroughThreePoints(p1, p5, p2);
+    w.ArcThroughThreePoints(p3, p6, p4);
     // Without Hidden the file ends on the last blank, with no line end.
-    if (input.hidden) s += LayerSetLine(context.CurrentLayer);
+    if (input.hidden) w.LayerSet(context.CurrentLayer);
     return s;
 }
 

@@ -26,9 +26,11 @@ std::string CamScript(const CamInput& input, const DrawContext& context) {
     const TwoCircleOutlineResult outline = TwoCircleOutline(
         context.BasePoint, BoxSingle(input.r1Text), BoxSingle(input.r2Text),
         BoxSingle(input.distanceText), DegToRad(static_cast<float>(input.direction)));
-    std::string script = LayerSetLine(input.hidden ? context.HiddenLayer : context.CurrentLayer);
-    script += TwoCircleOutlineLine(outline);
-    if (input.hidden) script += LayerSetLine(context.CurrentLayer);
+    std::string script;
+    ScriptWriter w(script);
+    w.LayerSet(input.hidden ? context.HiddenLayer : context.CurrentLayer);
+    WriteTwoCircleOutline(w, outline);
+    if (input.hidden) w.LayerSet(context.CurrentLayer);
     return script;
 }
 

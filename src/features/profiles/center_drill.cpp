@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "exchange/files.h"
+#include "exchange/script_writer.h"
 #include "tables/record_reader.h"
 
 namespace bw {
@@ -72,10 +73,10 @@ PointXY ProfilePoint(PointXY base, int direction, std::initializer_list<float> a
     }
 }
 
-std::string FaceCircle(PointXY centre, float diameter) {
-    // The face circles carry the diameter in the plain form with a zero before the point
-    // (0.1875), unlike the other script numbers.
-    return "Circle " + FormatPoint(centre) + " D " + PlainNumberText(diameter) + kLineEnd;
+// The face circles carry the diameter in the plain form with a zero before the point
+// (0.1875), unlike the other script numbers.
+void FaceCircle(ScriptWriter& w, PointXY centre, float diameter) {
+    w.Circle(centre, diameter, NumberForm::Plain);
 }
 
 // Single-precision depth of a cone between two diameters for a given half angle's cotangent.
@@ -87,7 +88,8 @@ float ConeDepth(float outer, float inner, float cotangentDegrees) {
 // The 118° drill point: its height over half the pilot diameter.
 float PointHeight(float drill) { return (drill / 2.0f) * Cotangent(59.0f); }
 
-std::string PlainSide(const PlainCenterDrill& d, const CenterDrillInput& input, PointXY base) {
+void PlainSide(ScriptWriter& w, const PlainCenterDrill& d, const CenterDrillInput& input,
+               PointXY base) {
     const float h1 = ConeDepth(d.countersinkDiameter, d.drillDiameter, 30.0f);
     const float h2 = PointHeight(d.drillDiameter);
     const float r1 = d.countersinkDiameter / 2.0f;
@@ -103,11 +105,20 @@ std::string PlainSide(const PlainCenterDrill& d, const CenterDrillInput& input, 
     const PointXY pg = ProfilePoint(base, dir, {h1, L, h2}, 0.0f);
     // The outline from one surface edge round the tip to the other, then the cross lines
     // where the cone meets the pilot and the pilot meets the point.
-    return LineLine(pa, pc) + LineLine(pc, pe) + LineLine(pe, pg) + LineLine(pg, pf) +
-           LineLine(pf, pd) + LineLine(pd, pb) + LineLine(pc, pd) + LineLine(pe, pf);
+    for (auto [from, to] : {std::pair{pa, pc},
+                            {pc, pe},
+                            {pe, pg},
+                            {pg, pf},
+                            {pf, pd},
+                            {pd, pb},
+                            {pc, pd},
+                            {pe, pf}}) {
+        w.Line({from, to});
+    }
 }
 
-std::string BellSide(const BellCenterDrill& d, const CenterDrillInput& input, PointXY base) {
+void BellSide(ScriptWriter& w, const BellCenterDrill& d, const CenterDrillInput& input,
+              PointXY base) {
     const float h1 = ConeDepth(d.countersinkDiameter, d.drillDiameter, 30.0f);
     const float h0 = ConeDepth(d.chamferDiameter, d.countersinkDiameter, 60.0f);
     const float h2 = PointHeight(d.drillDiameter);
@@ -125,9 +136,19 @@ std::string BellSide(const BellCenterDrill& d, const CenterDrillInput& input, Po
     const PointXY pg = ProfilePoint(base, dir, {h0, h1, B2}, r2);
     const PointXY ph = ProfilePoint(base, dir, {h0, h1, B2}, -r2);
     const PointXY pi = ProfilePoint(base, dir, {h0, h1, B2, h2}, 0.0f);
-    return LineLine(pa, pc) + LineLine(pc, pe) + LineLine(pe, pg) + LineLine(pg, pi) +
-           LineLine(pi, ph) + LineLine(ph, pf) + LineLine(pf, pd) + LineLine(pd, pb) +
-           LineLine(pc, pd) + LineLine(pe, pf) + LineLine(pg, ph);
+    for (auto [from, to] : {std::pair{pa, pc},
+                            {pc, pe},
+                            {pe, pg},
+                            {pg, pi},
+                            {pi, ph},
+                            {ph, pf},
+                            {pf, pd},
+                            {pd, pb},
+                            {pc, pd},
+                            {pe, pf},
+                            {pg, ph}}) {
+        w.Line({from, to});
+    }
 }
 
 }  // namespace
@@ -190,26 +211,28 @@ std::optional<std::string> CheckCenterDrill(const CenterDrillInput& input) {
 }
 
 std::string CenterDrillScript(const CenterDrillInput& input, const DrawContext& context) {
-    std::string script = LayerSetLine(input.hidden ? context.HiddenLayer : context.CurrentLayer);
+    std::string script;
+    ScriptWriter w(script);
+    w.LayerSet(input.hidden ? context.HiddenLayer : context.CurrentLayer);
     const PointXY base = context.BasePoint;
     if (input.view == View::Face) {
         if (input.plain) {
-            script += FaceCircle(base, input.plain->countersinkDiameter) +
-                      FaceCircle(base, input.plain->drillDiameter);
+            FaceCircle(w, base, input.plain->countersinkDiameter);
+            FaceCircle(w, base, input.plain->drillDiameter);
         } else if (input.bell) {
             // Outermost first.
-            script += FaceCircle(base, input.bell->chamferDiameter) +
-                      FaceCircle(base, input.bell->countersinkDiameter) +
-                      FaceCircle(base, input.bell->drillDiameter);
+            FaceCircle(w, base, input.bell->chamferDiameter);
+            FaceCircle(w, base, input.bell->countersinkDiameter);
+            FaceCircle(w, base, input.bell->drillDiameter);
         }
     } else {
         if (input.plain) {
-            script += PlainSide(*input.plain, input, base);
+            PlainSide(w, *input.plain, input, base);
         } else if (input.bell) {
-            script += BellSide(*input.bell, input, base);
+            BellSide(w, *input.bell, input, base);
         }
     }
-    if (input.hidden) script += LayerSetLine(context.CurrentLayer);
+    if (input.hidden) w.LayerSet(context.CurrentLayer);
     return script;
 }
 

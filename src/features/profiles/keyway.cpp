@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "exchange/script_writer.h"
 #include "tables/labelled_section.h"
 
 namespace bw {
@@ -63,22 +64,20 @@ std::string KeywayScript(const KeywayInput& input, const DrawContext& context) {
     const PointXY t3{single(x + h), t2y};
 
     // A hub keyway is the bore's outline and is never hidden.
-    std::string script =
-        LayerSetLine(input.hidden && shaft ? context.HiddenLayer : context.CurrentLayer);
+    std::string script;
+    ScriptWriter w(script);
+    w.LayerSet(input.hidden && shaft ? context.HiddenLayer : context.CurrentLayer);
     // Three sides, closed by the second blank; what follows goes on the same text line.
-    script += "Line " + FormatPoint(t1) + " " + FormatPoint(t2) + " " + FormatPoint(t3) + " " +
-              FormatPoint(t4) + "  ";
-    if (input.hidden) script += LayerSetLine(context.CurrentLayer);
+    w.Line({t1, t2, t3, t4}, ChainEnd::TwoBlanks);
+    if (input.hidden) w.LayerSet(context.CurrentLayer);
     if (shaft) {
-        script +=
-            "Circle " + FormatPoint(context.BasePoint) + " " + ScriptNumber(single(r)) + kLineEnd;
+        w.CircleByRadius(context.BasePoint, single(r));
     } else {
         // The bore runs from T1 counter-clockwise round the bottom to T4, leaving the
         // keyway's opening free.
-        script += "ARC C " + FormatPoint(context.BasePoint) + " " + FormatPoint(t1) + " " +
-                  FormatPoint(t4) + " ";
+        w.ArcAboutCentre(context.BasePoint, t1, t4);
     }
-    if (input.hidden) script += LayerSetLine(context.CurrentLayer);
+    if (input.hidden) w.LayerSet(context.CurrentLayer);
     return script;
 }
 

@@ -1,5 +1,7 @@
 #include "features/profiles/shaft.h"
 
+#include "exchange/script_writer.h"
+
 namespace bw {
 
 namespace {
@@ -16,23 +18,26 @@ std::string Trimmed(const std::string& text) {
 }
 
 std::string FaceView(const ShaftInput& input, const DrawContext& context) {
-    std::string script = LayerSetLine(context.CurrentLayer);
+    std::string script;
+    ScriptWriter w(script);
+    w.LayerSet(context.CurrentLayer);
     float largest = Radius(input.segments.front());
     for (const ShaftSegment& segment : input.segments) {
         const float r = Radius(segment);
         if (r > largest) largest = r;
         // A segment smaller than one nearer the viewer lies behind it.
-        script += LayerSetLine(r < largest ? context.HiddenLayer : context.CurrentLayer);
+        w.LayerSet(r < largest ? context.HiddenLayer : context.CurrentLayer);
         // The diameter goes in as the cell shows it, not as a script number.
-        script += "Circle " + FormatPoint(context.BasePoint) + " D " +
-                  Trimmed(segment.diameterText) + kLineEnd;
+        w.CircleWithDiameterText(context.BasePoint, Trimmed(segment.diameterText));
     }
-    script += LayerSetLine(context.CurrentLayer);
+    w.LayerSet(context.CurrentLayer);
     return script;
 }
 
 std::string SideView(const ShaftInput& input, const DrawContext& context) {
-    std::string script = LayerSetLine(input.hidden ? context.HiddenLayer : context.CurrentLayer);
+    std::string script;
+    ScriptWriter w(script);
+    w.LayerSet(input.hidden ? context.HiddenLayer : context.CurrentLayer);
     float cx = context.BasePoint.X;
     float cy = context.BasePoint.Y;
     auto plus = [](float a, float b) {
@@ -79,10 +84,9 @@ std::string SideView(const ShaftInput& input, const DrawContext& context) {
         }
         // The closed rectangle; the second blank ends the Line command, and the next
         // segment follows on the same text line.
-        script += "Line " + FormatPoint(t1) + " " + FormatPoint(t2) + " " + FormatPoint(t3) + " " +
-                  FormatPoint(t4) + " " + FormatPoint(t1) + "  ";
+        w.Line({t1, t2, t3, t4, t1}, ChainEnd::TwoBlanks);
     }
-    if (input.hidden) script += LayerSetLine(context.CurrentLayer);
+    if (input.hidden) w.LayerSet(context.CurrentLayer);
     return script;
 }
 

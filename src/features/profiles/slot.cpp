@@ -48,9 +48,11 @@ std::string SlotScript(const SlotInput& input, const DrawContext& context) {
     // The width value is the radius of both end arcs.
     const TwoCircleOutlineResult outline = TwoCircleOutline(
         context.BasePoint, width, width, distance, DegToRad(static_cast<float>(input.direction)));
-    std::string script = LayerSetLine(input.hidden ? context.HiddenLayer : context.CurrentLayer);
-    script += TwoCircleOutlineLine(outline);
-    if (input.hidden) script += LayerSetLine(context.CurrentLayer);
+    std::string script;
+    ScriptWriter w(script);
+    w.LayerSet(input.hidden ? context.HiddenLayer : context.CurrentLayer);
+    WriteTwoCircleOutline(w, outline);
+    if (input.hidden) w.LayerSet(context.CurrentLayer);
     return script;
 }
 

@@ -39,13 +39,13 @@ TwoCircleOutlineResult TwoCircleOutline(PointXY base, float r1, float r2, float 
     return o;
 }
 
-std::string TwoCircleOutlineLine(const TwoCircleOutlineResult& o) {
-    // The blank after a point is the Enter that ends the command; the second blank after T2
-    // closes the Line command, which would otherwise wait for a further point.
-    return "ARC C " + FormatPoint(o.P1) + " " + FormatPoint(o.T3) + " " + FormatPoint(o.T1) +
-           " ARC C " + FormatPoint(o.P2) + " " + FormatPoint(o.T2) + " " + FormatPoint(o.T4) +
-           " Line " + FormatPoint(o.T1) + " " + FormatPoint(o.T2) + "  Line " + FormatPoint(o.T3) +
-           " " + FormatPoint(o.T4) + " " + kLineEnd;
+void WriteTwoCircleOutline(ScriptWriter& w, const TwoCircleOutlineResult& o) {
+    w.ArcAboutCentre(o.P1, o.T3, o.T1);
+    w.ArcAboutCentre(o.P2, o.T2, o.T4);
+    // The second blank after T2 closes the first Line command, which would otherwise wait
+    // for a further point.
+    w.Line({o.T1, o.T2}, ChainEnd::TwoBlanks);
+    w.Line({o.T3, o.T4});
 }
 
 }  // namespace bw

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "exchange/script_format.h"
+#include "exchange/script_writer.h"
 
 namespace bw {
 
@@ -34,6 +35,6 @@ TwoCircleOutlineResult TwoCircleOutline(PointXY base, float r1, float r2, float 
 
 // The outline as one script line and its line end: the arc about P1 from T3 to T1, the arc
 // about P2 from T2 to T4, the line T1-T2 closed by a second blank, then the line T3-T4.
-std::string TwoCircleOutlineLine(const TwoCircleOutlineResult& outline);
+void WriteTwoCircleOutline(ScriptWriter& writer, const TwoCircleOutlineResult& outline);
 
 }  // namespace bw
