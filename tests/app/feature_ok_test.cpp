@@ -7,7 +7,7 @@ namespace bw::test {
 namespace {
 
 using Messages = std::vector<std::string>;
-using Timing = AppContext::InfoTiming;
+using Timing = InfoTiming;
 
 class FeatureOkTest : public WindowTest {
   protected:
@@ -19,12 +19,12 @@ class FeatureOkTest : public WindowTest {
     }
     // An OK whose script names the point it was drawn at.
     bool Ok(Timing timing, std::optional<std::string> failedCheck = std::nullopt) {
-        return App().RunFeatureOk(
-            timing, [failedCheck] { return failedCheck; },
-            [](const DrawContext& c) {
-                return "Circle " + FormatPoint(c.BasePoint) + " D 1\r\nLayer set " +
-                       c.CurrentLayer + " \r\n";
-            });
+        return App().RunFeatureOk(timing, [failedCheck](const DrawContext& c) -> StepOutcome {
+            if (failedCheck) return {"", *failedCheck};
+            return {"Circle " + FormatPoint(c.BasePoint) + " D 1\r\nLayer set " + c.CurrentLayer +
+                        " \r\n",
+                    ""};
+        });
     }
 };
 
