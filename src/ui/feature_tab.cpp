@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -30,7 +29,8 @@ void FeatureTab::keyPressEvent(QKeyEvent* event) {
     // A list, an option button or a check box leaves Enter unused, so it presses the page's
     // OK, as in a dialog; a text box keeps Enter for moving on.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    QWidget* focus = QApplication::focusWidget();
+    // The control the key came from: the tab's own focus child, active window or not.
+    QWidget* focus = focusWidget();
     const bool choice =
         qobject_cast<QAbstractItemView*>(focus) ||
         (qobject_cast<QAbstractButton*>(focus) && !qobject_cast<QPushButton*>(focus));

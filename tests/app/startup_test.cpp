@@ -58,6 +58,7 @@ TEST_F(StartUpTest, TheWindowHasItsCaptionFifteenTabsAndTwoButtons) {
 }
 
 TEST_F(StartUpTest, EnterOnAChoicePressesThePagesOkAndEscapeCancels) {
+    ws_.WriteInfo("A,2,3,1,1,[0]");
     ASSERT_TRUE(Start());
     Window().showNormal();
     Window().activateWindow();

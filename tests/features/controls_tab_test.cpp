@@ -73,7 +73,9 @@ TEST_F(ControlsTest, ATaperSizeListsItsLengthsByMouseOrKeyboard) {
     EXPECT_EQ(lengths[1], "1-1/4 ");
     EXPECT_EQ(lengths.back(), "4     ");
     auto* list = Find<QListWidget>("List14");
+    list->setCurrentRow(10);
     QTest::keyClick(list, Qt::Key_Down);
+    QApplication::processEvents();
     EXPECT_EQ(Entries("List15").size(), 13u) << "No. 5 runs from 1 to 5 inches";
     // Without the length file the lengths shown stay, but nothing more can be drawn.
     std::filesystem::remove(ws_.ProgramFile("003"));
@@ -141,7 +143,9 @@ TEST_F(ControlsTest, TheThreadBarMovesWhileTheTurnsAreWrittenAndHidesAfterwards)
     EXPECT_EQ(values.back(), 0) << "set back to 0 when OK ends";
     for (size_t i = 0; i + 1 < values.size(); ++i) {
         EXPECT_TRUE(shown[i]) << "value " << values[i] << " set while the bar was hidden";
-        if (i > 0) EXPECT_GT(values[i], values[i - 1]);
+        if (i > 0) {
+            EXPECT_GT(values[i], values[i - 1]);
+        }
     }
     EXPECT_FALSE(bar->isVisible());
 }

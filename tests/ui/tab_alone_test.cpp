@@ -42,8 +42,9 @@ TEST(TabAlone, AnEjectorTabOnAFakeHostLoadsChecksWritesAndAsksForTheFront) {
     QTest::keyClick(option01, Qt::Key_Enter);
     ASSERT_EQ(host.scripts.size(), 1u);
     EXPECT_EQ(host.scripts[0], preview->script);
-    // Drawn from the host's insertion point.
-    EXPECT_NE(host.scripts[0].find(" 2,3 "), std::string::npos) << host.scripts[0];
+    // Drawn from the host's point (2,3) at 90 degrees: the 1/16 pin's clearance bore is
+    // .0625 + .015 wide, so its sides lie .03875 either side of x = 2, and run to the 1/4 depth.
+    EXPECT_EQ(host.scripts[0].substr(0, 44), "Layer set 0 \r\nLine 1.96125,3 1.96125,3.25 \r\n");
     EXPECT_EQ(host.direction, 90);
 
     // The focus arriving at one of its controls asks the host for the tab's page.
