@@ -97,8 +97,10 @@ void FillList(QListWidget* list, const std::vector<std::string>& labels) {
     // As wide as the longest label, so a size is read whole ("#10-24 UNC (drill #25)"); the
     // preview beside the pages takes the room that is left.
     if (list->count() > 0) {
-        list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
-                              list->verticalScrollBar()->sizeHint().width() + 4);
+        const int width = list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->verticalScrollBar()->sizeHint().width() + 8;
+        list->setMinimumWidth(width);
+        list->setMaximumWidth(std::max(width, 120));
     }
 }
 

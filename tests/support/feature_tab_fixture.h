@@ -64,10 +64,6 @@ class FeatureTabTest : public WindowTest {
         return {};
     }
 
-    void ExpectCaptions(const std::vector<std::pair<const char*, const char*>>& captions) {
-        for (auto [name, caption] : captions) EXPECT_EQ(Caption(name), caption) << name;
-    }
-
     // The caption of the frame a box or list sits in.
     std::string FrameOf(const char* name) {
         auto* frame = qobject_cast<QGroupBox*>(Find<QWidget>(name)->parentWidget());
@@ -82,20 +78,6 @@ class FeatureTabTest : public WindowTest {
     void FocusIn(const char* name) {
         QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
         QApplication::sendEvent(Find<QWidget>(name), &in);
-    }
-
-    // The tab in front after a control of it got the focus while the Settings tab was.
-    int TabAfterFocus(const char* name) {
-        Window().SSTab1()->setCurrentIndex(7);
-        FocusIn(name);
-        return Window().SSTab1()->currentIndex();
-    }
-
-    // The focus brings the tab at `index` to the front, from another tab.
-    void ExpectFocusBringsForward(const char* name, int index) {
-        Window().SSTab1()->setCurrentIndex(0);
-        FocusIn(name);
-        EXPECT_EQ(Window().SSTab1()->currentIndex(), index) << name;
     }
 
     static std::vector<std::string> Split(const std::string& text, char separator) {
