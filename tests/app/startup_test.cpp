@@ -68,7 +68,12 @@ TEST_F(StartUpTest, EnterOnAChoicePressesThePagesOkAndEscapeCancels) {
     list1->setFocus();
     QTest::keyClick(list1, Qt::Key_Return);
     EXPECT_EQ(TakeMessages(), Messages{"You Must Select Pin Size"});
-    QTest::keyClick(list1, Qt::Key_Escape);
+    // Ctrl+Tab moves through the pages, and back with Shift.
+    QTest::keyClick(list1, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(Window().SSTab1()->currentIndex(), 1);
+    QTest::keyClick(&Window(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Window().SSTab1()->currentIndex(), 0);
+    QTest::keyClick(&Window(), Qt::Key_Escape);
     EXPECT_TRUE(Window().isMinimized());
 }
 
