@@ -13,9 +13,12 @@ mkdir -p "$(dirname "$out")"
 # A fresh insertion-info file, so start-up shows no message over the window.
 if [ -d "$build/demo/drawings" ]; then printf 'DEMO,2,1,1,1,[0]\r\n' > "$build/demo/drawings/BW_Info.txt"; fi
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
-  twm >/dev/null 2>&1 & wm=$!
-  sleep 0.5
+  # The program starts (and minimises itself) before the window manager: a window manager
+  # that is still taking over a new window while it is minimised can hold the X server up.
   "$0/bin/brasswick" & pid=$!
+  sleep 5
+  twm >/dev/null 2>&1 & wm=$!
+  sleep 1
   for i in $(seq 50); do
     win=$(timeout 5 xdotool search --name "Brasswick for AutoCAD LT" 2>/dev/null | head -n1) && [ -n "$win" ] && break
     sleep 0.5
