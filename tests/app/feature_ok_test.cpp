@@ -28,17 +28,6 @@ class FeatureOkTest : public WindowTest {
     }
 };
 
-TEST_F(FeatureOkTest, ASuccessfulOkWritesTheScriptClearsTheFlagAndMinimises) {
-    ws_.WriteInfo("A,2,3,1,1,[L1]");
-    ws_.dir.Write("cad/Brasswick/Brasswick.scr", "an earlier, longer script\r\nLine 0,0 1,1 \r\n");
-    ASSERT_TRUE(Ok(Timing::BeforeChecks));
-    EXPECT_EQ(ws_.Script(), "Circle 2,3 D 1\r\nLayer set L1 \r\n");
-    EXPECT_FALSE(App().State().InsertionInfoRead);
-    EXPECT_TRUE(Window().isMinimized());
-    EXPECT_EQ(TakeMessages(), Messages{});
-    EXPECT_FALSE(Exists(ws_.InfoPath()));
-}
-
 TEST_F(FeatureOkTest, TwoOksWithOneInfoFileDrawTheSecondAtTheDefaults) {
     ws_.WriteInfo("A,2,3,1,1,[L1]");
     ASSERT_TRUE(Ok(Timing::BeforeChecks));
