@@ -10,9 +10,9 @@
 #include <functional>
 
 #include "app/app_context.h"
-#include "app/feature_tab.h"
 #include "features/holes/thread.h"
 #include "preview/script_interpreter.h"
+#include "ui/feature_tab.h"
 #include "ui/preview_pane.h"
 #include "ui/toolkit.h"
 
@@ -26,29 +26,18 @@ bw::ThreadInput LongestThread() {
 class QuietToolkit : public bw::Toolkit {
   public:
     void Message(QWidget*, const QString&, const QString&) override {}
-    QString ChooseFolder(QWidget*, const QString&) override { return {}; }
+    QString ChooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
 };
 
-// A tab whose inputs stand at the longest thread: its preview makes the script afresh each
-// time, on the window's thread.
+// A tab whose inputs stand at the longest thread; the pane runs its step on the worker.
 class LongestThreadTab : public bw::FeatureTab {
   public:
     using FeatureTab::FeatureTab;
-    std::optional<bw::PreviewOutcome> Preview() const override {
-        return bw::PreviewOutcome{bw::ThreadScript(LongestThread(), app_.CurrentDrawContext()), ""};
-    }
-};
-
-// The same tab handing the preview a job: its inputs are read on the window's thread, the
-// script is made on the preview's worker.
-class LongestThreadJobTab : public LongestThreadTab {
-  public:
-    using LongestThreadTab::LongestThreadTab;
-    std::function<std::optional<bw::PreviewOutcome>()> PreviewJob() const override {
-        return [input = LongestThread(), context = app_.CurrentDrawContext()] {
-            return std::optional<bw::PreviewOutcome>(
-                bw::PreviewOutcome{bw::ThreadScript(input, context), ""});
-        };
+    std::optional<bw::FeatureStep> Step() const override {
+        return bw::BindStep(LongestThread(), bw::CheckThread,
+                            [](const bw::ThreadInput& input, const bw::DrawContext& context) {
+                                return bw::ThreadScript(input, context);
+                            });
     }
 };
 
@@ -76,7 +65,7 @@ void BM_PreviewPaintLongestThread(benchmark::State& state) {
 BENCHMARK(BM_PreviewPaintLongestThread)->Unit(benchmark::kMillisecond);
 
 // From the pane asking the tab to the drawing on display. `window_busy_ms` is the time the
-// window's own thread spent (the tab making the script, then taking the result);
+// window's own thread spent (the tab reading its inputs, then taking the result);
 // `longest_stall_ms` is the longest single stretch in which its event loop could not run.
 template <typename Tab>
 void BM_PreviewPaneUpdateLongestThread(benchmark::State& state) {
@@ -111,10 +100,6 @@ void BM_PreviewPaneUpdateLongestThread(benchmark::State& state) {
     state.counters["longest_stall_ms"] = stall;
 }
 BENCHMARK_TEMPLATE(BM_PreviewPaneUpdateLongestThread, LongestThreadTab)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(5);
-BENCHMARK_TEMPLATE(BM_PreviewPaneUpdateLongestThread, LongestThreadJobTab)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(5);

@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 class SilentToolkit : public bw::Toolkit {
   public:
     void Message(QWidget*, const QString&, const QString&) override { ++messages; }
-    QString ChooseFolder(QWidget*, const QString&) override { return {}; }
+    QString ChooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
     int messages = 0;
 };
 

@@ -3,7 +3,6 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
 #include "exchange/files.h"
 #include "ui/entry_fields.h"
 #include "ui/text.h"
@@ -11,37 +10,39 @@
 namespace bw {
 
 std::string BuiltInAboutText() {
-    const char* lines[] = {
+    // One line per paragraph: the box wraps them to its width.
+    const std::string script = std::string("Brasswick") + kPathSeparator + "Brasswick.scr";
+    const std::string lines[] = {
         "Brasswick For AutoCAD LT",
         "Version 2.5",
         "",
-        "Draws standard machine features for moulds, dies and machine parts:",
-        "ejector pin holes, core pins, tapped holes, counterbores, threads,",
-        "drilled and countersunk holes, slots, cams, keyways, taper pins,",
-        "center drill holes and stepped shafts.",
+        "Draws standard machine features for moulds, dies and machine parts: ejector pin holes, "
+        "core pins, tapped holes, counterbores, threads, drilled and countersunk holes, slots, "
+        "cams, keyways, taper pins, center drill holes and stepped shafts.",
         "",
-        "Pick a feature and a size, press OK, then run Brasswick\\Brasswick.scr",
-        "in AutoCAD LT to draw it at the insertion point.",
+        "Pick a feature and a size, press OK, then run " + script +
+            " in AutoCAD LT to draw it at the insertion point.",
     };
     std::string text;
-    for (const char* line : lines) {
-        if (!text.empty()) text += "\r\n";
+    for (const std::string& line : lines) {
+        if (&line != &lines[0]) text += "\r\n";
         text += line;
     }
     return text;
 }
 
-AboutTab::AboutTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+AboutTab::AboutTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     auto* layout = new QVBoxLayout(this);
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setReadOnly(true);
+    text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     layout->addWidget(text1_);
-    if (app_.Tabs()) BringTabToFrontOnFocus(text1_, app_.Tabs(), 6);
+    BringToFrontOnFocus({text1_});
 }
 
 void AboutTab::LoadTables() {
-    const std::string path = app_.ProgramFile("Brasswick.msg");
+    const std::string path = ProgramFilePath(host_.ProgramFolder(), "Brasswick.msg");
     text_ = BuiltInAboutText();
     if (FileExists(path)) {
         // A file that is there but cannot be read leaves the built-in text.

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/feature_tab.h"
+#include "ui/feature_tab.h"
 
 class QPlainTextEdit;
 
@@ -15,7 +15,7 @@ std::string BuiltInAboutText();
 class AboutTab : public FeatureTab {
     Q_OBJECT
   public:
-    explicit AboutTab(AppContext& app, QWidget* parent = nullptr);
+    explicit AboutTab(Host& host, QWidget* parent = nullptr);
     // Fills Text1 from the file or the built-in text.
     void LoadTables() override;
     // The text exactly as loaded, line ends included.

@@ -58,23 +58,28 @@ DrawContext AppContext::CurrentDrawContext() const {
     return c;
 }
 
-bool AppContext::RunFeatureOk(InfoTiming timing,
-                              const std::function<std::optional<std::string>()>& check,
-                              const std::function<std::string(const DrawContext&)>& generate) {
+bool AppContext::RunFeatureOk(InfoTiming timing, const FeatureStep& step) {
     if (timing == InfoTiming::BeforeChecks && !state_.InsertionInfoRead) {
         if (!ReadInsertionInfo()) return false;
     }
-    if (const std::optional<std::string> message = check()) {
-        ShowMessage(*message);
+    StepOutcome outcome = step(CurrentDrawContext());
+    if (outcome.Failed()) {
+        ShowMessage(outcome.message);
         return false;
     }
     if (timing == InfoTiming::AfterChecks && !state_.InsertionInfoRead) {
         if (!ReadInsertionInfo()) return false;
+        // The checks do not depend on where the feature goes; the script does.
+        outcome = step(CurrentDrawContext());
     }
-    if (!WriteScript(generate(CurrentDrawContext()))) return false;
+    if (!WriteScript(outcome.script)) return false;
     state_.InsertionInfoRead = false;
     Minimise();
     return true;
+}
+
+void AppContext::BringToFront(QWidget* page) {
+    if (tabs_ && tabs_->indexOf(page) >= 0) tabs_->setCurrentWidget(page);
 }
 
 bool AppContext::WriteScript(const std::string& script) {

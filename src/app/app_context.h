@@ -1,14 +1,14 @@
-// What every tab is given: the shared state, the dialogs, and the frame every feature OK
-// runs in (read the insertion info, check, write the script, clear the flag, minimise).
+// The window's side of the host every tab talks to: the shared state, the dialogs, and the
+// frame every feature OK runs in (read the insertion info, check, write the script, clear
+// the flag, minimise).
 #pragma once
 
 #include <QString>
-#include <functional>
-#include <optional>
 #include <string>
 
 #include "app/module1.h"
 #include "features/feature.h"
+#include "ui/host.h"
 
 class QTabWidget;
 class QWidget;
@@ -20,14 +20,14 @@ class Toolkit;
 // The title of every message box.
 inline constexpr const char* kProgramTitle = "Brasswick";
 
-class AppContext {
+class AppContext : public Host {
   public:
     AppContext(Toolkit& toolkit, std::string programFolder)
         : toolkit_(toolkit), programFolder_(std::move(programFolder)) {}
 
     Module1& State() { return state_; }
     const Module1& State() const { return state_; }
-    const std::string& ProgramFolder() const { return programFolder_; }
+    std::string ProgramFolder() const override { return programFolder_; }
     // A file beside the program: ProgramFolder, a separator, the name.
     std::string ProgramFile(const std::string& name) const;
     Toolkit& Dialogs() { return toolkit_; }
@@ -40,7 +40,7 @@ class AppContext {
     QTabWidget* Tabs() const { return tabs_; }
 
     // A message box with only an OK button and the program's title.
-    void ShowMessage(const std::string& text);
+    void ShowMessage(const std::string& text) override;
     void ShowMessage(const QString& text);
 
     // Reads InfoFile into the insertion info. Not found: the defaults and the message.
@@ -49,16 +49,17 @@ class AppContext {
     bool ReadInsertionInfo(bool atStartUp = false);
 
     // The insertion info and settings a generator draws with.
-    DrawContext CurrentDrawContext() const;
+    DrawContext CurrentDrawContext() const override;
 
-    enum class InfoTiming { BeforeChecks, AfterChecks };
+    // The script replaces the previous one atomically; on any failure the previous script,
+    // the flag and the window stay as they were.
+    bool RunFeatureOk(InfoTiming timing, const FeatureStep& step) override;
 
-    // The frame of every feature OK. `check` returns the message of the first failed input
-    // check, or nothing; `generate` returns the whole script. The script replaces the
-    // previous one atomically; on any failure the previous script, the flag and the window
-    // stay as they were. Returns true when the script was written.
-    bool RunFeatureOk(InfoTiming timing, const std::function<std::optional<std::string>()>& check,
-                      const std::function<std::string(const DrawContext&)>& generate);
+    int DirectionAngle() const override { return static_cast<int>(state_.DirectionAngle); }
+    void SetDirectionAngle(int degrees) override {
+        state_.DirectionAngle = static_cast<float>(degrees);
+    }
+    void BringToFront(QWidget* page) override;
 
     // Makes the whole script file at ScriptFile; the reason on failure is shown.
     bool WriteScript(const std::string& script);

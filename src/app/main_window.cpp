@@ -2,19 +2,34 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeySequence>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "app/about_tab.h"
+#include "app/pages.h"
 #include "app/settings_tab.h"
 #include "exchange/files.h"
-#include "features/holes/hole_tabs.h"
-#include "features/pins/pin_tabs.h"
-#include "features/profiles/profile_tabs.h"
+#include "ui/feature_tab.h"
 #include "ui/preview_pane.h"
 
 namespace bw {
+
+namespace {
+
+// The list shows every caption whole and every row without scrolling.
+void FitToContents(QListWidget* list) {
+    const int frame = 2 * list->frameWidth();
+    list->setFixedWidth(list->sizeHintForColumn(0) + frame + 8);
+    list->setMinimumHeight(list->sizeHintForRow(0) * list->count() + frame);
+}
+
+}  // namespace
 
 Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
     : QWidget(parent), app_(toolkit, programFolder) {
@@ -22,68 +37,61 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
     setWindowTitle(QStringLiteral("Brasswick for AutoCAD LT"));
 
     auto* layout = new QVBoxLayout(this);
-    body_ = new QHBoxLayout;
+    auto* body = new QHBoxLayout;
+    layout->addLayout(body, 1);
+
+    // Fifteen captions do not fit side by side on a tab bar; the list beside the pages names
+    // them all, one click each, and SSTab1 keeps the pages and the current index.
+    pageList_ = new QListWidget(this);
+    pageList_->setObjectName(QStringLiteral("PageList"));
+    pageList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    pageList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
-    tabs_->setUsesScrollButtons(true);
-    body_->addWidget(tabs_, 1);
-    layout->addLayout(body_, 1);
+    tabs_->tabBar()->hide();
+    body->addWidget(pageList_, 0);
+    body->addWidget(tabs_, 0);
     app_.SetWindow(this, tabs_);
 
     // Each tab sets its own start-up options, texts, check boxes and grid as it is made.
-    const PinTabs pins = MakePinTabs(app_);
-    const HoleTabs holes = MakeHoleTabs(app_);
-    auto* about = new AboutTab(app_);
-    settings_ = new SettingsTab(app_);
-    const ProfileTabs profiles = MakeProfileTabs(app_);
-
-    const struct {
-        FeatureTab* tab;
-        const char* caption;
-    } pages[] = {
-        {pins.ejector, "Ejector Pin Holes"},
-        {pins.corePin, "Core Pins"},
-        {holes.tappedHole, "Tapped Holes"},
-        {holes.counterbore, "Counterbores"},
-        {pins.coreNote, "Core Note"},
-        {holes.thread, "Threads"},
-        {about, "About"},
-        {settings_, "Settings"},
-        {profiles.slot, "Slotted Holes"},
-        {profiles.cam, "Simple Cams"},
-        {profiles.keyway, "Keyways"},
-        {pins.taperPin, "Taper Pins"},
-        {profiles.centerDrill, "Center Drill Holes"},
-        {profiles.shaft, "Shafts"},
-        {holes.drilledHole, "Drilled Holes"},
-    };
-    for (const auto& page : pages) {
-        tabs_->addTab(page.tab, QString::fromLatin1(page.caption));
-        tabByIndex_.push_back(page.tab);
+    for (const Page& page : Pages()) {
+        FeatureTab* tab = page.make(app_);
+        tabs_->addTab(tab, QString::fromLatin1(page.caption));
+        pageList_->addItem(QString::fromLatin1(page.caption));
+        tabByIndex_.push_back(tab);
+        if (auto* settings = qobject_cast<SettingsTab*>(tab)) settings_ = settings;
     }
-    // The tables load in this order; the about text sits between the threads and the slots.
-    loadOrder_ = {pins.ejector,
-                  pins.corePin,
-                  holes.counterbore,
-                  holes.tappedHole,
-                  pins.coreNote,
-                  holes.thread,
-                  about,
-                  profiles.slot,
-                  profiles.keyway,
-                  pins.taperPin,
-                  profiles.centerDrill,
-                  holes.drilledHole};
+    FitToContents(pageList_);
+    pageList_->setCurrentRow(tabs_->currentIndex());
+    connect(pageList_, &QListWidget::currentRowChanged, tabs_, [this](int row) {
+        if (row >= 0) tabs_->setCurrentIndex(row);
+    });
+    connect(tabs_, &QTabWidget::currentChanged, pageList_,
+            [this](int index) { pageList_->setCurrentRow(index); });
+    // Ctrl+Tab moves through the pages wherever the focus is, the list included.
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    connect(next, &QShortcut::activated, this,
+            [this] { tabs_->setCurrentIndex((tabs_->currentIndex() + 1) % tabs_->count()); });
+    connect(previous, &QShortcut::activated, this, [this] {
+        tabs_->setCurrentIndex((tabs_->currentIndex() + tabs_->count() - 1) % tabs_->count());
+    });
 
-    // Beside the tabs: what the current tab's OK would draw, following its inputs.
+    // Beside the pages: what the current page's OK would draw, following its inputs. The
+    // controls take the width they need first; the preview takes what is left.
+    auto* previewColumn = new QVBoxLayout;
     auto* preview = new PreviewPane(app_, this);
-    body_->addWidget(preview, 1);
+    previewColumn->addWidget(preview, 1);
+    previewButtons_ = new QHBoxLayout;
+    previewButtons_->addStretch(1);
+    previewColumn->addLayout(previewButtons_);
+    body->addLayout(previewColumn, 1);
     preview->Attach(tabs_);
 
     auto* buttons = new QHBoxLayout;
-    auto* command10 = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* command10 = new QPushButton(QStringLiteral("&Cancel"), this);
     command10->setObjectName(QStringLiteral("Command10"));
-    auto* command11 = new QPushButton(QStringLiteral("Quit"), this);
+    auto* command11 = new QPushButton(QStringLiteral("&Quit"), this);
     command11->setObjectName(QStringLiteral("Command11"));
     buttons->addStretch(1);
     buttons->addWidget(command10);
@@ -91,6 +99,10 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
     layout->addLayout(buttons);
     connect(command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
     connect(command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, command10, &QPushButton::click);
+
+    resize(std::max(sizeHint().width(), 1100), std::max(sizeHint().height(), 560));
 }
 
 Main::~Main() = default;
@@ -103,7 +115,18 @@ FeatureTab* Main::Tab(int index) const {
 bool Main::StartUp() {
     Module1& state = app_.State();
     state.SettingsFile = SettingsFilePath(app_.ProgramFolder());
-    for (FeatureTab* tab : loadOrder_) tab->LoadTables();
+    // A page loads all its files when the first of them comes up in the start-up order.
+    const std::vector<Page>& pages = Pages();
+    std::vector<bool> loaded(pages.size(), false);
+    for (const std::string& file : StartUpTableOrder()) {
+        for (size_t i = 0; i < pages.size(); ++i) {
+            const std::vector<std::string>& files = pages[i].tableFiles;
+            if (loaded[i] || std::find(files.begin(), files.end(), file) == files.end()) continue;
+            loaded[i] = true;
+            tabByIndex_[i]->LoadTables();
+        }
+    }
+    RestoreLayout();
     show();
     const bool haveSettings = FileExists(state.SettingsFile) && settings_->ReadSettingsFile();
     if (!haveSettings && !settings_->FirstRun()) {
@@ -122,7 +145,25 @@ void Main::Command10_Click() { app_.Minimise(); }
 
 void Main::Command11_Click() { close(); }
 
+void Main::RestoreLayout() {
+    // Where the window was and which page was in front, as the user left them; the folders
+    // and layers stay in DrawPath.txt.
+    QSettings settings(QSettings::UserScope, QStringLiteral("Brasswick"),
+                       QStringLiteral("Brasswick"));
+    restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
+    const int page = settings.value(QStringLiteral("window/page"), 0).toInt();
+    if (page >= 0 && page < tabs_->count()) tabs_->setCurrentIndex(page);
+}
+
+void Main::SaveLayout() const {
+    QSettings settings(QSettings::UserScope, QStringLiteral("Brasswick"),
+                       QStringLiteral("Brasswick"));
+    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("window/page"), tabs_->currentIndex());
+}
+
 void Main::closeEvent(QCloseEvent* event) {
+    if (!ended_) SaveLayout();
     ended_ = true;
     event->accept();
 }

@@ -1,4 +1,5 @@
-// The window: fifteen tabs, Cancel and Quit below them, and the start-up sequence.
+// The window: the page list beside the pages of SSTab1, the preview beside them, Cancel and
+// Quit below, and the start-up sequence.
 #pragma once
 
 #include <QWidget>
@@ -7,20 +8,19 @@
 
 #include "app/app_context.h"
 
-class QTabWidget;
-class QPushButton;
 class QHBoxLayout;
+class QListWidget;
+class QTabWidget;
 
 namespace bw {
 
 class FeatureTab;
 class SettingsTab;
-class AboutTab;
 
 class Main : public QWidget {
     Q_OBJECT
   public:
-    // Builds the window with every tab in its start-up state. `programFolder` is where the
+    // Builds the window with every page in its start-up state. `programFolder` is where the
     // tables, the about text and the settings file lie.
     Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent = nullptr);
     ~Main() override;
@@ -33,22 +33,30 @@ class Main : public QWidget {
     void Command11_Click();  // Quit: end at once, storing nothing
 
     AppContext& App() { return app_; }
+    // The pages; its current index is the page in front.
     QTabWidget* SSTab1() const { return tabs_; }
-    // The tab at `index` of SSTab1 (0 to 14).
+    // Every page's caption, one click each.
+    QListWidget* PageList() const { return pageList_; }
+    // The tab on page `index` of SSTab1.
     FeatureTab* Tab(int index) const;
     bool Ended() const { return ended_; }
-    // The row that holds the tabs; a side pane can be added to it.
-    QHBoxLayout* BodyLayout() const { return body_; }
+    // The row under the preview, for buttons that act on the drawing shown.
+    QHBoxLayout* PreviewButtons() const { return previewButtons_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The size, position and page of the last run, kept in the desktop's settings store
+    // (organisation and application "Brasswick").
+    void RestoreLayout();
+    void SaveLayout() const;
+
     AppContext app_;
+    QListWidget* pageList_;
     QTabWidget* tabs_;
-    QHBoxLayout* body_;
+    QHBoxLayout* previewButtons_;
     std::vector<FeatureTab*> tabByIndex_;
-    std::vector<FeatureTab*> loadOrder_;
     SettingsTab* settings_ = nullptr;
     bool ended_ = false;
 };

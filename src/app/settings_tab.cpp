@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
@@ -46,13 +45,13 @@ std::string HiddenLayerProblem(const std::string& name) {
 
 }  // namespace
 
-SettingsTab::SettingsTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+SettingsTab::SettingsTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent), app_(app) {
     auto* layout = new QVBoxLayout(this);
 
     auto* frame21 = Frame("Frame21", "AutoCAD LT Path", this);
     auto* row21 = new QHBoxLayout(frame21);
     text2_ = Box("Text2", frame21);
-    auto* command7 = Button("Command7", "Browse.....", frame21);
+    auto* command7 = Button("Command7", "&Browse.....", frame21);
     row21->addWidget(text2_, 1);
     row21->addWidget(command7);
     layout->addWidget(frame21);
@@ -60,7 +59,7 @@ SettingsTab::SettingsTab(AppContext& app, QWidget* parent) : FeatureTab(app, par
     auto* frame22 = Frame("Frame22", "Drawing Path", this);
     auto* row22 = new QHBoxLayout(frame22);
     text3_ = Box("Text3", frame22);
-    auto* command8 = Button("Command8", "Browse.....", frame22);
+    auto* command8 = Button("Command8", "&Browse.....", frame22);
     row22->addWidget(text3_, 1);
     row22->addWidget(command8);
     layout->addWidget(frame22);
@@ -79,8 +78,8 @@ SettingsTab::SettingsTab(AppContext& app, QWidget* parent) : FeatureTab(app, par
     layout->addLayout(lower);
 
     auto* buttons = new QHBoxLayout;
-    auto* command9 = Button("Command9", "OK", this);
-    auto* command12 = Button("Command12", "Cancel", this);
+    auto* command9 = Button("Command9", "&OK", this);
+    auto* command12 = Button("Command12", "Ca&ncel", this);
     buttons->addStretch(1);
     buttons->addWidget(command9);
     buttons->addWidget(command12);
@@ -90,7 +89,7 @@ SettingsTab::SettingsTab(AppContext& app, QWidget* parent) : FeatureTab(app, par
     SelectAllOnFocus(text4_);
     MakeNumberBox(text5_, {CharSet::Decimal, /*enterMovesOn=*/false, /*tidyOnLeave=*/true,
                            /*selectAllOnFocus=*/true});
-    if (app_.Tabs()) BringTabToFrontOnFocus(text2_, app_.Tabs(), 7);
+    BringToFrontOnFocus({text2_});
 
     connect(command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
     connect(command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
@@ -98,8 +97,9 @@ SettingsTab::SettingsTab(AppContext& app, QWidget* parent) : FeatureTab(app, par
     connect(command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
 }
 
-QString SettingsTab::ChooseFolder(const QString& title) {
-    QString folder = app_.Dialogs().ChooseFolder(app_.Window(), title);
+QString SettingsTab::ChooseFolder(const QString& title, const QString& current) {
+    // The chooser opens at the folder set now, so a small change is a small step.
+    QString folder = app_.Dialogs().ChooseFolder(app_.Window(), title, current);
     if (folder.isEmpty()) return folder;
     // A path from a C-style buffer ends at its first NUL.
     if (const qsizetype nul = folder.indexOf(QChar(0)); nul >= 0) folder.truncate(nul);
@@ -108,14 +108,14 @@ QString SettingsTab::ChooseFolder(const QString& title) {
 }
 
 void SettingsTab::GetLTPath() {
-    const QString folder = ChooseFolder(QStringLiteral("Browse AutoCAD LT Path"));
+    const QString folder = ChooseFolder(QStringLiteral("Browse AutoCAD LT Path"), text2_->text());
     if (folder.isEmpty()) return;
     app_.State().PickedCadPath = FromQt(folder);
     text2_->setText(folder);
 }
 
 void SettingsTab::GetDrawPath() {
-    const QString folder = ChooseFolder(QStringLiteral("Browse Drawing Path"));
+    const QString folder = ChooseFolder(QStringLiteral("Browse Drawing Path"), text3_->text());
     if (folder.isEmpty()) return;
     app_.State().PickedDrawingPath = FromQt(folder);
     text3_->setText(folder);
@@ -199,7 +199,7 @@ bool SettingsTab::FirstRun() {
     text5_->setText(QStringLiteral(".015"));
     state.settings.EjectorClearance = 0.015f;
     app_.ShowMessage(std::string("Use Settings To Assign Hidden Layer"));
-    if (app_.Tabs()) app_.Tabs()->setCurrentIndex(7);
+    host_.BringToFront(this);
     return true;
 }
 

@@ -2,7 +2,8 @@
 // the ejector clearance, stored in DrawPath.txt beside the program.
 #pragma once
 
-#include "app/feature_tab.h"
+#include "app/app_context.h"
+#include "ui/feature_tab.h"
 
 class QLineEdit;
 class QPushButton;
@@ -33,9 +34,10 @@ class SettingsTab : public FeatureTab {
     bool FirstRun();
 
   private:
-    QString ChooseFolder(const QString& title);
+    QString ChooseFolder(const QString& title, const QString& current);
     void ShowStored(bool clearanceWithLeadingBlank);
 
+    AppContext& app_;
     QLineEdit* text2_;
     QLineEdit* text3_;
     QLineEdit* text4_;

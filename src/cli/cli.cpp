@@ -80,10 +80,9 @@ Common ParseCommon(const Values& values) {
 
 }  // namespace
 
-Result ScriptOrMessage(const std::optional<std::string>& message,
-                       const std::function<std::string()>& script) {
-    if (message) return {1, "", *message + "\n"};
-    return {0, script(), ""};
+Result ScriptOrMessage(const StepOutcome& outcome) {
+    if (outcome.Failed()) return {1, "", outcome.message + "\n"};
+    return {0, outcome.script, ""};
 }
 
 float TableSingle(const Values& values, const std::string& name) {

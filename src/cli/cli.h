@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "features/feature.h"
+#include "features/feature_step.h"
 
 namespace bw::cli {
 
@@ -54,8 +55,7 @@ Result Run(const std::vector<std::string>& args, const std::string& programFolde
 // Helpers for the feature groups.
 
 // The script, or the check's message with exit 1.
-Result ScriptOrMessage(const std::optional<std::string>& message,
-                       const std::function<std::string()>& script);
+Result ScriptOrMessage(const StepOutcome& outcome);
 
 // A value given for a table field, converted exactly as the table loader converts it.
 float TableSingle(const Values& values, const std::string& name);

@@ -32,10 +32,10 @@ Result RunTap(const Common& common, const Values& values) {
     }
     input.depth = OptionalTableSingle(values, "depth");
     input.view = common.view;
-    input.hidden = common.hidden.value_or(true);
+    input.hidden = common.hidden.value_or(input.hidden);
     input.direction = common.direction;
-    return ScriptOrMessage(CheckTappedHole(input),
-                           [&] { return TappedHoleScript(input, common.context); });
+    return ScriptOrMessage(
+        CheckThenGenerate(input, common.context, CheckTappedHole, TappedHoleScript));
 }
 
 Result RunCbore(const Common& common, const Values& values) {
@@ -44,10 +44,10 @@ Result RunCbore(const Common& common, const Values& values) {
         input.size = CboreSize{TableSingle(values, "screw"), TableSingle(values, "cbore")};
     }
     input.view = common.view;
-    input.hidden = common.hidden.value_or(true);
+    input.hidden = common.hidden.value_or(input.hidden);
     input.direction = common.direction;
-    return ScriptOrMessage(CheckCounterbore(input),
-                           [&] { return CounterboreScript(input, common.context); });
+    return ScriptOrMessage(
+        CheckThenGenerate(input, common.context, CheckCounterbore, CounterboreScript));
 }
 
 Result RunThread(const Common& common, const Values& values) {
@@ -56,10 +56,12 @@ Result RunThread(const Common& common, const Values& values) {
         input.size = ThreadSize{TableSingle(values, "diameter"), ThreadsPerUnitValue(values)};
     }
     input.length = OptionalTableSingle(values, "length");
-    input.leftHand = Flag(values, "left", false);
-    input.hidden = common.hidden.value_or(false);
+    input.leftHand = Flag(values, "left", input.leftHand);
+    input.hidden = common.hidden.value_or(input.hidden);
     input.direction = common.direction;
-    return ScriptOrMessage(CheckThread(input), [&] { return ThreadScript(input, common.context); });
+    return ScriptOrMessage(CheckThenGenerate(
+        input, common.context, CheckThread,
+        [](const ThreadInput& in, const DrawContext& c) { return ThreadScript(in, c); }));
 }
 
 Result RunDrill(const Common& common, const Values& values) {
@@ -67,13 +69,14 @@ Result RunDrill(const Common& common, const Values& values) {
     input.drillText = BoxText(values, "drill", input.drillText);
     input.countersinkText = BoxText(values, "csink", input.countersinkText);
     input.depthText = BoxText(values, "depth", input.depthText);
-    input.countersunk = Flag(values, "countersunk", false);
-    input.angle = Choice(values, "angle", {"82", "100"}, "82") == "100" ? 100 : 82;
+    input.countersunk = Flag(values, "countersunk", input.countersunk);
+    input.angle =
+        Choice(values, "angle", {"82", "100"}, std::to_string(input.angle)) == "100" ? 100 : 82;
     input.view = common.view;
-    input.hidden = common.hidden.value_or(true);
+    input.hidden = common.hidden.value_or(input.hidden);
     input.direction = common.direction;
-    return ScriptOrMessage(CheckDrilledHole(input),
-                           [&] { return DrilledHoleScript(input, common.context); });
+    return ScriptOrMessage(
+        CheckThenGenerate(input, common.context, CheckDrilledHole, DrilledHoleScript));
 }
 
 }  // namespace

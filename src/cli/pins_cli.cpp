@@ -34,9 +34,8 @@ Result RunEjector(const Common& common, const Values& values) {
     input.depth = OptionalTableSingle(values, "depth");
     input.view = common.view;
     input.direction = common.direction;
-    input.hidden = common.hidden.value_or(true);
-    return ScriptOrMessage(CheckEjector(input),
-                           [&] { return EjectorScript(input, common.context); });
+    input.hidden = common.hidden.value_or(input.hidden);
+    return ScriptOrMessage(CheckThenGenerate(input, common.context, CheckEjector, EjectorScript));
 }
 
 Result RunCorePin(const Common& common, const Values& values) {
@@ -47,17 +46,15 @@ Result RunCorePin(const Common& common, const Values& values) {
     }
     input.view = common.view;
     input.direction = common.direction;
-    input.hidden = common.hidden.value_or(true);
-    return ScriptOrMessage(CheckCorePin(input),
-                           [&] { return CorePinScript(input, common.context); });
+    input.hidden = common.hidden.value_or(input.hidden);
+    return ScriptOrMessage(CheckThenGenerate(input, common.context, CheckCorePin, CorePinScript));
 }
 
 Result RunCoreNote(const Common& common, const Values& values) {
     CoreNoteInput input;
-    input.cxPin = Choice(values, "kind", {"C", "CX"}, "CX") == "CX";
+    input.cxPin = Choice(values, "kind", {"C", "CX"}, input.cxPin ? "CX" : "C") == "CX";
     input.coreNumber = CoreNumberValue(values, "number");
-    return ScriptOrMessage(CheckCoreNote(input),
-                           [&] { return CoreNoteScript(input, common.context); });
+    return ScriptOrMessage(CheckThenGenerate(input, common.context, CheckCoreNote, CoreNoteScript));
 }
 
 Result RunTaper(const Common& common, const Values& values) {
@@ -65,9 +62,8 @@ Result RunTaper(const Common& common, const Values& values) {
     input.diameter = OptionalTableSingle(values, "diameter");
     input.length = OptionalTableSingle(values, "length");
     input.direction = common.direction;
-    input.hidden = common.hidden.value_or(false);
-    return ScriptOrMessage(CheckTaperPin(input),
-                           [&] { return TaperPinScript(input, common.context); });
+    input.hidden = common.hidden.value_or(input.hidden);
+    return ScriptOrMessage(CheckThenGenerate(input, common.context, CheckTaperPin, TaperPinScript));
 }
 
 }  // namespace

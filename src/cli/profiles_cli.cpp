@@ -11,8 +11,6 @@ namespace bw::cli {
 
 namespace {
 
-bool Hidden(const Common& common, bool startUp) { return common.hidden.value_or(startUp); }
-
 // A grid cell as it stands: empty, or what the value box could put there (digits and ".").
 std::string CellText(const std::string& text, const std::string& segment) {
     for (char ch : text) {
@@ -51,8 +49,8 @@ Result RunSlot(const Common& common, const Values& values) {
     input.widthText = BoxText(values, "width", input.widthText);
     input.distanceText = BoxText(values, "distance", input.distanceText);
     input.direction = common.direction;
-    input.hidden = Hidden(common, false);
-    return ScriptOrMessage(CheckSlot(input), [&] { return SlotScript(input, common.context); });
+    input.hidden = common.hidden.value_or(input.hidden);
+    return ScriptOrMessage(CheckThenGenerate(input, common.context, CheckSlot, SlotScript));
 }
 
 Result RunCam(const Common& common, const Values& values) {
@@ -61,18 +59,20 @@ Result RunCam(const Common& common, const Values& values) {
     input.r2Text = BoxText(values, "r2", input.r2Text);
     input.distanceText = BoxText(values, "distance", input.distanceText);
     input.direction = common.direction;
-    input.hidden = Hidden(common, false);
-    return ScriptOrMessage(CheckCam(input), [&] { return CamScript(input, common.context); });
+    input.hidden = common.hidden.value_or(input.hidden);
+    return ScriptOrMessage(CheckThenGenerate(input, common.context, CheckCam, CamScript));
 }
 
 Result RunKeyway(const Common& common, const Values& values) {
     KeywayInput input;
     input.keyWidthText = BoxText(values, "key", input.keyWidthText);
     input.diameterText = BoxText(values, "diameter", input.diameterText);
-    input.kind = Choice(values, "kind", {"shaft", "hub"}, "shaft") == "hub" ? KeywayKind::Hub
-                                                                            : KeywayKind::Shaft;
-    input.hidden = Hidden(common, false);
-    return ScriptOrMessage(CheckKeyway(input), [&] { return KeywayScript(input, common.context); });
+    input.kind = Choice(values, "kind", {"shaft", "hub"},
+                        input.kind == KeywayKind::Hub ? "hub" : "shaft") == "hub"
+                     ? KeywayKind::Hub
+                     : KeywayKind::Shaft;
+    input.hidden = common.hidden.value_or(input.hidden);
+    return ScriptOrMessage(CheckThenGenerate(input, common.context, CheckKeyway, KeywayScript));
 }
 
 Result RunShaft(const Common& common, const Values& values) {
@@ -80,8 +80,8 @@ Result RunShaft(const Common& common, const Values& values) {
     input.segments = Segments(values);
     input.view = common.view;
     input.direction = common.direction;
-    input.hidden = Hidden(common, false);
-    return ScriptOrMessage(CheckShaft(input), [&] { return ShaftScript(input, common.context); });
+    input.hidden = common.hidden.value_or(input.hidden);
+    return ScriptOrMessage(CheckThenGenerate(input, common.context, CheckShaft, ShaftScript));
 }
 
 Result RunCenterDrill(const Common& common, const Values& values) {
@@ -103,9 +103,9 @@ Result RunCenterDrill(const Common& common, const Values& values) {
     }
     input.view = common.view;
     input.direction = common.direction;
-    input.hidden = Hidden(common, true);
-    return ScriptOrMessage(CheckCenterDrill(input),
-                           [&] { return CenterDrillScript(input, common.context); });
+    input.hidden = common.hidden.value_or(input.hidden);
+    return ScriptOrMessage(
+        CheckThenGenerate(input, common.context, CheckCenterDrill, CenterDrillScript));
 }
 
 }  // namespace

@@ -6,10 +6,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/feature_tab.h"
+#include "ui/feature_tab.h"
 #include "ui/text.h"
 
 namespace bw::ui {
@@ -48,7 +49,11 @@ QPushButton* Button(const char* name, const char* caption, QWidget* parent) {
     return Named(new QPushButton(QString::fromLatin1(caption), parent), name);
 }
 
-QPushButton* OkButton(const char* name, QWidget* parent) { return Button(name, "OK", parent); }
+QPushButton* OkButton(const char* name, FeatureTab* tab) {
+    QPushButton* button = Button(name, "&OK", tab);
+    tab->SetOkButton(button);
+    return button;
+}
 
 QGroupBox* FrameAround(const char* name, const char* caption, QWidget* control, QWidget* parent) {
     QGroupBox* frame = Frame(name, caption, parent);
@@ -89,6 +94,14 @@ DirectionFrame MakeDirectionFrame(const char* frameName, const char* zeroName,
 void FillList(QListWidget* list, const std::vector<std::string>& labels) {
     list->clear();
     for (const std::string& label : labels) list->addItem(ToQt(label));
+    // As wide as the longest label, so a size is read whole ("#10-24 UNC (drill #25)"); the
+    // preview beside the pages takes the room that is left.
+    if (list->count() > 0) {
+        const int width = list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->verticalScrollBar()->sizeHint().width() + 8;
+        list->setMinimumWidth(width);
+        list->setMaximumWidth(std::max(width, 120));
+    }
 }
 
 void ReportChanges(FeatureTab* tab, const QList<QRadioButton*>& options,

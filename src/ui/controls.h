@@ -29,7 +29,8 @@ QCheckBox* Check(const char* name, const char* caption, QWidget* parent);
 QListWidget* List(const char* name, QWidget* parent);
 QLineEdit* Box(const char* name, QWidget* parent);
 QPushButton* Button(const char* name, const char* caption, QWidget* parent);
-QPushButton* OkButton(const char* name, QWidget* parent);
+// The tab's OK, which Enter on a list, an option or a check box of the tab presses.
+QPushButton* OkButton(const char* name, FeatureTab* tab);
 
 // A frame holding one control, the way the lists and boxes sit in their captioned frames.
 QGroupBox* FrameAround(const char* name, const char* caption, QWidget* control, QWidget* parent);

@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTimer>
 
 #include "exchange/script_format.h"
@@ -100,18 +100,17 @@ class SelectAllFilter : public QObject {
     }
 };
 
-class FrontFilter : public QObject {
+class FocusInFilter : public QObject {
   public:
-    FrontFilter(QTabWidget* tabs, int index, QObject* parent)
-        : QObject(parent), tabs_(tabs), index_(index) {}
+    FocusInFilter(std::function<void()> action, QObject* parent)
+        : QObject(parent), action_(std::move(action)) {}
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn && tabs_) tabs_->setCurrentIndex(index_);
+        if (event->type() == QEvent::FocusIn) action_();
         return false;
     }
 
   private:
-    QTabWidget* tabs_;
-    int index_;
+    std::function<void()> action_;
 };
 
 }  // namespace
@@ -132,8 +131,14 @@ void MakeNumberBox(QLineEdit* box, const NumberBoxOptions& options) {
 
 void SelectAllOnFocus(QLineEdit* box) { box->installEventFilter(new SelectAllFilter(box)); }
 
-void BringTabToFrontOnFocus(QWidget* control, QTabWidget* tabs, int index) {
-    control->installEventFilter(new FrontFilter(tabs, index, control));
+void OnFocusIn(QWidget* control, QObject* owner, std::function<void()> action) {
+    // The filter belongs to the control; `owner` only bounds the action's life.
+    QPointer<QObject> alive(owner);
+    control->installEventFilter(new FocusInFilter(
+        [alive, action = std::move(action)] {
+            if (alive) action();
+        },
+        control));
 }
 
 void WireViewOptions(QRadioButton* drawSide, QRadioButton* drawFace, QListWidget* depthList,

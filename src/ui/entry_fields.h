@@ -5,9 +5,10 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 class QLineEdit;
-class QTabWidget;
+class QObject;
 class QWidget;
 class QRadioButton;
 class QListWidget;
@@ -30,8 +31,8 @@ void MakeNumberBox(QLineEdit* box, const NumberBoxOptions& options = {});
 // The whole text is selected when the box gets the focus, so typing replaces the value.
 void SelectAllOnFocus(QLineEdit* box);
 
-// Getting the keyboard focus makes tab `index` of `tabs` the current one.
-void BringTabToFrontOnFocus(QWidget* control, QTabWidget* tabs, int index);
+// Runs `action` whenever the control gets the keyboard focus, while `owner` lives.
+void OnFocusIn(QWidget* control, QObject* owner, std::function<void()> action);
 
 // "Draw Side" enables and "Draw Face" disables the depth list (if any) and the four
 // Direction options; the Direction selection is kept while they are disabled.

@@ -9,10 +9,10 @@
 #include <numbers>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/feature_tab.h"
 #include "exchange/script_format.h"
 #include "preview/script_interpreter.h"
+#include "ui/feature_tab.h"
+#include "ui/host.h"
 #include "ui/text.h"
 
 namespace bw {
@@ -139,8 +139,9 @@ QImage RenderPreview(const preview::Drawing& drawing, const std::string& hiddenL
 
 struct PreviewPane::Job {
     quint64 generation = 0;
-    // Makes the tab's script (nothing: the tab draws nothing), or else
-    std::function<std::optional<PreviewOutcome>()> make;
+    // The tab's step and what it draws with, or else
+    std::optional<FeatureStep> step;  // none: the tab draws nothing
+    DrawContext context;
     std::shared_ptr<const preview::Drawing> drawing;  // paint this again at a new size
     bool repaintOnly = false;
     std::string startLayer;
@@ -161,7 +162,7 @@ struct PreviewPane::Outcome {
     std::optional<preview::Point> insertionPoint;
 };
 
-PreviewPane::PreviewPane(AppContext& app, QWidget* parent) : QWidget(parent), app_(app) {
+PreviewPane::PreviewPane(Host& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName(QStringLiteral("PreviewPane"));
     setMinimumSize(200, 160);
     debounce_.setSingleShot(true);
@@ -211,7 +212,7 @@ bool PreviewPane::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowStateChange) {
         // Only what can change while the window is away: an update skipped while it was
         // minimised, or insertion info read by an OK in the meantime.
-        const DrawContext now = app_.CurrentDrawContext();
+        const DrawContext now = host_.CurrentDrawContext();
         const DrawContext& was = drawnWith_;
         const bool changed =
             !(now.BasePoint == was.BasePoint) || now.InsertScale != was.InsertScale ||
@@ -234,12 +235,17 @@ void PreviewPane::UpdateNow() {
     // Nobody looks at a minimised window; restoring it asks again.
     skippedWhileAway_ = window()->isMinimized();
     if (skippedWhileAway_) return;
-    const DrawContext context = app_.CurrentDrawContext();
+    const DrawContext context = host_.CurrentDrawContext();
     drawnWith_ = context;
     Job job;
     job.generation = latest_ + 1;
     // The tab reads its inputs here, on the window's thread; the worker makes the script.
-    job.make = tab_ ? tab_->PreviewJob() : nullptr;
+    if (tab_ && !tab_->Unavailable().empty()) {
+        job.step = [why = tab_->Unavailable()](const DrawContext&) { return StepOutcome{"", why}; };
+    } else if (tab_) {
+        job.step = tab_->Step();
+    }
+    job.context = context;
     job.startLayer = context.CurrentLayer;
     job.hiddenLayer = context.HiddenLayer;
     job.insertionPoint = preview::Point{context.BasePoint.X, context.BasePoint.Y};
@@ -259,8 +265,8 @@ void PreviewPane::Post(Job job) {
             outcome.hiddenLayer = job.hiddenLayer;
             outcome.insertionPoint = job.insertionPoint;
             if (!job.repaintOnly) {
-                const std::optional<PreviewOutcome> made =
-                    job.make ? job.make() : std::optional<PreviewOutcome>();
+                const std::optional<StepOutcome> made =
+                    job.step ? std::optional((*job.step)(job.context)) : std::nullopt;
                 auto result = std::make_shared<preview::Interpretation>();
                 if (made && made->message.empty()) {
                     *result = preview::InterpretScript(made->script, job.startLayer);

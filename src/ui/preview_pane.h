@@ -22,7 +22,7 @@ class QTabWidget;
 
 namespace bw {
 
-class AppContext;
+class Host;
 class FeatureTab;
 
 // How a drawing is painted: entities on `hiddenLayer` dashed, the rest solid, the insertion
@@ -36,7 +36,7 @@ QImage RenderPreview(const preview::Drawing& drawing, const std::string& hiddenL
 class PreviewPane : public QWidget {
     Q_OBJECT
   public:
-    explicit PreviewPane(AppContext& app, QWidget* parent = nullptr);
+    explicit PreviewPane(Host& host, QWidget* parent = nullptr);
     ~PreviewPane() override;
 
     // Follows the current tab of `tabs` and the input changes of every feature tab on it.
@@ -80,7 +80,7 @@ class PreviewPane : public QWidget {
     void Post(Job job);
     void Accept(const Outcome& outcome);
 
-    AppContext& app_;
+    Host& host_;
     FeatureTab* tab_ = nullptr;
     DrawContext drawnWith_;          // the insertion info and settings of the last update
     bool skippedWhileAway_ = false;  // an update was asked for while minimised

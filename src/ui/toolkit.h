@@ -13,15 +13,16 @@ class Toolkit {
     virtual ~Toolkit() = default;
     // A message box with only an OK button.
     virtual void Message(QWidget* owner, const QString& title, const QString& text) = 0;
-    // A folder chosen by the user, or an empty string when the dialog was cancelled.
-    virtual QString ChooseFolder(QWidget* owner, const QString& title) = 0;
+    // A folder chosen by the user, or an empty string when the dialog was cancelled. The
+    // chooser opens at `start` when that folder exists.
+    virtual QString ChooseFolder(QWidget* owner, const QString& title, const QString& start) = 0;
 };
 
 // The real dialogs.
 class QtToolkit : public Toolkit {
   public:
     void Message(QWidget* owner, const QString& title, const QString& text) override;
-    QString ChooseFolder(QWidget* owner, const QString& title) override;
+    QString ChooseFolder(QWidget* owner, const QString& title, const QString& start) override;
 };
 
 }  // namespace bw

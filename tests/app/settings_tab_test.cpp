@@ -113,6 +113,8 @@ TEST_F(SettingsTabTest, BrowsingFillsTheBoxesAndARootFolderKeepsOneSeparator) {
     Click("Command8");
     EXPECT_EQ(toolkit_.folderTitles,
               (std::vector<std::string>{"Browse AutoCAD LT Path", "Browse Drawing Path"}));
+    // Each chooser opens at the folder its box holds, not at the working folder.
+    EXPECT_EQ(toolkit_.folderStarts, (std::vector<std::string>{ws_.cad, ws_.drawing}));
     EXPECT_EQ(Find<QLineEdit>("Text2")->text(), "/");
     EXPECT_EQ(Find<QLineEdit>("Text3")->text().toStdString(), ws_.drawing);
     EXPECT_EQ(App().State().PickedCadPath, "/");

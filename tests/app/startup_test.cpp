@@ -1,13 +1,16 @@
 // Start-up of the real window on a folder of its own.
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 
 #include <filesystem>
 
 #include "app/about_tab.h"
+#include "exchange/files.h"
 #include "support/window_fixture.h"
 
 namespace bw::test {
@@ -28,8 +31,50 @@ TEST_F(StartUpTest, TheWindowHasItsCaptionFifteenTabsAndTwoButtons) {
                               "Slotted Holes",      "Simple Cams", "Keyways",      "Taper Pins",
                               "Center Drill Holes", "Shafts",      "Drilled Holes"};
     for (int i = 0; i < 15; ++i) EXPECT_EQ(tabs->tabText(i), captions[i]) << i;
-    EXPECT_EQ(Find<QPushButton>("Command10")->text(), "Cancel");
-    EXPECT_EQ(Find<QPushButton>("Command11")->text(), "Quit");
+    EXPECT_EQ(Find<QPushButton>("Command10")->text(), "&Cancel");
+    EXPECT_EQ(Find<QPushButton>("Command11")->text(), "&Quit");
+
+    // At the default size every caption is in the page list, whole and in view, and one
+    // click brings its page to the front.
+    Window().showNormal();
+    QApplication::processEvents();
+    QListWidget* list = Window().PageList();
+    ASSERT_EQ(list->count(), 15);
+    for (int i = 0; i < 15; ++i) {
+        const QRect row = list->visualItemRect(list->item(i));
+        EXPECT_EQ(list->item(i)->text(), captions[i]) << i;
+        EXPECT_TRUE(list->viewport()->rect().contains(row)) << captions[i];
+        EXPECT_GE(row.width(), list->fontMetrics().horizontalAdvance(captions[i])) << captions[i];
+    }
+    for (int i : {14, 0, 13, 7, 5}) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(i)).center());
+        EXPECT_EQ(tabs->currentIndex(), i) << captions[i];
+        EXPECT_TRUE(tabs->currentWidget()->isVisible()) << captions[i];
+    }
+    // SSTab1 keeps its role: setting its index brings the page forward and names it.
+    tabs->setCurrentIndex(11);
+    EXPECT_EQ(list->currentRow(), 11);
+}
+
+TEST_F(StartUpTest, EnterOnAChoicePressesThePagesOkAndEscapeCancels) {
+    ws_.WriteInfo("A,2,3,1,1,[0]");
+    ASSERT_TRUE(Start());
+    Window().showNormal();
+    Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    TakeMessages();
+    auto* list1 = Find<QListWidget>("List1");
+    list1->setFocus();
+    QTest::keyClick(list1, Qt::Key_Return);
+    EXPECT_EQ(TakeMessages(), Messages{"You Must Select Pin Size"});
+    // Ctrl+Tab moves through the pages, and back with Shift.
+    QTest::keyClick(list1, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(Window().SSTab1()->currentIndex(), 1);
+    QTest::keyClick(&Window(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Window().SSTab1()->currentIndex(), 0);
+    QTest::keyClick(&Window(), Qt::Key_Escape);
+    EXPECT_TRUE(Window().isMinimized());
 }
 
 TEST_F(StartUpTest, WithEverythingPresentItShowsNoMessageAndEndsMinimised) {
@@ -52,19 +97,13 @@ TEST_F(StartUpTest, WithEverythingPresentItShowsNoMessageAndEndsMinimised) {
 
 TEST_F(StartUpTest, WithoutAnInfoFileItShowsExactlyOneMessageAndUsesTheDefaults) {
     ASSERT_TRUE(Start());
+    EXPECT_EQ(toolkit_.messageTitles, std::vector<std::string>{"Brasswick"});
     EXPECT_EQ(TakeMessages(), Messages{"Insertion Info NOT Found, Using Defaults"});
-    EXPECT_EQ(toolkit_.messageTitles, std::vector<std::string>{});  // taken with the messages
     const Module1& s = App().State();
     EXPECT_FALSE(s.InsertionInfoRead);
     EXPECT_EQ(s.info.BasePoint, (PointXY{1.0f, 1.0f}));
     EXPECT_EQ(s.info.CurrentLayer, "0");
     EXPECT_TRUE(Window().isMinimized());
-}
-
-TEST_F(StartUpTest, MessagesCarryTheProgramTitle) {
-    ASSERT_TRUE(Start());
-    ASSERT_EQ(toolkit_.messageTitles.size(), 1u);
-    EXPECT_EQ(toolkit_.messageTitles[0], "Brasswick");
 }
 
 TEST_F(StartUpTest, AMalformedInfoFileIsReportedKeptAndTheDefaultsUsed) {
@@ -77,27 +116,6 @@ TEST_F(StartUpTest, AMalformedInfoFileIsReportedKeptAndTheDefaultsUsed) {
     EXPECT_EQ(ReadFile(ws_.InfoPath()), "A,1,1");
     EXPECT_FALSE(App().State().InsertionInfoRead);
     EXPECT_EQ(App().State().info.BasePoint, (PointXY{1.0f, 1.0f}));
-}
-
-TEST_F(StartUpTest, AMissingTapTableDisablesItsOkAndLeavesItsListsEmpty) {
-    std::filesystem::remove(ws_.ProgramFile("Tap.dat"));
-    ws_.WriteInfo("A,1,1,1,1,[0]");
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(TakeMessages(), Messages{"Tap Data File NOT Found"});
-    EXPECT_EQ(Find<QListWidget>("List4")->count(), 0);
-    EXPECT_EQ(Find<QListWidget>("List5")->count(), 0);
-    EXPECT_FALSE(Find<QPushButton>("Command3")->isEnabled());
-    EXPECT_TRUE(Find<QPushButton>("Command1")->isEnabled());
-}
-
-TEST_F(StartUpTest, ATapTablePromisingMoreRecordsThanItHoldsKeepsWhatIsThere) {
-    ws_.dir.Write("program/Tap.dat", "3\r\n\"1/4-20\",.25,.201\r\n");
-    ws_.WriteInfo("A,1,1,1,1,[0]");
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(TakeMessages(), Messages{"Tap Data File Is Corrupt"});
-    ASSERT_EQ(Find<QListWidget>("List4")->count(), 1);
-    EXPECT_EQ(Find<QListWidget>("List4")->item(0)->text(), "1/4-20");
-    EXPECT_TRUE(Find<QPushButton>("Command3")->isEnabled());
 }
 
 TEST_F(StartUpTest, MissingTablesAreReportedInTheLoadingOrder) {
@@ -211,31 +229,44 @@ TEST_F(StartUpTest, QuitEndsAtOnceWithoutStoringAnything) {
     EXPECT_EQ(ReadFile(ws_.ProgramFile("DrawPath.txt")), before);
 }
 
-TEST_F(StartUpTest, AboutShowsTheFileExactly) {
-    ws_.dir.Write("program/Brasswick.msg", "Line one\r\nLine two\r\n");
-    ASSERT_TRUE(Start());
-    auto* about = dynamic_cast<AboutTab*>(Window().Tab(6));
-    ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->AboutText(), "Line one\r\nLine two\r\n");
-    EXPECT_EQ(Find<QPlainTextEdit>("Text1")->toPlainText().split('\n'),
-              (QStringList{"Line one", "Line two", ""}));
+TEST_F(StartUpTest, AboutShowsTheFileExactlyOrTheBuiltInText) {
+    const struct {
+        const char* file;  // nullptr: no Brasswick.msg
+        std::string text;
+    } rows[] = {
+        {"Line one\r\nLine two\r\n", "Line one\r\nLine two\r\n"},
+        {"", ""},
+        {nullptr, "Brasswick For AutoCAD LT\r\nVersion 2.5\r\n"},
+    };
+    for (const auto& row : rows) {
+        if (row.file) {
+            ws_.dir.Write("program/Brasswick.msg", row.file);
+        } else {
+            std::filesystem::remove(ws_.ProgramFile("Brasswick.msg"));
+        }
+        ASSERT_TRUE(Start());
+        const std::string text = Window().findChild<AboutTab*>()->AboutText();
+        EXPECT_EQ(row.file ? text : text.substr(0, row.text.size()), row.text);
+        EXPECT_EQ(
+            Find<QPlainTextEdit>("Text1")->toPlainText(),
+            QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    }
+    // The built-in text names the script with the platform's separator.
+    EXPECT_NE(BuiltInAboutText().find(std::string("Brasswick") + kPathSeparator + "Brasswick.scr"),
+              std::string::npos);
 }
 
-TEST_F(StartUpTest, AboutWithoutTheFileShowsTheBuiltInText) {
-    std::filesystem::remove(ws_.ProgramFile("Brasswick.msg"));
+TEST_F(StartUpTest, TheWindowComesBackWithItsSizeAndPage) {
     ASSERT_TRUE(Start());
-    const QStringList lines = Find<QPlainTextEdit>("Text1")->toPlainText().split('\n');
-    ASSERT_GE(lines.size(), 2);
-    EXPECT_EQ(lines[0], "Brasswick For AutoCAD LT");
-    EXPECT_EQ(lines[1], "Version 2.5");
-    EXPECT_EQ(dynamic_cast<AboutTab*>(Window().Tab(6))->AboutText().substr(0, 37),
-              "Brasswick For AutoCAD LT\r\nVersion 2.5");
-}
-
-TEST_F(StartUpTest, AnEmptyAboutFileGivesAnEmptyText) {
-    ws_.dir.Write("program/Brasswick.msg", "");
+    Window().showNormal();
+    Window().resize(1234, 654);
+    Window().SSTab1()->setCurrentIndex(13);
+    Click("Command11");
     ASSERT_TRUE(Start());
-    EXPECT_EQ(Find<QPlainTextEdit>("Text1")->toPlainText(), "");
+    EXPECT_EQ(Window().SSTab1()->currentIndex(), 13);
+    EXPECT_EQ(Window().PageList()->currentRow(), 13);
+    Window().showNormal();
+    EXPECT_EQ(Window().size(), QSize(1234, 654));
 }
 
 }  // namespace

@@ -8,10 +8,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
+#include <sstream>
 
 #include "cli/cli.h"
 #include "support/window_fixture.h"
+#include "ui/feature_tab.h"
 
 namespace bw::test {
 
@@ -51,17 +54,14 @@ class FeatureTabTest : public WindowTest {
 
     std::string Caption(const char* name) {
         if (auto* button = main_->findChild<QAbstractButton*>(QString::fromLatin1(name))) {
-            return button->text().toStdString();
+            // The caption as read: the mnemonic marker is not part of it.
+            return button->text().remove(QLatin1Char('&')).toStdString();
         }
         if (auto* frame = main_->findChild<QGroupBox*>(QString::fromLatin1(name))) {
             return frame->title().toStdString();
         }
         ADD_FAILURE() << "no captioned control named " << name;
         return {};
-    }
-
-    void ExpectCaptions(const std::vector<std::pair<const char*, const char*>>& captions) {
-        for (auto [name, caption] : captions) EXPECT_EQ(Caption(name), caption) << name;
     }
 
     // The caption of the frame a box or list sits in.
@@ -80,18 +80,54 @@ class FeatureTabTest : public WindowTest {
         QApplication::sendEvent(Find<QWidget>(name), &in);
     }
 
-    // The tab in front after a control of it got the focus while the Settings tab was.
-    int TabAfterFocus(const char* name) {
-        Window().SSTab1()->setCurrentIndex(7);
-        FocusIn(name);
-        return Window().SSTab1()->currentIndex();
+    static std::vector<std::string> Split(const std::string& text, char separator) {
+        std::vector<std::string> parts;
+        std::istringstream in(text);
+        for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
+        return parts;
     }
 
-    // The focus brings the tab at `index` to the front, from another tab.
-    void ExpectFocusBringsForward(const char* name, int index) {
-        Window().SSTab1()->setCurrentIndex(0);
-        FocusIn(name);
-        EXPECT_EQ(Window().SSTab1()->currentIndex(), index) << name;
+    // The steps a user takes, written the way the tables write them, separated by ";":
+    // "pick List1 9", "click Option02", "type Text6 .5" (nothing after the name empties the
+    // box), or "cell 1 2 0.5" (select a shaft grid cell, type the value, press "Enter Value").
+    void Do(const std::string& steps) {
+        for (const std::string& step : Split(steps, ';')) {
+            if (step.find_first_not_of(' ') != std::string::npos) DoStep(step);
+        }
+    }
+
+  private:
+    void DoStep(const std::string& step) {
+        std::istringstream in(step);
+        std::string verb, name, rest;
+        in >> verb >> name;
+        std::getline(in >> std::ws, rest);
+        if (verb == "pick") {
+            Pick(name.c_str(), std::stoi(rest));
+        } else if (verb == "click") {
+            Click(name.c_str());
+        } else if (verb == "type") {
+            Type(name.c_str(), QString::fromStdString(rest));
+        } else if (verb == "cell") {
+            std::istringstream cell(rest);
+            int column = 0;
+            std::string value;
+            cell >> column >> value;
+            Find<QTableWidget>("MSFlexGrid1")->setCurrentCell(std::stoi(name), column);
+            Type("Text14", QString::fromStdString(value));
+            Click("Command18");
+        } else {
+            ADD_FAILURE() << "unknown step " << step;
+        }
+    }
+
+  protected:
+    // The tab a control sits on.
+    FeatureTab* TabOf(const char* name) {
+        for (QWidget* w = Find<QWidget>(name); w; w = w->parentWidget()) {
+            if (auto* tab = qobject_cast<FeatureTab*>(w)) return tab;
+        }
+        return nullptr;
     }
 
     // What brasswick-script prints for the same choices.

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSettings>
 #include <QTest>
 #include <filesystem>
 
@@ -16,8 +17,9 @@ void RecordingToolkit::Message(QWidget*, const QString& title, const QString& te
     messageTitles.push_back(title.toStdString());
 }
 
-QString RecordingToolkit::ChooseFolder(QWidget*, const QString& title) {
+QString RecordingToolkit::ChooseFolder(QWidget*, const QString& title, const QString& start) {
     folderTitles.push_back(title.toStdString());
+    folderStarts.push_back(start.toStdString());
     if (folderAnswers.empty()) return {};
     QString answer = folderAnswers.front();
     folderAnswers.pop_front();
@@ -49,6 +51,9 @@ void Workspace::WriteInfo(const std::string& contents) const {
 }
 
 void WindowTest::SetUp() {
+    // Each test starts as on a first start of the window: no remembered size or page.
+    QSettings(QSettings::UserScope, QStringLiteral("Brasswick"), QStringLiteral("Brasswick"))
+        .clear();
     ws_.CopyShippedData();
     ws_.WriteSettings();
 }

@@ -22,11 +22,12 @@ namespace bw::test {
 class RecordingToolkit : public Toolkit {
   public:
     void Message(QWidget* owner, const QString& title, const QString& text) override;
-    QString ChooseFolder(QWidget* owner, const QString& title) override;
+    QString ChooseFolder(QWidget* owner, const QString& title, const QString& start) override;
 
     std::vector<std::string> messages;       // texts, in order
     std::vector<std::string> messageTitles;  // their titles
     std::vector<std::string> folderTitles;   // titles of the folder choosers opened
+    std::vector<std::string> folderStarts;   // the folders they opened at
     std::deque<QString> folderAnswers;
 };
 

@@ -117,47 +117,6 @@ TEST_F(EntryFieldsTest, EnteringSelectsTheWholeText) {
     EXPECT_EQ(first_->text(), "9");
 }
 
-TEST(TabToFront, FocusBringsTheControlsTabForward) {
-    QTabWidget tabs;
-    auto* page0 = new QWidget;
-    auto* page1 = new QWidget;
-    tabs.addTab(page0, "a");
-    tabs.addTab(page1, "b");
-    auto* option = new QRadioButton("Draw Side", page1);
-    BringTabToFrontOnFocus(option, &tabs, 1);
-    tabs.show();
-    tabs.setCurrentIndex(0);
-    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(option, &in);
-    EXPECT_EQ(tabs.currentIndex(), 1);
-}
-
-TEST(ViewOptions, FaceDisablesAndSideEnablesTheDepthListAndDirections) {
-    QWidget window;
-    auto* view = new QGroupBox(&window);
-    auto* side = new QRadioButton("Draw Side", view);
-    auto* face = new QRadioButton("Draw Face", view);
-    auto* direction = new QGroupBox(&window);
-    QList<QRadioButton*> dirs;
-    for (const char* caption : {"270", "180", "90", "Zero"}) {
-        dirs.append(new QRadioButton(caption, direction));
-    }
-    auto* depth = new QListWidget(&window);
-    WireViewOptions(side, face, depth, dirs);
-    side->setChecked(true);
-    dirs[1]->setChecked(true);
-
-    face->click();
-    EXPECT_FALSE(depth->isEnabled());
-    for (QRadioButton* d : dirs) EXPECT_FALSE(d->isEnabled()) << d->text().toStdString();
-    EXPECT_TRUE(dirs[1]->isChecked()) << "the direction stays selected while disabled";
-
-    side->click();
-    EXPECT_TRUE(depth->isEnabled());
-    for (QRadioButton* d : dirs) EXPECT_TRUE(d->isEnabled());
-    EXPECT_TRUE(dirs[1]->isChecked());
-}
-
 TEST(SelectedIndex, MinusOneWhenNothingIsSelected) {
     QListWidget list;
     list.addItems({"a", "b", "c"});

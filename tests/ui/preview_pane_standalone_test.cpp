@@ -9,7 +9,7 @@
 #include <QThread>
 
 #include "app/app_context.h"
-#include "app/feature_tab.h"
+#include "ui/feature_tab.h"
 #include "ui/preview_pane.h"
 #include "ui/toolkit.h"
 
@@ -19,17 +19,19 @@ namespace {
 class NoDialogs : public Toolkit {
   public:
     void Message(QWidget*, const QString&, const QString&) override {}
-    QString ChooseFolder(QWidget*, const QString&) override { return {}; }
+    QString ChooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
 };
 
 class StandInTab : public FeatureTab {
   public:
     using FeatureTab::FeatureTab;
-    std::optional<PreviewOutcome> Preview() const override {
+    std::optional<FeatureStep> Step() const override {
         ++asked;
-        return outcome;
+        if (!outcome) return std::nullopt;
+        return [made = *outcome](const DrawContext&) { return made; };
     }
-    std::optional<PreviewOutcome> outcome;
+    void Disable(const std::string& why) { DisableOk(why); }
+    std::optional<StepOutcome> outcome;
     mutable int asked = 0;
 };
 
@@ -52,7 +54,7 @@ class PreviewPaneStandaloneTest : public ::testing::Test {
         }
         return false;
     }
-    void Show(std::optional<PreviewOutcome> outcome) {
+    void Show(std::optional<StepOutcome> outcome) {
         tab_->outcome = std::move(outcome);
         pane_->SetTab(tab_);
         ASSERT_TRUE(Settle());
@@ -66,7 +68,7 @@ class PreviewPaneStandaloneTest : public ::testing::Test {
 };
 
 TEST_F(PreviewPaneStandaloneTest, AScriptTheReaderCannotReadIsShownAsItsProblem) {
-    Show(PreviewOutcome{"Line 0,0 1,1 \r\nLine 2,2 x,y \r\n", ""});
+    Show(StepOutcome{"Line 0,0 1,1 \r\nLine 2,2 x,y \r\n", ""});
     EXPECT_EQ(pane_->ShownDrawing(), nullptr);
     EXPECT_EQ(pane_->Message().toStdString(),
               "This script cannot be previewed: line 2, column 10 (byte 24): Line expects a "
@@ -74,18 +76,24 @@ TEST_F(PreviewPaneStandaloneTest, AScriptTheReaderCannotReadIsShownAsItsProblem)
 }
 
 TEST_F(PreviewPaneStandaloneTest, ACheckMessageReplacesTheDrawing) {
-    Show(PreviewOutcome{"Circle 1,1 D 2\r\n", ""});
+    Show(StepOutcome{"Circle 1,1 D 2\r\n", ""});
     ASSERT_NE(pane_->ShownDrawing(), nullptr);
     EXPECT_EQ(pane_->ExtentText().toStdString(), "2.000 \u00d7 2.000");
-    Show(PreviewOutcome{"", "You Must Enter Radius"});
+    Show(StepOutcome{"", "You Must Enter Radius"});
     EXPECT_EQ(pane_->ShownDrawing(), nullptr);
     EXPECT_TRUE(pane_->Picture().isNull());
     EXPECT_EQ(pane_->ExtentText().toStdString(), "");
     EXPECT_EQ(pane_->Message().toStdString(), "You Must Enter Radius");
 }
 
+TEST_F(PreviewPaneStandaloneTest, ATabWithoutItsTableNamesTheMissingFile) {
+    tab_->Disable("Tap Data File NOT Found");
+    Show(StepOutcome{"", "You Must Select Tap Size"});
+    EXPECT_EQ(pane_->Message(), QStringLiteral("Tap Data File NOT Found"));
+}
+
 TEST_F(PreviewPaneStandaloneTest, ATabThatDrawsNothingLeavesThePaneEmpty) {
-    Show(PreviewOutcome{"Circle 1,1 D 2\r\n", ""});
+    Show(StepOutcome{"Circle 1,1 D 2\r\n", ""});
     Show(std::nullopt);
     EXPECT_EQ(pane_->ShownDrawing(), nullptr);
     EXPECT_EQ(pane_->Message().toStdString(), "");
@@ -95,10 +103,10 @@ TEST_F(PreviewPaneStandaloneTest, ATabThatDrawsNothingLeavesThePaneEmpty) {
 }
 
 TEST_F(PreviewPaneStandaloneTest, BurstsOfChangesAreDrawnOnceAfterThePause) {
-    Show(PreviewOutcome{"Circle 1,1 D 2\r\n", ""});
+    Show(StepOutcome{"Circle 1,1 D 2\r\n", ""});
     const int askedBefore = tab_->asked;
     const int shownBefore = pane_->UpdatesShown();
-    tab_->outcome = PreviewOutcome{"Circle 1,1 D 4\r\n", ""};
+    tab_->outcome = StepOutcome{"Circle 1,1 D 4\r\n", ""};
     for (int i = 0; i < 10; ++i) pane_->ScheduleUpdate();
     EXPECT_TRUE(pane_->Busy());
     ASSERT_TRUE(Settle());
@@ -108,7 +116,7 @@ TEST_F(PreviewPaneStandaloneTest, BurstsOfChangesAreDrawnOnceAfterThePause) {
 }
 
 TEST_F(PreviewPaneStandaloneTest, AResizePaintsTheDrawingAgainAtTheNewSize) {
-    Show(PreviewOutcome{"Line 0,0 10,10 \r\n", ""});
+    Show(StepOutcome{"Line 0,0 10,10 \r\n", ""});
     EXPECT_EQ(pane_->Picture().size(), QSize(300, 200));
     pane_->resize(250, 180);
     QElapsedTimer clock;
@@ -120,11 +128,11 @@ TEST_F(PreviewPaneStandaloneTest, AResizePaintsTheDrawingAgainAtTheNewSize) {
 }
 
 TEST_F(PreviewPaneStandaloneTest, AMinimisedWindowAsksTheTabNothingUntilRestored) {
-    Show(PreviewOutcome{"Circle 1,1 D 2\r\n", ""});
+    Show(StepOutcome{"Circle 1,1 D 2\r\n", ""});
     window_.showMinimized();
     ASSERT_TRUE(Settle());
     const int asked = tab_->asked;
-    tab_->outcome = PreviewOutcome{"Circle 1,1 D 6\r\n", ""};
+    tab_->outcome = StepOutcome{"Circle 1,1 D 6\r\n", ""};
     pane_->UpdateNow();
     ASSERT_TRUE(Settle());
     EXPECT_EQ(tab_->asked, asked);
@@ -135,7 +143,7 @@ TEST_F(PreviewPaneStandaloneTest, AMinimisedWindowAsksTheTabNothingUntilRestored
 }
 
 TEST_F(PreviewPaneStandaloneTest, ComingBackAsksAgainOnlyWhenTheInsertionInfoChanged) {
-    Show(PreviewOutcome{"Circle 1,1 D 2\r\n", ""});
+    Show(StepOutcome{"Circle 1,1 D 2\r\n", ""});
     const int asked = tab_->asked;
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(&window_, &activate);

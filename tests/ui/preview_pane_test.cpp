@@ -140,20 +140,5 @@ TEST_F(PreviewPaneTest, FollowsTheCurrentTab) {
     EXPECT_TRUE(App().State().InsertionInfoRead);
 }
 
-TEST_F(PreviewPaneTest, AnOkAfterThePreviewWritesWhatWasShown) {
-    Window().SSTab1()->setCurrentIndex(8);  // the slot: width .25, distance 1 at (2,3)
-    const Drawing shown = Shown();
-    Click("Command13");
-    const auto written = preview::InterpretScript(ws_.Script(), "L1");
-    ASSERT_TRUE(written.Clean());
-    ASSERT_EQ(written.drawing.arcs.size(), shown.arcs.size());
-    for (std::size_t i = 0; i < shown.arcs.size(); ++i) {
-        EXPECT_EQ(written.drawing.arcs[i].start, shown.arcs[i].start);
-        EXPECT_EQ(written.drawing.arcs[i].centre, shown.arcs[i].centre);
-    }
-    // The OK consumed the flag, as it always does; the preview never did.
-    EXPECT_FALSE(App().State().InsertionInfoRead);
-}
-
 }  // namespace
 }  // namespace bw::test

@@ -8,13 +8,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
 #include "ui/controls.h"
 #include "ui/entry_fields.h"
 
 namespace bw {
 
-CounterboreTab::CounterboreTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+CounterboreTab::CounterboreTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     auto* layout = new QGridLayout(this);
 
     auto* frame12 = ui::Frame("Frame12", "Screw Size", this);
@@ -43,8 +42,8 @@ CounterboreTab::CounterboreTab(AppContext& app, QWidget* parent) : FeatureTab(ap
     WireViewOptions(
         option23_, option24_, nullptr,
         {direction_.threeQuarters, direction_.half, direction_.quarter, direction_.zero});
-    BringTabToFrontOnFocus(option23_, app_.Tabs(), holes::kCounterboresTab);
-    BringTabToFrontOnFocus(option24_, app_.Tabs(), holes::kCounterboresTab);
+    BringToFrontOnFocus({option23_});
+    BringToFrontOnFocus({option24_});
     ui::ReportChanges(this, {option23_, option24_}, {check04_}, {list6_});
     ui::ReportChanges(this, direction_.Options(), {}, {});
     connect(command4_, &QPushButton::clicked, this, [this] { Command4_Click(); });
@@ -55,12 +54,14 @@ CounterboreTab::CounterboreTab(AppContext& app, QWidget* parent) : FeatureTab(ap
 }
 
 void CounterboreTab::LoadTables() {
-    const CboreTableLoad load = LoadCboreTable(app_.ProgramFolder());
+    const CboreTableLoad load = LoadCboreTable(host_.ProgramFolder());
     table_ = load.table;
     ui::FillList(list6_, table_.labels);
-    if (load.diagnostic.status == TableStatus::NotFound) command4_->setEnabled(false);
+    if (load.diagnostic.status == TableStatus::NotFound) {
+        DisableOk(TableMessage(kCboreMessages, load.diagnostic));
+    }
     const std::string message = TableMessage(kCboreMessages, load.diagnostic);
-    if (!message.empty()) app_.ShowMessage(message);
+    if (!message.empty()) host_.ShowMessage(message);
 }
 
 CounterboreInput CounterboreTab::Input() const {
@@ -75,23 +76,14 @@ CounterboreInput CounterboreTab::Input() const {
     return input;
 }
 
-std::optional<PreviewOutcome> CounterboreTab::Preview() const {
-    const CounterboreInput input = Input();
-    if (std::optional<std::string> message = CheckCounterbore(input)) {
-        return PreviewOutcome{"", *message};
-    }
-    return PreviewOutcome{CounterboreScript(input, app_.CurrentDrawContext()), ""};
+std::optional<FeatureStep> CounterboreTab::Step() const {
+    return BindStep(Input(), CheckCounterbore, CounterboreScript);
 }
 
 void CounterboreTab::Command4_Click() {
     const CounterboreInput input = Input();
-    app_.RunFeatureOk(
-        AppContext::InfoTiming::BeforeChecks,
-        [this, &input] {
-            if (input.size) app_.State().DirectionAngle = static_cast<float>(input.direction);
-            return CheckCounterbore(input);
-        },
-        [&input](const DrawContext& context) { return CounterboreScript(input, context); });
+    if (input.size) host_.SetDirectionAngle(input.direction);
+    host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
 }
 
 }  // namespace bw

@@ -2,21 +2,20 @@
 // its OK.
 #pragma once
 
-#include "app/feature_tab.h"
 #include "features/holes/counterbore.h"
-#include "features/holes/hole_tabs.h"
 #include "ui/controls.h"
+#include "ui/feature_tab.h"
 
 namespace bw {
 
 class CounterboreTab : public FeatureTab {
     Q_OBJECT
   public:
-    explicit CounterboreTab(AppContext& app, QWidget* parent = nullptr);
+    explicit CounterboreTab(Host& host, QWidget* parent = nullptr);
 
     // Loads Cbore.dat into List6 and the table; a missing file disables Command4.
     void LoadTables() override;
-    std::optional<PreviewOutcome> Preview() const override;
+    std::optional<FeatureStep> Step() const override;
 
     // OK: read the insertion info, check, write the hole, minimise.
     void Command4_Click();

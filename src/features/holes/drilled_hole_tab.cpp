@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "app/app_context.h"
 #include "exchange/script_format.h"
 #include "ui/controls.h"
 #include "ui/entry_fields.h"
@@ -55,7 +54,7 @@ QGroupBox* BoxFrame(const char* frameName, const char* caption, QLineEdit*& box,
 
 }  // namespace
 
-DrilledHoleTab::DrilledHoleTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+DrilledHoleTab::DrilledHoleTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     auto* layout = new QGridLayout(this);
 
     auto* frame60 = ui::Frame("Frame60", "Screw Size", this);
@@ -113,8 +112,8 @@ DrilledHoleTab::DrilledHoleTab(AppContext& app, QWidget* parent) : FeatureTab(ap
 
     for (QLineEdit* box : {text15_, text16_, text17_}) MakeNumberBox(box);
     WireViewOptions(option59_, option60_, nullptr, direction_.Options());
-    BringTabToFrontOnFocus(option59_, app_.Tabs(), holes::kDrilledHolesTab);
-    BringTabToFrontOnFocus(option60_, app_.Tabs(), holes::kDrilledHolesTab);
+    BringToFrontOnFocus({option59_});
+    BringToFrontOnFocus({option60_});
     ui::ReportChanges(this, {option59_, option60_, option65_, option66_}, {check13_, check14_}, {},
                       {text15_, text16_, text17_});
     ui::ReportChanges(this, direction_.Options(), {}, {});
@@ -142,17 +141,17 @@ DrilledHoleTab::DrilledHoleTab(AppContext& app, QWidget* parent) : FeatureTab(ap
 }
 
 void DrilledHoleTab::LoadTables() {
-    const DrillTableLoad drill = LoadDrillTable(app_.ProgramFolder());
+    const DrillTableLoad drill = LoadDrillTable(host_.ProgramFolder());
     drillTable_ = drill.table;
     ui::FillList(list17_, drillTable_.labels);
     if (const std::string m = TableMessage(kDrillMessages, drill.diagnostic); !m.empty()) {
-        app_.ShowMessage(m);
+        host_.ShowMessage(m);
     }
-    const CsinkTableLoad csink = LoadCsinkTable(app_.ProgramFolder());
+    const CsinkTableLoad csink = LoadCsinkTable(host_.ProgramFolder());
     csinkTable_ = csink.table;
     ui::FillList(list18_, csinkTable_.labels);
     if (const std::string m = TableMessage(kCsinkMessages, csink.diagnostic); !m.empty()) {
-        app_.ShowMessage(m);
+        host_.ShowMessage(m);
     }
 }
 
@@ -169,12 +168,8 @@ DrilledHoleInput DrilledHoleTab::Input() const {
     return input;
 }
 
-std::optional<PreviewOutcome> DrilledHoleTab::Preview() const {
-    const DrilledHoleInput input = Input();
-    if (std::optional<std::string> message = CheckDrilledHole(input)) {
-        return PreviewOutcome{"", *message};
-    }
-    return PreviewOutcome{DrilledHoleScript(input, app_.CurrentDrawContext()), ""};
+std::optional<FeatureStep> DrilledHoleTab::Step() const {
+    return BindStep(Input(), CheckDrilledHole, DrilledHoleScript);
 }
 
 void DrilledHoleTab::List18_Click() {
@@ -202,12 +197,8 @@ void DrilledHoleTab::Check13_Click() { text15_->setEnabled(check13_->isChecked()
 
 void DrilledHoleTab::Command20_Click() {
     const DrilledHoleInput input = Input();
-    app_.RunFeatureOk(
-        AppContext::InfoTiming::AfterChecks, [&input] { return CheckDrilledHole(input); },
-        [this, &input](const DrawContext& context) {
-            app_.State().DirectionAngle = static_cast<float>(input.direction);
-            return DrilledHoleScript(input, context);
-        });
+    if (!CheckDrilledHole(input)) host_.SetDirectionAngle(input.direction);
+    host_.RunFeatureOk(InfoTiming::AfterChecks, *Step());
 }
 
 }  // namespace bw

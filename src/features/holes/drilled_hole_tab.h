@@ -3,22 +3,21 @@
 // options, and its OK.
 #pragma once
 
-#include "app/feature_tab.h"
 #include "features/holes/drilled_hole.h"
-#include "features/holes/hole_tabs.h"
 #include "ui/controls.h"
+#include "ui/feature_tab.h"
 
 namespace bw {
 
 class DrilledHoleTab : public FeatureTab {
     Q_OBJECT
   public:
-    explicit DrilledHoleTab(AppContext& app, QWidget* parent = nullptr);
+    explicit DrilledHoleTab(Host& host, QWidget* parent = nullptr);
 
     // Loads Drill.dat into List17 and Csink.dat into List18; a missing file leaves its list
     // empty and the tab usable with typed values.
     void LoadTables() override;
-    std::optional<PreviewOutcome> Preview() const override;
+    std::optional<FeatureStep> Step() const override;
 
     // A screw size fills both diameters, selects "82" and ticks "Countersunk".
     void List18_Click();

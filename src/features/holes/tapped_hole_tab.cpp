@@ -8,13 +8,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
 #include "ui/controls.h"
 #include "ui/entry_fields.h"
 
 namespace bw {
 
-TappedHoleTab::TappedHoleTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+TappedHoleTab::TappedHoleTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     auto* layout = new QGridLayout(this);
 
     auto* frame8 = ui::Frame("Frame8", "Options", this);
@@ -49,8 +48,8 @@ TappedHoleTab::TappedHoleTab(AppContext& app, QWidget* parent) : FeatureTab(app,
     WireViewOptions(
         option13_, option14_, list5_,
         {direction_.threeQuarters, direction_.half, direction_.quarter, direction_.zero});
-    BringTabToFrontOnFocus(option13_, app_.Tabs(), holes::kTappedHolesTab);
-    BringTabToFrontOnFocus(option14_, app_.Tabs(), holes::kTappedHolesTab);
+    BringToFrontOnFocus({option13_});
+    BringToFrontOnFocus({option14_});
     ui::ReportChanges(this, {option13_, option14_}, {check03_}, {list4_, list5_});
     ui::ReportChanges(this, direction_.Options(), {}, {});
     connect(command3_, &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -63,13 +62,15 @@ TappedHoleTab::TappedHoleTab(AppContext& app, QWidget* parent) : FeatureTab(app,
 }
 
 void TappedHoleTab::LoadTables() {
-    const TapTableLoad load = LoadTapTable(app_.ProgramFolder());
+    const TapTableLoad load = LoadTapTable(host_.ProgramFolder());
     table_ = load.table;
     ui::FillList(list4_, table_.sizeLabels);
     ui::FillList(list5_, table_.depthLabels);
-    if (load.diagnostic.status == TableStatus::NotFound) command3_->setEnabled(false);
+    if (load.diagnostic.status == TableStatus::NotFound) {
+        DisableOk(TableMessage(kTapMessages, load.diagnostic));
+    }
     const std::string message = TableMessage(kTapMessages, load.diagnostic);
-    if (!message.empty()) app_.ShowMessage(message);
+    if (!message.empty()) host_.ShowMessage(message);
 }
 
 TappedHoleInput TappedHoleTab::Input() const {
@@ -87,24 +88,15 @@ TappedHoleInput TappedHoleTab::Input() const {
     return input;
 }
 
-std::optional<PreviewOutcome> TappedHoleTab::Preview() const {
-    const TappedHoleInput input = Input();
-    if (std::optional<std::string> message = CheckTappedHole(input)) {
-        return PreviewOutcome{"", *message};
-    }
-    return PreviewOutcome{TappedHoleScript(input, app_.CurrentDrawContext()), ""};
+std::optional<FeatureStep> TappedHoleTab::Step() const {
+    return BindStep(Input(), CheckTappedHole, TappedHoleScript);
 }
 
 void TappedHoleTab::Command3_Click() {
     const TappedHoleInput input = Input();
-    app_.RunFeatureOk(
-        AppContext::InfoTiming::BeforeChecks,
-        [this, &input] {
-            // The direction is taken once a tap size is known, before the depth is checked.
-            if (input.size) app_.State().DirectionAngle = static_cast<float>(input.direction);
-            return CheckTappedHole(input);
-        },
-        [&input](const DrawContext& context) { return TappedHoleScript(input, context); });
+    // The direction is taken once a tap size is known, before the depth is checked.
+    if (input.size) host_.SetDirectionAngle(input.direction);
+    host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
 }
 
 }  // namespace bw

@@ -2,21 +2,20 @@
 // options, and its OK.
 #pragma once
 
-#include "app/feature_tab.h"
-#include "features/holes/hole_tabs.h"
 #include "features/holes/tapped_hole.h"
 #include "ui/controls.h"
+#include "ui/feature_tab.h"
 
 namespace bw {
 
 class TappedHoleTab : public FeatureTab {
     Q_OBJECT
   public:
-    explicit TappedHoleTab(AppContext& app, QWidget* parent = nullptr);
+    explicit TappedHoleTab(Host& host, QWidget* parent = nullptr);
 
     // Loads Tap.dat into List4, List5 and the table; a missing file disables Command3.
     void LoadTables() override;
-    std::optional<PreviewOutcome> Preview() const override;
+    std::optional<FeatureStep> Step() const override;
 
     // OK: read the insertion info, check, write the hole, minimise.
     void Command3_Click();

@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
 #include "ui/controls.h"
 #include "ui/entry_fields.h"
 
@@ -33,7 +32,7 @@ QElapsedTimer& Clock() {
 
 }  // namespace
 
-ThreadTab::ThreadTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+ThreadTab::ThreadTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     auto* layout = new QGridLayout(this);
 
     auto* frame17 = ui::Frame("Frame17", "Options", this);
@@ -72,7 +71,7 @@ ThreadTab::ThreadTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent)
     layout->addWidget(progressBar1_, 2, 0, 1, 2);
     layout->addWidget(command6_, 2, 2, Qt::AlignRight);
 
-    BringTabToFrontOnFocus(check05_, app_.Tabs(), holes::kThreadsTab);
+    BringToFrontOnFocus({check05_});
     ui::ReportChanges(this, direction_.Options(), {check05_, check06_}, {list8_, list9_});
     connect(command6_, &QPushButton::clicked, this, [this] { Command6_Click(); });
 
@@ -82,13 +81,15 @@ ThreadTab::ThreadTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent)
 }
 
 void ThreadTab::LoadTables() {
-    const ThreadTableLoad load = LoadThreadTable(app_.ProgramFolder());
+    const ThreadTableLoad load = LoadThreadTable(host_.ProgramFolder());
     table_ = load.table;
     ui::FillList(list8_, table_.sizeLabels);
     ui::FillList(list9_, table_.depthLabels);
-    if (load.diagnostic.status == TableStatus::NotFound) command6_->setEnabled(false);
+    if (load.diagnostic.status == TableStatus::NotFound) {
+        DisableOk(TableMessage(kThreadMessages, load.diagnostic));
+    }
     const std::string message = TableMessage(kThreadMessages, load.diagnostic);
-    if (!message.empty()) app_.ShowMessage(message);
+    if (!message.empty()) host_.ShowMessage(message);
 }
 
 ThreadInput ThreadTab::Input() const {
@@ -106,16 +107,10 @@ ThreadInput ThreadTab::Input() const {
     return input;
 }
 
-std::optional<PreviewOutcome> ThreadTab::Preview() const { return PreviewJob()(); }
-
-std::function<std::optional<PreviewOutcome>()> ThreadTab::PreviewJob() const {
-    const ThreadInput input = Input();
-    if (std::optional<std::string> message = CheckThread(input)) {
-        return [message = *message] { return std::optional(PreviewOutcome{"", message}); };
-    }
-    return [input, context = app_.CurrentDrawContext()] {
-        return std::optional(PreviewOutcome{ThreadScript(input, context), ""});
-    };
+std::optional<FeatureStep> ThreadTab::Step() const {
+    return BindStep(Input(), CheckThread, [](const ThreadInput& input, const DrawContext& context) {
+        return ThreadScript(input, context);
+    });
 }
 
 void ThreadTab::ShowProgress(int turnsWritten, int turns) {
@@ -134,25 +129,24 @@ void ThreadTab::ShowProgress(int turnsWritten, int turns) {
 void ThreadTab::Command6_Click() {
     const ThreadInput input = Input();
     bool barShown = false;
-    app_.RunFeatureOk(
-        AppContext::InfoTiming::BeforeChecks,
-        [this, &input]() -> std::optional<std::string> {
-            if (input.size && input.length) {
-                app_.State().DirectionAngle = static_cast<float>(input.direction);
-            }
-            return CheckThread(input);
-        },
-        [this, &input, &barShown](const DrawContext& context) {
-            const int turns = ThreadTurns(input);
-            progressBar1_->setMaximum(turns);
-            progressBar1_->setValue(0);
-            progressBar1_->setVisible(true);
-            barShown = true;
-            lastRepaint_ = Clock().elapsed();
-            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            return ThreadScript(input, context,
-                                [this, turns](int written) { ShowProgress(written, turns); });
-        });
+    if (input.size && input.length) host_.SetDirectionAngle(input.direction);
+    // The OK's own step shows its progress while the turns are written.
+    const FeatureStep step = [this, input, &barShown](const DrawContext& context) {
+        return CheckThenGenerate(
+            input, context, CheckThread,
+            [this, &barShown](const ThreadInput& checked, const DrawContext& c) {
+                const int turns = ThreadTurns(checked);
+                progressBar1_->setMaximum(turns);
+                progressBar1_->setValue(0);
+                progressBar1_->setVisible(true);
+                barShown = true;
+                lastRepaint_ = Clock().elapsed();
+                QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                return ThreadScript(checked, c,
+                                    [this, turns](int written) { ShowProgress(written, turns); });
+            });
+    };
+    host_.RunFeatureOk(InfoTiming::BeforeChecks, step);
     // Hidden again once the script is written, or when writing it failed.
     if (barShown) {
         progressBar1_->setValue(0);

@@ -2,10 +2,9 @@
 // hidden options, the progress bar, and its OK.
 #pragma once
 
-#include "app/feature_tab.h"
-#include "features/holes/hole_tabs.h"
 #include "features/holes/thread.h"
 #include "ui/controls.h"
+#include "ui/feature_tab.h"
 
 class QProgressBar;
 
@@ -14,14 +13,13 @@ namespace bw {
 class ThreadTab : public FeatureTab {
     Q_OBJECT
   public:
-    explicit ThreadTab(AppContext& app, QWidget* parent = nullptr);
+    explicit ThreadTab(Host& host, QWidget* parent = nullptr);
 
     // Loads Thread.dat into List8, List9 and the table; a missing file disables Command6.
     void LoadTables() override;
-    std::optional<PreviewOutcome> Preview() const override;
+    std::optional<FeatureStep> Step() const override;
     // A long thread takes a noticeable time to make, so the preview makes it on its worker
     // from the inputs read now.
-    std::function<std::optional<PreviewOutcome>()> PreviewJob() const override;
 
     // OK: read the insertion info, check, write the thread turn by turn with the progress
     // bar showing, hide the bar, minimise.

@@ -7,13 +7,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
 #include "ui/controls.h"
 #include "ui/entry_fields.h"
 
 namespace bw {
 
-CoreNoteTab::CoreNoteTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+CoreNoteTab::CoreNoteTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     auto* layout = new QGridLayout(this);
 
     auto* frame15 = ui::Frame("Frame15", "Options", this);
@@ -33,8 +32,8 @@ CoreNoteTab::CoreNoteTab(AppContext& app, QWidget* parent) : FeatureTab(app, par
     layout->addWidget(frame16, 0, 1);
     layout->addWidget(command5_, 1, 1, Qt::AlignRight);
 
-    BringTabToFrontOnFocus(option25_, app_.Tabs(), 4);
-    BringTabToFrontOnFocus(option26_, app_.Tabs(), 4);
+    BringToFrontOnFocus({option25_});
+    BringToFrontOnFocus({option26_});
     ui::ReportChanges(this, {option25_, option26_}, {}, {list7_});
     connect(command5_, &QPushButton::clicked, this, [this] { Command5_Click(); });
 
@@ -42,12 +41,14 @@ CoreNoteTab::CoreNoteTab(AppContext& app, QWidget* parent) : FeatureTab(app, par
 }
 
 void CoreNoteTab::LoadTables() {
-    const CoreNumberTableLoad load = LoadCoreNumberTable(app_.ProgramFolder());
+    const CoreNumberTableLoad load = LoadCoreNumberTable(host_.ProgramFolder());
     table_ = load.table;
     ui::FillList(list7_, table_.labels);
-    if (load.diagnostic.status == TableStatus::NotFound) command5_->setEnabled(false);
+    if (load.diagnostic.status == TableStatus::NotFound) {
+        DisableOk(TableMessage(kCoreNumberTableMessages, load.diagnostic));
+    }
     const std::string message = TableMessage(kCoreNumberTableMessages, load.diagnostic);
-    if (!message.empty()) app_.ShowMessage(message);
+    if (!message.empty()) host_.ShowMessage(message);
 }
 
 CoreNoteInput CoreNoteTab::Input() const {
@@ -57,19 +58,10 @@ CoreNoteInput CoreNoteTab::Input() const {
     return input;
 }
 
-std::optional<PreviewOutcome> CoreNoteTab::Preview() const {
-    const CoreNoteInput input = Input();
-    if (std::optional<std::string> message = CheckCoreNote(input)) {
-        return PreviewOutcome{"", *message};
-    }
-    return PreviewOutcome{CoreNoteScript(input, app_.CurrentDrawContext()), ""};
+std::optional<FeatureStep> CoreNoteTab::Step() const {
+    return BindStep(Input(), CheckCoreNote, CoreNoteScript);
 }
 
-void CoreNoteTab::Command5_Click() {
-    const CoreNoteInput input = Input();
-    app_.RunFeatureOk(
-        AppContext::InfoTiming::BeforeChecks, [&input] { return CheckCoreNote(input); },
-        [&input](const DrawContext& context) { return CoreNoteScript(input, context); });
-}
+void CoreNoteTab::Command5_Click() { host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step()); }
 
 }  // namespace bw

@@ -3,20 +3,19 @@
 
 #include "ui/controls.h"
 
-#include "app/feature_tab.h"
 #include "features/pins/core_note.h"
-#include "features/pins/pin_tabs.h"
+#include "ui/feature_tab.h"
 
 namespace bw {
 
 class CoreNoteTab : public FeatureTab {
     Q_OBJECT
   public:
-    explicit CoreNoteTab(AppContext& app, QWidget* parent = nullptr);
+    explicit CoreNoteTab(Host& host, QWidget* parent = nullptr);
 
     // Loads Corenum.dat into List7 and the numbers; a missing file disables Command5.
     void LoadTables() override;
-    std::optional<PreviewOutcome> Preview() const override;
+    std::optional<FeatureStep> Step() const override;
 
     // OK: read the insertion info, check, write the insert, minimise.
     void Command5_Click();

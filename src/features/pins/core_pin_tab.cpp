@@ -8,13 +8,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
 #include "ui/controls.h"
 #include "ui/entry_fields.h"
 
 namespace bw {
 
-CorePinTab::CorePinTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+CorePinTab::CorePinTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     auto* layout = new QGridLayout(this);
 
     auto* frame5 = ui::Frame("Frame5", "Options", this);
@@ -41,8 +40,8 @@ CorePinTab::CorePinTab(AppContext& app, QWidget* parent) : FeatureTab(app, paren
     layout->addWidget(command2_, 2, 1, Qt::AlignRight);
 
     WireViewOptions(option07_, option08_, nullptr, direction_.InNameOrder());
-    BringTabToFrontOnFocus(option07_, app_.Tabs(), 1);
-    BringTabToFrontOnFocus(option08_, app_.Tabs(), 1);
+    BringToFrontOnFocus({option07_});
+    BringToFrontOnFocus({option08_});
     ui::ReportChanges(this,
                       {option07_, option08_, direction_.zero, direction_.quarter, direction_.half,
                        direction_.threeQuarters},
@@ -55,12 +54,14 @@ CorePinTab::CorePinTab(AppContext& app, QWidget* parent) : FeatureTab(app, paren
 }
 
 void CorePinTab::LoadTables() {
-    const CorePinTableLoad load = LoadCorePinTable(app_.ProgramFolder());
+    const CorePinTableLoad load = LoadCorePinTable(host_.ProgramFolder());
     table_ = load.table;
     ui::FillList(list3_, table_.labels);
-    if (load.diagnostic.status == TableStatus::NotFound) command2_->setEnabled(false);
+    if (load.diagnostic.status == TableStatus::NotFound) {
+        DisableOk(TableMessage(kCorePinTableMessages, load.diagnostic));
+    }
     const std::string message = TableMessage(kCorePinTableMessages, load.diagnostic);
-    if (!message.empty()) app_.ShowMessage(message);
+    if (!message.empty()) host_.ShowMessage(message);
 }
 
 CorePinInput CorePinTab::Input() const {
@@ -72,23 +73,14 @@ CorePinInput CorePinTab::Input() const {
     return input;
 }
 
-std::optional<PreviewOutcome> CorePinTab::Preview() const {
-    const CorePinInput input = Input();
-    if (std::optional<std::string> message = CheckCorePin(input)) {
-        return PreviewOutcome{"", *message};
-    }
-    return PreviewOutcome{CorePinScript(input, app_.CurrentDrawContext()), ""};
+std::optional<FeatureStep> CorePinTab::Step() const {
+    return BindStep(Input(), CheckCorePin, CorePinScript);
 }
 
 void CorePinTab::Command2_Click() {
     const CorePinInput input = Input();
-    app_.RunFeatureOk(
-        AppContext::InfoTiming::BeforeChecks,
-        [this, &input] {
-            if (input.size) app_.State().DirectionAngle = input.direction;
-            return CheckCorePin(input);
-        },
-        [&input](const DrawContext& context) { return CorePinScript(input, context); });
+    if (input.size) host_.SetDirectionAngle(input.direction);
+    host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
 }
 
 }  // namespace bw

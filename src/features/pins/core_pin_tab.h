@@ -2,21 +2,20 @@
 // and its OK.
 #pragma once
 
-#include "app/feature_tab.h"
 #include "features/pins/core_pin.h"
-#include "features/pins/pin_tabs.h"
 #include "ui/controls.h"
+#include "ui/feature_tab.h"
 
 namespace bw {
 
 class CorePinTab : public FeatureTab {
     Q_OBJECT
   public:
-    explicit CorePinTab(AppContext& app, QWidget* parent = nullptr);
+    explicit CorePinTab(Host& host, QWidget* parent = nullptr);
 
     // Loads Corepin.dat into List3 and the table; a missing file disables Command2.
     void LoadTables() override;
-    std::optional<PreviewOutcome> Preview() const override;
+    std::optional<FeatureStep> Step() const override;
 
     // OK: read the insertion info, check, write the pin seat, minimise.
     void Command2_Click();

@@ -8,13 +8,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
 #include "ui/controls.h"
 #include "ui/entry_fields.h"
 
 namespace bw {
 
-EjectorTab::EjectorTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+EjectorTab::EjectorTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     auto* layout = new QGridLayout(this);
 
     auto* frame1 = ui::Frame("frame1", "Options", this);
@@ -47,7 +46,7 @@ EjectorTab::EjectorTab(AppContext& app, QWidget* parent) : FeatureTab(app, paren
     WireViewOptions(option01_, option02_, list2_, direction_.InNameOrder());
     for (QWidget* control : {static_cast<QWidget*>(list1_), static_cast<QWidget*>(option01_),
                              static_cast<QWidget*>(option02_)}) {
-        BringTabToFrontOnFocus(control, app_.Tabs(), 0);
+        BringToFrontOnFocus({control});
     }
     ui::ReportChanges(this,
                       {option01_, option02_, direction_.zero, direction_.quarter, direction_.half,
@@ -63,13 +62,15 @@ EjectorTab::EjectorTab(AppContext& app, QWidget* parent) : FeatureTab(app, paren
 }
 
 void EjectorTab::LoadTables() {
-    const EjectorTableLoad load = LoadEjectorTable(app_.ProgramFolder());
+    const EjectorTableLoad load = LoadEjectorTable(host_.ProgramFolder());
     table_ = load.table;
     ui::FillList(list1_, table_.pinLabels);
     ui::FillList(list2_, table_.depthLabels);
-    if (load.diagnostic.status == TableStatus::NotFound) command1_->setEnabled(false);
+    if (load.diagnostic.status == TableStatus::NotFound) {
+        DisableOk(TableMessage(kEjectorTableMessages, load.diagnostic));
+    }
     const std::string message = TableMessage(kEjectorTableMessages, load.diagnostic);
-    if (!message.empty()) app_.ShowMessage(message);
+    if (!message.empty()) host_.ShowMessage(message);
 }
 
 EjectorInput EjectorTab::Input() const {
@@ -82,24 +83,15 @@ EjectorInput EjectorTab::Input() const {
     return input;
 }
 
-std::optional<PreviewOutcome> EjectorTab::Preview() const {
-    const EjectorInput input = Input();
-    if (std::optional<std::string> message = CheckEjector(input)) {
-        return PreviewOutcome{"", *message};
-    }
-    return PreviewOutcome{EjectorScript(input, app_.CurrentDrawContext()), ""};
+std::optional<FeatureStep> EjectorTab::Step() const {
+    return BindStep(Input(), CheckEjector, EjectorScript);
 }
 
 void EjectorTab::Command1_Click() {
     const EjectorInput input = Input();
-    app_.RunFeatureOk(
-        AppContext::InfoTiming::BeforeChecks,
-        [this, &input] {
-            // The direction is taken as soon as a pin size is known, before the depth check.
-            if (input.pinDiameter) app_.State().DirectionAngle = input.direction;
-            return CheckEjector(input);
-        },
-        [&input](const DrawContext& context) { return EjectorScript(input, context); });
+    // The direction is taken as soon as a pin size is known, before the depth check.
+    if (input.pinDiameter) host_.SetDirectionAngle(input.direction);
+    host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
 }
 
 }  // namespace bw

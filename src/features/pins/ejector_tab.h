@@ -2,21 +2,20 @@
 // hidden options, and its OK.
 #pragma once
 
-#include "app/feature_tab.h"
 #include "features/pins/ejector.h"
-#include "features/pins/pin_tabs.h"
 #include "ui/controls.h"
+#include "ui/feature_tab.h"
 
 namespace bw {
 
 class EjectorTab : public FeatureTab {
     Q_OBJECT
   public:
-    explicit EjectorTab(AppContext& app, QWidget* parent = nullptr);
+    explicit EjectorTab(Host& host, QWidget* parent = nullptr);
 
     // Loads ejector.dat into List1, List2 and the table; a missing file disables Command1.
     void LoadTables() override;
-    std::optional<PreviewOutcome> Preview() const override;
+    std::optional<FeatureStep> Step() const override;
 
     // OK: read the insertion info, check, write the hole, minimise.
     void Command1_Click();

@@ -10,13 +10,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
 #include "ui/controls.h"
 #include "ui/entry_fields.h"
 
 namespace bw {
 
-TaperPinTab::TaperPinTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+TaperPinTab::TaperPinTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     auto* layout = new QGridLayout(this);
 
     auto* frame41 = ui::Frame("Frame41", "Pin Size Number", this);
@@ -41,7 +40,7 @@ TaperPinTab::TaperPinTab(AppContext& app, QWidget* parent) : FeatureTab(app, par
     layout->addWidget(frame44, 1, 2);
     layout->addWidget(command16_, 2, 2, Qt::AlignRight);
 
-    BringTabToFrontOnFocus(check10_, app_.Tabs(), 11);
+    BringToFrontOnFocus({check10_});
     ui::ReportChanges(
         this, {direction_.zero, direction_.quarter, direction_.half, direction_.threeQuarters},
         {check10_}, {list14_, list15_});
@@ -69,22 +68,24 @@ void TaperPinTab::LoadTables() {
     list14_->clear();
     list15_->clear();
     lengths_.clear();
-    const TaperPinSizesLoad load = LoadTaperPinSizes(app_.ProgramFolder());
+    const TaperPinSizesLoad load = LoadTaperPinSizes(host_.ProgramFolder());
     sizes_ = load.table;
     for (const TaperPinSize& size : sizes_) list14_->addItem(QString::fromLatin1(size.name));
-    if (load.diagnostic.status == TableStatus::NotFound) command16_->setEnabled(false);
+    if (load.diagnostic.status == TableStatus::NotFound) {
+        DisableOk(TableMessage(kTaperPinSizeMessages, load.diagnostic));
+    }
     const std::string message = TableMessage(kTaperPinSizeMessages, load.diagnostic);
-    if (!message.empty()) app_.ShowMessage(message);
+    if (!message.empty()) host_.ShowMessage(message);
 }
 
 void TaperPinTab::List14_Click() {
     const int k = SelectedIndex(list14_);
     if (k < 0) return;
-    TaperPinLengthsLoad load = LoadTaperPinLengths(app_.ProgramFolder(), sizes_[k]);
+    TaperPinLengthsLoad load = LoadTaperPinLengths(host_.ProgramFolder(), sizes_[k]);
     if (load.status == TaperLengthsStatus::NotFound) {
         // The lengths already listed stay, but nothing more can be drawn.
-        command16_->setEnabled(false);
-        app_.ShowMessage(load.message);
+        DisableOk(load.message);
+        host_.ShowMessage(load.message);
         return;
     }
     list15_->clear();
@@ -92,7 +93,7 @@ void TaperPinTab::List14_Click() {
     for (const TaperPinLength& length : lengths_) {
         list15_->addItem(QString::fromLatin1(length.label));
     }
-    if (load.status == TaperLengthsStatus::Refused) app_.ShowMessage(load.message);
+    if (load.status == TaperLengthsStatus::Refused) host_.ShowMessage(load.message);
     emit InputsChanged();
 }
 
@@ -105,20 +106,13 @@ TaperPinInput TaperPinTab::Input() const {
     return input;
 }
 
-std::optional<PreviewOutcome> TaperPinTab::Preview() const {
-    const TaperPinInput input = Input();
-    if (std::optional<std::string> message = CheckTaperPin(input)) {
-        return PreviewOutcome{"", *message};
-    }
-    return PreviewOutcome{TaperPinScript(input, app_.CurrentDrawContext()), ""};
+std::optional<FeatureStep> TaperPinTab::Step() const {
+    return BindStep(Input(), CheckTaperPin, TaperPinScript);
 }
 
 void TaperPinTab::Command16_Click() {
-    const TaperPinInput input = Input();
     // The tab keeps its own angle: DirectionAngle is neither read nor set here.
-    app_.RunFeatureOk(
-        AppContext::InfoTiming::AfterChecks, [&input] { return CheckTaperPin(input); },
-        [&input](const DrawContext& context) { return TaperPinScript(input, context); });
+    host_.RunFeatureOk(InfoTiming::AfterChecks, *Step());
 }
 
 }  // namespace bw

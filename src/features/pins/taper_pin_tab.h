@@ -2,21 +2,20 @@
 // hidden options, and its OK.
 #pragma once
 
-#include "app/feature_tab.h"
-#include "features/pins/pin_tabs.h"
 #include "features/pins/taper_pin.h"
 #include "ui/controls.h"
+#include "ui/feature_tab.h"
 
 namespace bw {
 
 class TaperPinTab : public FeatureTab {
     Q_OBJECT
   public:
-    explicit TaperPinTab(AppContext& app, QWidget* parent = nullptr);
+    explicit TaperPinTab(Host& host, QWidget* parent = nullptr);
 
     // Loads 000 into List14 and the size table; a missing file disables Command16.
     void LoadTables() override;
-    std::optional<PreviewOutcome> Preview() const override;
+    std::optional<FeatureStep> Step() const override;
 
     // A size picked: List15 gets its lengths from 003 (also when the same size is picked
     // again).

@@ -7,17 +7,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/app_context.h"
 #include "ui/controls.h"
 #include "ui/entry_fields.h"
 #include "ui/text.h"
 
 namespace bw {
 
-using namespace profiles;
 using namespace ui;
 
-CamTab::CamTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+CamTab::CamTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     auto* layout = new QGridLayout(this);
 
     text8_ = Box("Text8", this);
@@ -30,7 +28,7 @@ CamTab::CamTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
         MakeDirectionFrame("Frame33", "Option35", "Option36", "Option37", "Option38", this);
     check08_ = Check("Check08", "Hidden", this);
     QGroupBox* frame34 = FrameAround("Frame34", "Options", check08_, this);
-    command14_ = Button("Command14", "OK", this);
+    command14_ = ui::OkButton("Command14", this);
 
     layout->addWidget(frame32, 0, 0);
     layout->addWidget(frame31, 1, 0);
@@ -40,7 +38,7 @@ CamTab::CamTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     layout->addWidget(command14_, 3, 2, Qt::AlignRight);
 
     for (QLineEdit* box : {text8_, text9_, text10_}) MakeNumberBox(box);
-    BringTabToFrontOnFocus(check08_, app_.Tabs(), kCamTabIndex);
+    BringToFrontOnFocus({check08_});
     ReportChanges(this, direction_.Options(), {check08_}, {}, {text8_, text9_, text10_});
     connect(command14_, &QPushButton::clicked, this, [this] { Command14_Click(); });
 
@@ -56,28 +54,17 @@ CamInput CamTab::Input() const {
     input.r1Text = FromQt(text8_->text());
     input.r2Text = FromQt(text9_->text());
     input.distanceText = FromQt(text10_->text());
-    input.direction = direction_.Angle(static_cast<int>(app_.State().DirectionAngle));
+    input.direction = direction_.Angle(host_.DirectionAngle());
     input.hidden = check08_->isChecked();
     return input;
 }
 
-std::optional<PreviewOutcome> CamTab::Preview() const {
-    const CamInput input = Input();
-    if (std::optional<std::string> message = CheckCam(input)) {
-        return PreviewOutcome{"", *message};
-    }
-    return PreviewOutcome{CamScript(input, app_.CurrentDrawContext()), ""};
-}
+std::optional<FeatureStep> CamTab::Step() const { return BindStep(Input(), CheckCam, CamScript); }
 
 void CamTab::Command14_Click() {
-    app_.RunFeatureOk(
-        AppContext::InfoTiming::BeforeChecks,
-        [this] {
-            std::optional<std::string> message = CheckCam(Input());
-            if (!message) app_.State().DirectionAngle = static_cast<float>(Input().direction);
-            return message;
-        },
-        [this](const DrawContext& context) { return CamScript(Input(), context); });
+    const CamInput input = Input();
+    if (!CheckCam(input)) host_.SetDirectionAngle(input.direction);
+    host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
 }
 
 }  // namespace bw

@@ -2,19 +2,18 @@
 // and its OK.
 #pragma once
 
-#include "app/feature_tab.h"
 #include "features/profiles/cam.h"
-#include "features/profiles/profile_tabs.h"
 #include "ui/controls.h"
+#include "ui/feature_tab.h"
 
 namespace bw {
 
 class CamTab : public FeatureTab {
     Q_OBJECT
   public:
-    explicit CamTab(AppContext& app, QWidget* parent = nullptr);
+    explicit CamTab(Host& host, QWidget* parent = nullptr);
 
-    std::optional<PreviewOutcome> Preview() const override;
+    std::optional<FeatureStep> Step() const override;
     // OK: read the insertion info, check, write the cam, minimise.
     void Command14_Click();
 

@@ -8,17 +8,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
 #include "ui/controls.h"
 #include "ui/entry_fields.h"
 #include "ui/text.h"
 
 namespace bw {
 
-using namespace profiles;
 using namespace ui;
 
-CenterDrillTab::CenterDrillTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+CenterDrillTab::CenterDrillTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     auto* layout = new QGridLayout(this);
 
     QGroupBox* frame48 = Frame("Frame48", "Type", this);
@@ -39,7 +37,7 @@ CenterDrillTab::CenterDrillTab(AppContext& app, QWidget* parent) : FeatureTab(ap
         MakeDirectionFrame("Frame46", "Option47", "Option48", "Option49", "Option50", this);
     list16_ = List("List16", this);
     QGroupBox* frame45 = FrameAround("Frame45", "Drill Size", list16_, this);
-    command17_ = Button("Command17", "OK", this);
+    command17_ = ui::OkButton("Command17", this);
 
     layout->addWidget(frame48, 0, 0);
     layout->addWidget(frame47, 1, 0);
@@ -48,8 +46,8 @@ CenterDrillTab::CenterDrillTab(AppContext& app, QWidget* parent) : FeatureTab(ap
     layout->addWidget(command17_, 2, 2, Qt::AlignRight);
 
     WireViewOptions(option45_, option46_, nullptr, direction_.Options());
-    BringTabToFrontOnFocus(option45_, app_.Tabs(), kCenterDrillTabIndex);
-    BringTabToFrontOnFocus(option46_, app_.Tabs(), kCenterDrillTabIndex);
+    BringToFrontOnFocus({option45_});
+    BringToFrontOnFocus({option46_});
     QList<QRadioButton*> changing = direction_.Options();
     changing << option45_ << option46_ << option51_ << option52_;
     ReportChanges(this, changing, {check11_}, {list16_}, {});
@@ -68,18 +66,22 @@ CenterDrillTab::CenterDrillTab(AppContext& app, QWidget* parent) : FeatureTab(ap
 }
 
 void CenterDrillTab::LoadTables() {
-    const PlainCenterDrillLoad plain = LoadPlainCenterDrills(app_.ProgramFolder());
+    const PlainCenterDrillLoad plain = LoadPlainCenterDrills(host_.ProgramFolder());
     plain_ = plain.table;
-    if (plain.diagnostic.status == TableStatus::NotFound) command17_->setEnabled(false);
+    if (plain.diagnostic.status == TableStatus::NotFound) {
+        DisableOk(TableMessage(kPlainCenterDrillMessages, plain.diagnostic));
+    }
     if (const std::string m = TableMessage(kPlainCenterDrillMessages, plain.diagnostic);
         !m.empty()) {
-        app_.ShowMessage(m);
+        host_.ShowMessage(m);
     }
-    const BellCenterDrillLoad bell = LoadBellCenterDrills(app_.ProgramFolder());
+    const BellCenterDrillLoad bell = LoadBellCenterDrills(host_.ProgramFolder());
     bell_ = bell.table;
-    if (bell.diagnostic.status == TableStatus::NotFound) command17_->setEnabled(false);
+    if (bell.diagnostic.status == TableStatus::NotFound) {
+        DisableOk(TableMessage(kBellCenterDrillMessages, bell.diagnostic));
+    }
     if (const std::string m = TableMessage(kBellCenterDrillMessages, bell.diagnostic); !m.empty()) {
-        app_.ShowMessage(m);
+        host_.ShowMessage(m);
     }
     if (option52_->isChecked()) {
         Option52_Click();
@@ -110,28 +112,19 @@ CenterDrillInput CenterDrillTab::Input() const {
         if (static_cast<size_t>(k) < bell_.size()) input.bell = bell_[k];
     }
     input.view = option46_->isChecked() ? View::Face : View::Side;
-    input.direction = direction_.Angle(static_cast<int>(app_.State().DirectionAngle));
+    input.direction = direction_.Angle(host_.DirectionAngle());
     input.hidden = check11_->isChecked();
     return input;
 }
 
-std::optional<PreviewOutcome> CenterDrillTab::Preview() const {
-    const CenterDrillInput input = Input();
-    if (std::optional<std::string> message = CheckCenterDrill(input)) {
-        return PreviewOutcome{"", *message};
-    }
-    return PreviewOutcome{CenterDrillScript(input, app_.CurrentDrawContext()), ""};
+std::optional<FeatureStep> CenterDrillTab::Step() const {
+    return BindStep(Input(), CheckCenterDrill, CenterDrillScript);
 }
 
 void CenterDrillTab::Command17_Click() {
-    app_.RunFeatureOk(
-        AppContext::InfoTiming::BeforeChecks,
-        [this] {
-            std::optional<std::string> message = CheckCenterDrill(Input());
-            if (!message) app_.State().DirectionAngle = static_cast<float>(Input().direction);
-            return message;
-        },
-        [this](const DrawContext& context) { return CenterDrillScript(Input(), context); });
+    const CenterDrillInput input = Input();
+    if (!CheckCenterDrill(input)) host_.SetDirectionAngle(input.direction);
+    host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
 }
 
 }  // namespace bw

@@ -2,22 +2,21 @@
 // 002, view, direction and hidden options, and its OK.
 #pragma once
 
-#include "app/feature_tab.h"
 #include "features/profiles/center_drill.h"
-#include "features/profiles/profile_tabs.h"
 #include "ui/controls.h"
+#include "ui/feature_tab.h"
 
 namespace bw {
 
 class CenterDrillTab : public FeatureTab {
     Q_OBJECT
   public:
-    explicit CenterDrillTab(AppContext& app, QWidget* parent = nullptr);
+    explicit CenterDrillTab(Host& host, QWidget* parent = nullptr);
 
     // Loads 001 and 002 (a missing one disables Command17), then selects "Plain", which
     // fills List16.
     void LoadTables() override;
-    std::optional<PreviewOutcome> Preview() const override;
+    std::optional<FeatureStep> Step() const override;
 
     void FillPlainDrillList();
     void FillBellDrillList();

@@ -9,17 +9,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
 #include "ui/controls.h"
 #include "ui/entry_fields.h"
 #include "ui/text.h"
 
 namespace bw {
 
-using namespace profiles;
 using namespace ui;
 
-KeywayTab::KeywayTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+KeywayTab::KeywayTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     auto* layout = new QGridLayout(this);
 
     QGroupBox* frame37 = Frame("Frame37", "Options", this);
@@ -38,7 +36,7 @@ KeywayTab::KeywayTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent)
     QGroupBox* frame38 = FrameAround("Frame38", "Key Width", text11_, this);
     text12_ = Box("Text12", this);
     QGroupBox* frame39 = FrameAround("Frame39", "Shaft/Hub Diameter", text12_, this);
-    command15_ = Button("Command15", "OK", this);
+    command15_ = ui::OkButton("Command15", this);
 
     layout->addWidget(frame37, 0, 0, 2, 1);
     layout->addWidget(frame36, 0, 1);
@@ -49,8 +47,8 @@ KeywayTab::KeywayTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent)
 
     MakeNumberBox(text11_);
     MakeNumberBox(text12_);
-    BringTabToFrontOnFocus(option39_, app_.Tabs(), kKeywayTabIndex);
-    BringTabToFrontOnFocus(option40_, app_.Tabs(), kKeywayTabIndex);
+    BringToFrontOnFocus({option39_});
+    BringToFrontOnFocus({option40_});
     ReportChanges(this, {option39_, option40_}, {check09_}, {}, {text11_, text12_});
     OnPick(list12_, this, [this] { List12_Click(); });
     OnPick(list13_, this, [this] { List13_Click(); });
@@ -63,12 +61,12 @@ KeywayTab::KeywayTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent)
 }
 
 void KeywayTab::LoadTables() {
-    const KeywayTableLoad load = LoadKeywayTable(app_.ProgramFolder());
+    const KeywayTableLoad load = LoadKeywayTable(host_.ProgramFolder());
     table_ = load.table;
     FillList(list12_, table_.keyWidths.labels);
     FillList(list13_, table_.diameters.labels);
     const std::string message = TableMessage(kKeywayMessages, load.diagnostic);
-    if (!message.empty()) app_.ShowMessage(message);
+    if (!message.empty()) host_.ShowMessage(message);
 }
 
 void KeywayTab::List12_Click() {
@@ -93,18 +91,10 @@ KeywayInput KeywayTab::Input() const {
     return input;
 }
 
-std::optional<PreviewOutcome> KeywayTab::Preview() const {
-    const KeywayInput input = Input();
-    if (std::optional<std::string> message = CheckKeyway(input)) {
-        return PreviewOutcome{"", *message};
-    }
-    return PreviewOutcome{KeywayScript(input, app_.CurrentDrawContext()), ""};
+std::optional<FeatureStep> KeywayTab::Step() const {
+    return BindStep(Input(), CheckKeyway, KeywayScript);
 }
 
-void KeywayTab::Command15_Click() {
-    app_.RunFeatureOk(
-        AppContext::InfoTiming::BeforeChecks, [this] { return CheckKeyway(Input()); },
-        [this](const DrawContext& context) { return KeywayScript(Input(), context); });
-}
+void KeywayTab::Command15_Click() { host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step()); }
 
 }  // namespace bw

@@ -4,20 +4,19 @@
 
 #include "ui/controls.h"
 
-#include "app/feature_tab.h"
 #include "features/profiles/keyway.h"
-#include "features/profiles/profile_tabs.h"
+#include "ui/feature_tab.h"
 
 namespace bw {
 
 class KeywayTab : public FeatureTab {
     Q_OBJECT
   public:
-    explicit KeywayTab(AppContext& app, QWidget* parent = nullptr);
+    explicit KeywayTab(Host& host, QWidget* parent = nullptr);
 
     // Loads Keyway.dat into List12, List13 and the table; the OK stays enabled either way.
     void LoadTables() override;
-    std::optional<PreviewOutcome> Preview() const override;
+    std::optional<FeatureStep> Step() const override;
 
     void List12_Click();  // the picked key width into Text11
     void List13_Click();  // the picked diameter into Text12

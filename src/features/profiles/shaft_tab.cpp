@@ -12,18 +12,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
 #include "ui/controls.h"
 #include "ui/entry_fields.h"
 #include "ui/text.h"
 
 namespace bw {
 
-using namespace profiles;
 using namespace ui;
 
 namespace {
@@ -31,15 +31,12 @@ namespace {
 // The grid's sizes are given in twips; a pixel is 15 twips on a 96 dots-per-inch screen.
 constexpr int kTwipsPerPixel = 15;
 constexpr int kLabelColumnTwips = 890;
-constexpr int kRowTwips = 240;
-constexpr int kGridHeightTwips = 780;            // room for the three rows
-constexpr int kScrollingGridHeightTwips = 1050;  // the three rows and a scroll bar
 
 QString SegmentHeader(int i) { return QStringLiteral("Segment") + QString::number(i); }
 
 }  // namespace
 
-ShaftTab::ShaftTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     auto* layout = new QGridLayout(this);
 
     text13_ = Box("Text13", this);
@@ -55,12 +52,50 @@ ShaftTab::ShaftTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Rows of 240 twips, so that the three of them fill the grid's 780.
-    grid_->verticalHeader()->setMinimumSectionSize(kRowTwips / kTwipsPerPixel);
-    grid_->verticalHeader()->setDefaultSectionSize(kRowTwips / kTwipsPerPixel);
+    grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Rows as tall as the font needs, and segment columns wide enough for a header or a
+    // value in the display format.
+    const QFontMetrics metrics = grid_->fontMetrics();
+    grid_->verticalHeader()->setMinimumSectionSize(1);
+    grid_->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
+    grid_->horizontalHeader()->setDefaultSectionSize(
+        std::max(metrics.horizontalAdvance(QStringLiteral("Segment00")),
+                 metrics.horizontalAdvance(QStringLiteral("0000.000"))) +
+        16);
+    // The label column, drawn again by a view of the same cells laid over the grid's left
+    // edge, so the labels stay in place while the segment columns scroll under it.
+    labels_ = new QTableView(grid_);
+    labels_->setObjectName(QStringLiteral("MSFlexGrid1Labels"));
+    labels_->setModel(grid_->model());
+    labels_->setFocusPolicy(Qt::NoFocus);
+    labels_->setSelectionMode(QAbstractItemView::NoSelection);
+    labels_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    labels_->horizontalHeader()->hide();
+    labels_->verticalHeader()->hide();
+    labels_->verticalHeader()->setMinimumSectionSize(1);
+    labels_->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
+    labels_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    labels_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    labels_->setFrameShape(QFrame::NoFrame);
+    grid_->installEventFilter(this);
+    connect(grid_->model(), &QAbstractItemModel::columnsInserted, this, [this] { PlaceLabels(); });
+    connect(grid_->model(), &QAbstractItemModel::columnsRemoved, this, [this] { PlaceLabels(); });
+    connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+        // A cell under the labels is scrolled out from under them.
+        if (row < 0 || column <= 0 || !grid_->item(row, column)) return;
+        const int hiddenBy =
+            grid_->columnWidth(0) - grid_->visualItemRect(grid_->item(row, column)).left();
+        if (hiddenBy > 0) {
+            QScrollBar* bar = grid_->horizontalScrollBar();
+            bar->setValue(bar->value() - hiddenBy);
+        }
+    });
     label1_ = new QLabel(QStringLiteral("Value:"), frame49);
     label1_->setObjectName(QStringLiteral("Label1"));
     text14_ = Box("Text14", frame49);
+    // Room for the longest value the display format writes.
+    text14_->setMinimumWidth(
+        text14_->fontMetrics().horizontalAdvance(QStringLiteral("00000.000000")) + 16);
     command18_ = Button("Command18", "Enter Value", frame49);
     auto* frame49Layout = new QVBoxLayout(frame49);
     frame49Layout->addWidget(grid_);
@@ -80,7 +115,7 @@ ShaftTab::ShaftTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     options->addWidget(check12_);
     direction_ =
         MakeDirectionFrame("Frame51", "Option55", "Option56", "Option57", "Option58", this);
-    command19_ = Button("Command19", "OK", this);
+    command19_ = ui::OkButton("Command19", this);
 
     layout->addWidget(frame52, 0, 0);
     layout->addWidget(frame49, 1, 0, 2, 1);
@@ -92,8 +127,8 @@ ShaftTab::ShaftTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     MakeNumberBox(text14_, {CharSet::Decimal, true, /*tidyOnLeave=*/false, true});
     text13_->installEventFilter(this);
     WireViewOptions(option53_, option54_, nullptr, direction_.Options());
-    BringTabToFrontOnFocus(option53_, app_.Tabs(), kShaftTabIndex);
-    BringTabToFrontOnFocus(option54_, app_.Tabs(), kShaftTabIndex);
+    BringToFrontOnFocus({option53_});
+    BringToFrontOnFocus({option54_});
     QList<QRadioButton*> changing = direction_.Options();
     changing << option53_ << option54_;
     ReportChanges(this, changing, {check12_}, {}, {});
@@ -117,12 +152,13 @@ ShaftTab::ShaftTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     SetCell(2, 1, QStringLiteral("1.000"));
     // 890 twips hold the labels in the small font such grids were drawn in; a larger
     // screen font widens the column so that "Diameter" is read whole.
-    const int labelWidth = grid_->fontMetrics().horizontalAdvance(QStringLiteral("Diameter")) + 8;
+    const int labelWidth = grid_->fontMetrics().horizontalAdvance(QStringLiteral("Diameter")) + 16;
     grid_->setColumnWidth(0, std::max(kLabelColumnTwips / kTwipsPerPixel, labelWidth));
-    SetGridHeight(kGridHeightTwips, true);
+    SetGridHeight(false);
 }
 
 bool ShaftTab::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_ && event->type() == QEvent::Resize) PlaceLabels();
     if (watched == text13_ && event->type() == QEvent::FocusOut) {
         // Only the focus moving to another control of the window counts; switching to
         // another program or opening a message box leaves the box where it was.
@@ -150,19 +186,38 @@ QString ShaftTab::CellText(int row, int column) const {
     return item ? item->text() : QString();
 }
 
-void ShaftTab::SetGridHeight(int twips, bool scrollBar) {
-    // A grid with its scroll bar switched on shows it when the columns do not fit.
-    grid_->setHorizontalScrollBarPolicy(scrollBar ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    grid_->setFixedHeight(twips / kTwipsPerPixel);
+void ShaftTab::SetGridHeight(bool scrollBar) {
+    // The three rows whole, and below them room for the scroll bar when there is one, so
+    // the bar never covers the "Length" row.
+    grid_->setHorizontalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    int height = 2 * grid_->frameWidth();
+    for (int row = 0; row < grid_->rowCount(); ++row) height += grid_->rowHeight(row);
+    if (scrollBar) height += grid_->horizontalScrollBar()->sizeHint().height();
+    grid_->setFixedHeight(height);
+    // Wide enough for the labels and two segments; more scroll.
+    int width = 2 * grid_->frameWidth();
+    for (int column = 0; column < std::min(grid_->columnCount(), 3); ++column) {
+        width += grid_->columnWidth(column);
+    }
+    grid_->setMinimumWidth(width);
+    PlaceLabels();
 }
 
-int ShaftTab::GridHeightTwips() const { return grid_->height() * kTwipsPerPixel; }
+void ShaftTab::PlaceLabels() {
+    for (int column = 1; column < grid_->columnCount(); ++column)
+        labels_->setColumnHidden(column, true);
+    labels_->setColumnHidden(0, false);
+    labels_->setColumnWidth(0, grid_->columnWidth(0));
+    const QRect viewport = grid_->viewport()->geometry();
+    labels_->setGeometry(viewport.left(), viewport.top(), grid_->columnWidth(0), viewport.height());
+    labels_->raise();
+}
 
 void ShaftTab::Text13_LostFocus() {
     const double typed = LeadingNumber(FromQt(text13_->text()));
     if (typed == 0) return;
     if (typed > kMaxShaftSegments) {
-        app_.ShowMessage(TooManySegmentsMessage());
+        host_.ShowMessage(TooManySegmentsMessage());
         return;
     }
     const int n = static_cast<int>(typed);
@@ -174,11 +229,7 @@ void ShaftTab::Text13_LostFocus() {
         SetCell(2, i, QString());
     }
     for (int i = 1; i <= n; ++i) SetCell(0, i, SegmentHeader(i));
-    if (grid_->columnCount() < 4) {
-        SetGridHeight(kGridHeightTwips, false);
-    } else {
-        SetGridHeight(kScrollingGridHeightTwips, true);
-    }
+    SetGridHeight(grid_->columnCount() >= 4);
     grid_->setCurrentCell(0, n);
     emit InputsChanged();
 }
@@ -205,30 +256,21 @@ ShaftInput ShaftTab::Input() const {
         input.segments.push_back({FromQt(CellText(1, i)), FromQt(CellText(2, i))});
     }
     input.view = option54_->isChecked() ? View::Face : View::Side;
-    input.direction = direction_.Angle(static_cast<int>(app_.State().DirectionAngle));
+    input.direction = direction_.Angle(host_.DirectionAngle());
     input.hidden = check12_->isChecked();
     return input;
 }
 
-std::optional<PreviewOutcome> ShaftTab::Preview() const {
-    const ShaftInput input = Input();
-    if (std::optional<std::string> message = CheckShaft(input)) {
-        return PreviewOutcome{"", *message};
-    }
-    return PreviewOutcome{ShaftScript(input, app_.CurrentDrawContext()), ""};
+std::optional<FeatureStep> ShaftTab::Step() const {
+    return BindStep(Input(), CheckShaft, ShaftScript);
 }
 
 void ShaftTab::Command19_Click() {
     // The grid is checked before the insertion info is read, so a refused shaft leaves an
     // unread info file for the next OK.
-    app_.RunFeatureOk(
-        AppContext::InfoTiming::AfterChecks,
-        [this] {
-            std::optional<std::string> message = CheckShaft(Input());
-            if (!message) app_.State().DirectionAngle = static_cast<float>(Input().direction);
-            return message;
-        },
-        [this](const DrawContext& context) { return ShaftScript(Input(), context); });
+    const ShaftInput input = Input();
+    if (!CheckShaft(input)) host_.SetDirectionAngle(input.direction);
+    host_.RunFeatureOk(InfoTiming::AfterChecks, *Step());
     // OK reads the grid cell by cell, and the current cell is left on the last one read
     // (the failing cell, or the last segment's diameter or length), so the next "Enter
     // Value" goes there. Moving it from here copies nothing into the value box.

@@ -4,12 +4,12 @@
 
 #include <utility>
 
-#include "app/feature_tab.h"
-#include "features/profiles/profile_tabs.h"
 #include "features/profiles/shaft.h"
 #include "ui/controls.h"
+#include "ui/feature_tab.h"
 
 class QLabel;
+class QTableView;
 class QTableWidget;
 
 namespace bw {
@@ -17,9 +17,9 @@ namespace bw {
 class ShaftTab : public FeatureTab {
     Q_OBJECT
   public:
-    explicit ShaftTab(AppContext& app, QWidget* parent = nullptr);
+    explicit ShaftTab(Host& host, QWidget* parent = nullptr);
 
-    std::optional<PreviewOutcome> Preview() const override;
+    std::optional<FeatureStep> Step() const override;
 
     // Resizes the grid to the number of segments typed; 0 or an empty box changes nothing,
     // and a number above the limit is refused with a message.
@@ -33,9 +33,6 @@ class ShaftTab : public FeatureTab {
 
     ShaftInput Input() const;
 
-    // The grid's height in twips (1/1440 inch), as its layout is given.
-    int GridHeightTwips() const;
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -44,10 +41,14 @@ class ShaftTab : public FeatureTab {
     static std::pair<int, int> LastCellRead(const ShaftInput& input);
     void SetCell(int row, int column, const QString& text);
     QString CellText(int row, int column) const;
-    void SetGridHeight(int twips, bool scrollBar);
+    // Fits the grid to its rows (and its scroll bar) and to the labels and two segments.
+    void SetGridHeight(bool scrollBar);
+    // Lays the label column over the grid's left edge.
+    void PlaceLabels();
 
     QLineEdit* text13_;   // number of segments
     QTableWidget* grid_;  // MSFlexGrid1
+    QTableView* labels_;  // its label column, which does not scroll
     QLabel* label1_;
     QLineEdit* text14_;  // the value for the current cell
     QPushButton* command18_;

@@ -9,17 +9,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
 #include "ui/controls.h"
 #include "ui/entry_fields.h"
 #include "ui/text.h"
 
 namespace bw {
 
-using namespace profiles;
 using namespace ui;
 
-SlotTab::SlotTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
+SlotTab::SlotTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     auto* layout = new QGridLayout(this);
 
     check07_ = Check("Check07", "Hidden", this);
@@ -34,7 +32,7 @@ SlotTab::SlotTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
     QGroupBox* frame29 = FrameAround("Frame29", "Slot Width", text6_, this);
     text7_ = Box("Text7", this);
     QGroupBox* frame30 = FrameAround("Frame30", "Center Distance", text7_, this);
-    command13_ = Button("Command13", "OK", this);
+    command13_ = ui::OkButton("Command13", this);
 
     layout->addWidget(frame24, 0, 0);
     layout->addWidget(direction_.frame, 1, 0, 2, 1);
@@ -46,7 +44,7 @@ SlotTab::SlotTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
 
     MakeNumberBox(text6_);
     MakeNumberBox(text7_);
-    BringTabToFrontOnFocus(check07_, app_.Tabs(), kSlotTabIndex);
+    BringToFrontOnFocus({check07_});
     ReportChanges(this, direction_.Options(), {check07_}, {}, {text6_, text7_});
     OnPick(list11_, this, [this] { List11_Click(); });
     OnPick(list10_, this, [this] { List10_Click(); });
@@ -59,12 +57,12 @@ SlotTab::SlotTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent) {
 }
 
 void SlotTab::LoadTables() {
-    const SlotTableLoad load = LoadSlotTable(app_.ProgramFolder());
+    const SlotTableLoad load = LoadSlotTable(host_.ProgramFolder());
     table_ = load.table;
     FillList(list11_, table_.widths.labels);
     FillList(list10_, table_.centerDistances.labels);
     const std::string message = TableMessage(kSlotMessages, load.diagnostic);
-    if (!message.empty()) app_.ShowMessage(message);
+    if (!message.empty()) host_.ShowMessage(message);
 }
 
 void SlotTab::List11_Click() {
@@ -83,28 +81,19 @@ SlotInput SlotTab::Input() const {
     SlotInput input;
     input.widthText = FromQt(text6_->text());
     input.distanceText = FromQt(text7_->text());
-    input.direction = direction_.Angle(static_cast<int>(app_.State().DirectionAngle));
+    input.direction = direction_.Angle(host_.DirectionAngle());
     input.hidden = check07_->isChecked();
     return input;
 }
 
-std::optional<PreviewOutcome> SlotTab::Preview() const {
-    const SlotInput input = Input();
-    if (std::optional<std::string> message = CheckSlot(input)) {
-        return PreviewOutcome{"", *message};
-    }
-    return PreviewOutcome{SlotScript(input, app_.CurrentDrawContext()), ""};
+std::optional<FeatureStep> SlotTab::Step() const {
+    return BindStep(Input(), CheckSlot, SlotScript);
 }
 
 void SlotTab::Command13_Click() {
-    app_.RunFeatureOk(
-        AppContext::InfoTiming::BeforeChecks,
-        [this] {
-            std::optional<std::string> message = CheckSlot(Input());
-            if (!message) app_.State().DirectionAngle = static_cast<float>(Input().direction);
-            return message;
-        },
-        [this](const DrawContext& context) { return SlotScript(Input(), context); });
+    const SlotInput input = Input();
+    if (!CheckSlot(input)) host_.SetDirectionAngle(input.direction);
+    host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
 }
 
 }  // namespace bw

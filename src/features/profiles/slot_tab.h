@@ -2,21 +2,20 @@
 // boxes, direction and hidden options, and its OK.
 #pragma once
 
-#include "app/feature_tab.h"
-#include "features/profiles/profile_tabs.h"
 #include "features/profiles/slot.h"
 #include "ui/controls.h"
+#include "ui/feature_tab.h"
 
 namespace bw {
 
 class SlotTab : public FeatureTab {
     Q_OBJECT
   public:
-    explicit SlotTab(AppContext& app, QWidget* parent = nullptr);
+    explicit SlotTab(Host& host, QWidget* parent = nullptr);
 
     // Loads Slot.dat into List11, List10 and the table; the OK stays enabled either way.
     void LoadTables() override;
-    std::optional<PreviewOutcome> Preview() const override;
+    std::optional<FeatureStep> Step() const override;
 
     void List11_Click();  // the picked width into Text6
     void List10_Click();  // the picked center distance into Text7

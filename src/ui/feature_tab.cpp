@@ -1,0 +1,44 @@
+#include "ui/feature_tab.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "ui/entry_fields.h"
+
+namespace bw {
+
+std::optional<StepOutcome> FeatureTab::Preview() const {
+    const std::optional<FeatureStep> step = Step();
+    if (!step) return std::nullopt;
+    return (*step)(host_.CurrentDrawContext());
+}
+
+void FeatureTab::BringToFrontOnFocus(const QList<QWidget*>& controls) {
+    for (QWidget* control : controls)
+        OnFocusIn(control, this, [this] { host_.BringToFront(this); });
+}
+
+void FeatureTab::DisableOk(const std::string& why) {
+    if (ok_) ok_->setEnabled(false);
+    unavailable_ = why;
+}
+
+void FeatureTab::keyPressEvent(QKeyEvent* event) {
+    // A list, an option button or a check box leaves Enter unused, so it presses the page's
+    // OK, as in a dialog; a text box keeps Enter for moving on.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // The control the key came from: the tab's own focus child, active window or not.
+    QWidget* focus = focusWidget();
+    const bool choice =
+        qobject_cast<QAbstractItemView*>(focus) ||
+        (qobject_cast<QAbstractButton*>(focus) && !qobject_cast<QPushButton*>(focus));
+    if (enter && choice && ok_ && ok_->isEnabled() && isAncestorOf(focus)) {
+        ok_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace bw
