@@ -57,7 +57,7 @@ sanitize: deps
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	  BW_PROPERTY_CASES=10000 ctest --output-on-failure -j $(JOBS)
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DBW_FUZZ=ON \

@@ -128,9 +128,8 @@ void SettingsTab::Command9_Click() {
     next.DrawingPath = FromQt(text3_->text());
     next.HiddenLayer = FromQt(text4_->text());
     next.EjectorClearance = static_cast<float>(LeadingNumber(FromQt(text5_->text())));
-    if (const std::string problem = HiddenLayerProblem(next.HiddenLayer); !problem.empty()) {
-        app_.ShowMessage("Hidden Layer Name Not Usable: \"" + next.HiddenLayer + "\" (" + problem +
-                         "). Nothing was stored.");
+    if (const std::optional<std::string> message = CheckSettings(next)) {
+        app_.ShowMessage(*message + ". Nothing was stored.");
         return;
     }
     next.DrawingPath = WithTrailingSeparator(next.DrawingPath);

@@ -45,13 +45,6 @@ float Number(const std::string& name, const std::string& text) {
     return value;
 }
 
-std::string Layer(const std::string& name, const std::string& text) {
-    if (const std::string problem = LayerNameProblem(text); !problem.empty()) {
-        throw UsageError(name + ": " + problem);
-    }
-    return text;
-}
-
 Common ParseCommon(const Values& values) {
     Common c;
     if (auto it = values.find("base"); it != values.end()) {
@@ -64,10 +57,10 @@ Common ParseCommon(const Values& values) {
         c.context.InsertScale = Number("scale", it->second);
     }
     if (auto it = values.find("layer"); it != values.end()) {
-        c.context.CurrentLayer = Layer("layer", it->second);
+        c.context.CurrentLayer = it->second;
     }
     if (auto it = values.find("hidden-layer"); it != values.end()) {
-        c.context.HiddenLayer = Layer("hidden-layer", it->second);
+        c.context.HiddenLayer = it->second;
     }
     if (auto it = values.find("clearance"); it != values.end()) {
         c.context.EjectorClearance = Number("clearance", it->second);
@@ -176,6 +169,9 @@ Result Run(const std::vector<std::string>& givenArgs, const std::string& program
     }
     try {
         const Common common = ParseCommon(values);
+        // Well-formed values that nothing can be drawn with are a failed check, as in the
+        // window, where the Settings tab and the info-file reader refuse them.
+        if (auto message = CheckDrawContext(common.context)) return {1, "", *message + "\n"};
         Result result = feature->run(common, values);
         return WithDrawings(std::move(result), common, drawings);
     } catch (const UsageError& e) {

@@ -37,8 +37,20 @@ InfoReadResult ReadInsertionInfoFile(const std::string& path);
 // The message the window shows for a malformed file.
 std::string MalformedInfoMessage(const std::string& path, const std::string& problem);
 
+// The CAD program's layer names are at most this long.
+inline constexpr size_t kLongestLayerName = 255;
+
 // Why a layer name cannot be carried by a "Layer set NAME " line, or empty when it can:
-// a blank or a line end in it would end the command early and run the rest as commands.
+// a blank or a line end in it would end the command early and run the rest as commands,
+// and the CAD program has no layer of a longer name.
 std::string LayerNameProblem(std::string_view name);
+
+// A name as a message shows it: cut after 40 characters, so a name of megabytes still
+// makes a message one can read.
+std::string ShownName(std::string_view name);
+
+// "WHAT Not Usable: "NAME" (PROBLEM)"
+std::string NotUsableMessage(const std::string& what, std::string_view name,
+                             const std::string& problem);
 
 }  // namespace bw

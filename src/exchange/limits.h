@@ -1,42 +1,52 @@
-// The range every length a feature draws with must lie in. A script carries its numbers as
-// text the CAD side reads back: a value that is not finite becomes "Infinity" or "NaN", which
-// it cannot read, and one too large or too small to keep its digits in single precision makes
-// points that overflow or coincide.
+// How large and how small a length may be before a script or the settings file stops making
+// sense. Every length a feature draws with (typed, from a table, from the settings, from the
+// insertion info) is held to this one rule.
 #pragma once
 
 #include <cmath>
-#include <limits>
 
 namespace bw {
 
-// A million drawing units is far beyond any machine part and keeps every coordinate a
-// feature computes from such a size finite.
+// A million drawing units is far beyond any machine part, and it keeps every coordinate a
+// feature computes from such lengths finite: a box takes any run of digits, and forty of
+// them overflow a single to infinity, which a script would carry as text the CAD side
+// cannot read.
 inline constexpr float kLargestDrawingSize = 1.0e6f;
 
-enum class SizeProblem { None, NotFinite, NotPositive, TooSmall, TooLarge };
+// A ten-thousandth of a unit still moves a point at coordinates up to a thousand units once
+// it is rounded to single, and it is written without an exponent; a smaller length draws a
+// hole whose points all coincide.
+inline constexpr float kSmallestDrawingSize = 1.0e-4f;
 
-// A size must be finite, above zero, a normal single (a subnormal has lost its digits, and
-// a hole drawn with it has all its points in one place) and at most kLargestDrawingSize.
-inline SizeProblem DrawingSizeProblem(float value) {
-    if (!std::isfinite(value)) return SizeProblem::NotFinite;
-    if (!(value > 0.0f)) return SizeProblem::NotPositive;
-    if (value < std::numeric_limits<float>::min()) return SizeProblem::TooSmall;
-    if (value > kLargestDrawingSize) return SizeProblem::TooLarge;
-    return SizeProblem::None;
+enum class SizeClass { Usable, NotFinite, NotAboveZero, TooLarge, TooSmall };
+
+inline SizeClass ClassifySize(float value) {
+    if (!std::isfinite(value)) return SizeClass::NotFinite;
+    if (!(value > 0.0f)) return SizeClass::NotAboveZero;
+    if (value > kLargestDrawingSize) return SizeClass::TooLarge;
+    if (value < kSmallestDrawingSize) return SizeClass::TooSmall;
+    return SizeClass::Usable;
+}
+
+inline bool IsUsableSize(float value) { return ClassifySize(value) == SizeClass::Usable; }
+
+// A coordinate (an insertion point) lies no further than the largest size from the origin.
+inline bool IsUsableCoordinate(float value) {
+    return std::isfinite(value) && std::fabs(value) <= kLargestDrawingSize;
 }
 
 // What is wrong, to follow the value in a message: "2.9e+38 is more than 1000000".
-inline const char* SizeProblemText(SizeProblem problem) {
-    switch (problem) {
-        case SizeProblem::None:
+inline const char* SizeClassText(SizeClass size) {
+    switch (size) {
+        case SizeClass::Usable:
             return "is a usable size";
-        case SizeProblem::NotFinite:
+        case SizeClass::NotFinite:
             return "is not a finite number";
-        case SizeProblem::NotPositive:
+        case SizeClass::NotAboveZero:
             return "is not greater than zero";
-        case SizeProblem::TooSmall:
+        case SizeClass::TooSmall:
             return "is too small to draw with";
-        case SizeProblem::TooLarge:
+        case SizeClass::TooLarge:
             return "is more than 1000000";
     }
     return "";

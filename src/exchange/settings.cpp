@@ -1,6 +1,8 @@
 #include "exchange/settings.h"
 
 #include "exchange/files.h"
+#include "exchange/insertion_info.h"
+#include "exchange/limits.h"
 #include "exchange/script_format.h"
 #include "tables/field_reader.h"
 
@@ -20,9 +22,58 @@ SettingsReadResult ParseSettings(std::string_view contents) {
                              : "the ejector clearance is not a number";
         return result;
     }
+    if (ClearanceMessage(s.EjectorClearance)) {
+        result.problem = "the ejector clearance is negative or exceeds 1000000";
+        return result;
+    }
     result.ok = true;
     result.settings = s;
     return result;
+}
+
+std::optional<std::string> ClearanceMessage(float clearance) {
+    if (!(clearance >= 0.0f)) return "Ejector Clearance Must Not Be Negative";
+    if (!(clearance <= kLargestDrawingSize)) return "Ejector Clearance Must Not Exceed 1000000";
+    return std::nullopt;
+}
+
+std::optional<std::string> HiddenLayerMessage(const std::string& name) {
+    std::string problem = LayerNameProblem(name);
+    // A quote would end the name early when the file is read back.
+    if (problem.empty() && name.find('"') != std::string::npos) {
+        problem = "the layer name holds a double quote";
+    }
+    if (problem.empty()) return std::nullopt;
+    return NotUsableMessage("Hidden Layer Name", name, problem);
+}
+
+namespace {
+
+std::optional<std::string> PathMessage(const std::string& what, const std::string& path) {
+    std::string problem;
+    for (unsigned char c : path) {
+        // The file holds the path between two quotes on a line of its own.
+        if (c == '"') problem = "the path holds a double quote";
+        if (c == '\r' || c == '\n') problem = "the path holds a line end";
+        if (!problem.empty()) break;
+    }
+    if (problem.empty()) return std::nullopt;
+    return NotUsableMessage(what, path, problem);
+}
+
+}  // namespace
+
+std::optional<std::string> CheckSettings(const Settings& s) {
+    if (auto m = PathMessage("AutoCAD LT Path", s.CadPath)) return m;
+    if (auto m = PathMessage("Drawing Path", s.DrawingPath)) return m;
+    if (auto m = HiddenLayerMessage(s.HiddenLayer)) return m;
+    if (auto m = ClearanceMessage(s.EjectorClearance)) return m;
+    // Below this the file would need the exponent form, which its bare number line does not
+    // have.
+    if (s.EjectorClearance > 0.0f && s.EjectorClearance < kSmallestDrawingSize) {
+        return "Ejector Clearance Must Be 0 Or At Least .0001";
+    }
+    return std::nullopt;
 }
 
 std::string SettingsFileText(const Settings& s) {

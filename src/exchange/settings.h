@@ -1,6 +1,7 @@
 // The four settings and their file, DrawPath.txt, beside the program.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,19 @@ SettingsReadResult ParseSettings(std::string_view contents);
 // clearance as .015. A hidden-layer name that the bare form would not give back unchanged
 // (a comma, or a leading quote or blank) is quoted too.
 std::string SettingsFileText(const Settings& settings);
+
+// The message for a clearance no drawing can use (negative, or beyond 1000000), or nothing.
+std::optional<std::string> ClearanceMessage(float clearance);
+
+// The message for a hidden-layer name that a "Layer set NAME " line or the settings file
+// cannot carry, or nothing. The name is shown cut short when it is long.
+std::optional<std::string> HiddenLayerMessage(const std::string& name);
+
+// The message for settings the Settings tab's OK must not store, or nothing: a path that the
+// quoted file line cannot give back (a double quote or a line end in it), a hidden-layer name
+// a script cannot carry, a clearance no drawing can use or that the file would have to write
+// with an exponent.
+std::optional<std::string> CheckSettings(const Settings& settings);
 
 // Paths derived from the settings.
 std::string SettingsFilePath(const std::string& programFolder);

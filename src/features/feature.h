@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "exchange/limits.h"
 #include "exchange/script_format.h"
 
 namespace bw {
@@ -45,20 +46,41 @@ inline PointXY TurnedOffset(PointXY base, int directionDegrees, double u, double
             static_cast<float>(static_cast<double>(base.Y) + dy)};
 }
 
-// True for a table value a feature can be drawn with: a finite number above zero.
-inline bool IsUsableSize(float value) { return value > 0.0f && value < 3.0e38f; }
-
 // The number an entry box holds, as a single: its leading number, 0 when there is none.
 inline float BoxSingle(const std::string& text) { return static_cast<float>(LeadingNumber(text)); }
 
-// The largest size a typed value may give. A box takes any run of digits, and forty of them
-// overflow a single to infinity, which a script would carry as text the CAD side cannot
-// read; a million drawing units is far beyond any machine part and keeps every coordinate a
-// feature computes from it finite.
-inline constexpr float kLargestTypedSize = 1.0e6f;
-inline bool IsTooLarge(float value) { return !(value <= kLargestTypedSize); }
 inline std::string TooLargeMessage(const std::string& what) {
     return what + " Must Not Exceed 1000000";
 }
+inline std::string TooSmallMessage(const std::string& what) {
+    return what + " Must Be At Least .0001";
+}
+
+// The message for a length outside the drawable range, or nothing when it is usable.
+// `missing` answers a value that is not above zero or not a number, so the checks keep their
+// own words for that; the two limits name the field. Infinity is what a typed run of too
+// many digits becomes, so it counts as too large.
+inline std::optional<std::string> SizeMessage(float value, const std::string& field,
+                                              const std::string& missing) {
+    switch (ClassifySize(value)) {
+        case SizeClass::Usable:
+            return std::nullopt;
+        case SizeClass::TooLarge:
+            return TooLargeMessage(field);
+        case SizeClass::TooSmall:
+            return TooSmallMessage(field);
+        case SizeClass::NotFinite:
+            if (value > 0.0f) return TooLargeMessage(field);
+            break;
+        case SizeClass::NotAboveZero:
+            break;
+    }
+    return missing;
+}
+
+// The message for insertion info or settings a feature cannot be drawn with, or nothing.
+// The window refuses such values where they come in (the Settings tab, the info file); the
+// command line takes them as given, so it asks here.
+std::optional<std::string> CheckDrawContext(const DrawContext& context);
 
 }  // namespace bw

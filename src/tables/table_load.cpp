@@ -43,10 +43,10 @@ TableFileBytes ReadTableFile(const std::string& programFolder, const std::string
 
 bool CheckTableSize(float value, const std::string& file, const std::string& row,
                     const std::string& field, TableDiagnostic& diagnostic) {
-    const SizeProblem problem = DrawingSizeProblem(value);
-    if (problem == SizeProblem::None) return true;
+    const SizeClass size = ClassifySize(value);
+    if (size == SizeClass::Usable) return true;
     diagnostic = {TableStatus::BadValue, file + ", " + row + ", " + field + " " + ValueText(value) +
-                                             " " + SizeProblemText(problem)};
+                                             " " + SizeClassText(size)};
     return false;
 }
 

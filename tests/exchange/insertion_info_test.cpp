@@ -18,6 +18,14 @@ TEST(InsertionInfo, ReadsTheSixFieldsAndDeletesTheFile) {
     EXPECT_FALSE(test::Exists(path));
 }
 
+TEST(InsertionInfo, TheLimitsThemselvesAreRead) {
+    const InfoReadResult r =
+        ParseInsertionInfo("A,-1000000,1000000,1,.0001,[" + std::string(255, 'L') + "]");
+    ASSERT_EQ(r.status, InfoStatus::Read);
+    EXPECT_EQ(r.info.BasePoint, (PointXY{-1e6f, 1e6f}));
+    EXPECT_EQ(r.info.InsertScale, 1e-4f);
+}
+
 TEST(InsertionInfo, FieldFourNeverMatters) {
     const InfoReadResult r = ParseInsertionInfo("A,1,1,9,2,xLx");
     ASSERT_EQ(r.status, InfoStatus::Read);
@@ -43,7 +51,7 @@ TEST(InsertionInfo, AMissingFileGivesTheDefaults) {
 
 TEST(InsertionInfo, AMalformedFileIsReportedAndLeftInPlace) {
     const struct {
-        const char* contents;
+        std::string contents;
         const char* problem;
     } cases[] = {
         {"A,1,1,1,1", "it holds fewer than six fields"},
@@ -54,14 +62,24 @@ TEST(InsertionInfo, AMalformedFileIsReportedAndLeftInPlace) {
         {"A,1,1,1,1,[]", "the layer name is empty"},
         {"A,1,1,1,1,[A B]", "the layer name holds a blank"},
         {"A,1,1,1,1,\"[A\rB]\"", "the layer name holds a control character"},
+        {"A,1,1,1,0,[0]", "the scale is not above zero"},
+        {"A,1,1,1,-2,[0]", "the scale is not above zero"},
+        {"A,1,1,1,1e-45,[0]", "the scale is below .0001"},
+        {"A,1,1,1,2e6,[0]", "the scale exceeds 1000000"},
+        {"A,2e6,1,1,1,[0]", "the insertion point lies beyond 1000000"},
+        {"A,1,-3e38,1,1,[0]", "the insertion point lies beyond 1000000"},
+        {"A,1,1,1,1,[" + std::string(256, 'L') + "]",
+         "the layer name is longer than 255 characters"},
+        {"A,1,1,1,1,[" + std::string(10'000'000, 'L') + "]",
+         "the layer name is longer than 255 characters"},
     };
     for (const auto& c : cases) {
         test::TempDir dir;
         const std::string path = dir.Write("BW_Info.txt", c.contents);
         const InfoReadResult r = ReadInsertionInfoFile(path);
-        EXPECT_EQ(r.status, InfoStatus::Malformed) << c.contents;
-        EXPECT_EQ(r.problem, c.problem) << c.contents;
-        EXPECT_EQ(test::ReadFile(path), c.contents) << "the file must stay as it was";
+        EXPECT_EQ(r.status, InfoStatus::Malformed) << c.contents.substr(0, 40);
+        EXPECT_EQ(r.problem, c.problem) << c.contents.substr(0, 40);
+        EXPECT_TRUE(test::ReadFile(path) == c.contents) << "the file must stay as it was";
     }
 }
 

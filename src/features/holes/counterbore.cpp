@@ -28,9 +28,10 @@ std::string CboreTableCounts(const CboreTable& table) {
 std::optional<std::string> CheckCounterbore(const CounterboreInput& input) {
     if (!input.size) return kSelectScrewSizeMessage;
     // A row whose numbers are missing or unusable would draw a hole of no size.
-    if (!IsUsableSize(input.size->screwDiameter)) return kScrewDiameterMessage;
-    if (!IsUsableSize(input.size->cboreDiameter)) return kCboreDiameterMessage;
-    return std::nullopt;
+    if (auto m = SizeMessage(input.size->screwDiameter, "Screw Diameter", kScrewDiameterMessage)) {
+        return m;
+    }
+    return SizeMessage(input.size->cboreDiameter, "Counterbore Diameter", kCboreDiameterMessage);
 }
 
 std::string CounterboreScript(const CounterboreInput& input, const DrawContext& c) {

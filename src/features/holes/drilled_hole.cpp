@@ -10,11 +10,11 @@ namespace bw {
 
 namespace {
 
-// A typed value is usable when it is above zero and still a finite, non-zero number once it
-// is held as a single (a run of forty digits would otherwise draw at infinity).
-bool Supplied(double value) {
-    const float single = static_cast<float>(value);
-    return value > 0.0 && single > 0.0f && std::isfinite(single);
+// A typed value is drawn as a single, so it is held to the size rule once rounded; a run of
+// forty digits becomes infinity, which counts as too large.
+std::optional<std::string> TypedSize(double value, const std::string& field,
+                                     const std::string& missing) {
+    return SizeMessage(static_cast<float>(value), field, missing);
 }
 
 struct DrawnValues {
@@ -70,10 +70,14 @@ std::optional<std::string> CheckDrilledHole(const DrilledHoleInput& input) {
     const double countersink = LeadingNumber(input.countersinkText);
     const double drill = LeadingNumber(input.drillText);
     const double depth = LeadingNumber(input.depthText);
-    if (input.countersunk && !Supplied(countersink)) return kSupplyCountersinkMessage;
-    if (!Supplied(drill)) return kSupplyDrillMessage;
+    if (input.countersunk) {
+        if (auto m = TypedSize(countersink, "Countersink Diameter", kSupplyCountersinkMessage)) {
+            return m;
+        }
+    }
+    if (auto m = TypedSize(drill, "Drill Diameter", kSupplyDrillMessage)) return m;
     // The depth is checked even for the face view, which does not draw it.
-    if (!Supplied(depth)) return kSupplyDepthMessage;
+    if (auto m = TypedSize(depth, "Drill Depth", kSupplyDepthMessage)) return m;
     // Equal diameters pass: the countersink then has no length.
     if (input.countersunk && countersink < drill) return kDrillLargerMessage;
     return std::nullopt;

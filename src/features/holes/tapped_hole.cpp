@@ -114,11 +114,15 @@ std::optional<std::string> CheckTappedHole(const TappedHoleInput& input) {
     const bool side = input.view == View::Side;
     if (side && !input.depth) return kSelectTapDepthMessage;
     // A row whose numbers are missing or unusable would draw a hole of no size.
-    if (!IsUsableSize(input.size->majorDiameter) || !IsUsableSize(input.size->drillDiameter)) {
-        return kTapDiameterMessage;
+    if (auto m = SizeMessage(input.size->majorDiameter, "Tap Diameter", kTapDiameterMessage)) {
+        return m;
     }
-    if (side && !IsUsableSize(*input.depth)) return kTapDepthMessage;
-    return std::nullopt;
+    if (auto m =
+            SizeMessage(input.size->drillDiameter, "Tap Drill Diameter", kTapDiameterMessage)) {
+        return m;
+    }
+    if (!side) return std::nullopt;
+    return SizeMessage(*input.depth, "Depth", kTapDepthMessage);
 }
 
 std::string TappedHoleScript(const TappedHoleInput& input, const DrawContext& context) {

@@ -46,9 +46,11 @@ std::optional<std::string> CheckThread(const ThreadInput& input) {
     if (!input.size) return kSelectThreadSizeMessage;
     if (!input.length) return kSelectThreadDepthMessage;
     // A row whose numbers are missing or unusable has no radius or no pitch to draw with.
-    if (!IsUsableSize(input.size->diameter)) return kThreadDiameterMessage;
+    if (auto m = SizeMessage(input.size->diameter, "Thread Diameter", kThreadDiameterMessage)) {
+        return m;
+    }
     if (input.size->threadsPerUnit <= 0) return kThreadsPerUnitMessage;
-    if (!IsUsableSize(*input.length)) return kThreadDepthMessage;
+    if (auto m = SizeMessage(*input.length, "Depth", kThreadDepthMessage)) return m;
     const float turns = TurnsAsSingle(input);
     // Without a whole turn there is no last root line for the closing line to repeat.
     if (turns < 1.0f) return kThreadTooShortMessage;

@@ -29,13 +29,18 @@ std::string CorePinTableCounts(const CorePinTable& table) {
 
 std::optional<std::string> CheckCorePin(const CorePinInput& input) {
     if (!input.size) return "You Must Select Pin Size";
-    if (!IsUsableSize(input.size->pinDiameter)) return "Pin Diameter Must Be Greater Than Zero";
-    if (!IsUsableSize(input.size->headDiameter)) return "Head Diameter Must Be Greater Than Zero";
-    // The face view never uses the head length.
-    if (input.view == View::Side && !IsUsableSize(input.size->headLength)) {
-        return "Head Length Must Be Greater Than Zero";
+    if (auto m = SizeMessage(input.size->pinDiameter, "Pin Diameter",
+                             "Pin Diameter Must Be Greater Than Zero")) {
+        return m;
     }
-    return std::nullopt;
+    if (auto m = SizeMessage(input.size->headDiameter, "Head Diameter",
+                             "Head Diameter Must Be Greater Than Zero")) {
+        return m;
+    }
+    // The face view never uses the head length.
+    if (input.view == View::Face) return std::nullopt;
+    return SizeMessage(input.size->headLength, "Head Length",
+                       "Head Length Must Be Greater Than Zero");
 }
 
 std::string CorePinScript(const CorePinInput& input, const DrawContext& context) {

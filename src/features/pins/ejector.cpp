@@ -29,10 +29,13 @@ std::string EjectorTableCounts(const EjectorTable& table) {
 
 std::optional<std::string> CheckEjector(const EjectorInput& input) {
     if (!input.pinDiameter) return "You Must Select Pin Size";
-    if (!IsUsableSize(*input.pinDiameter)) return "Pin Diameter Must Be Greater Than Zero";
+    if (auto m = SizeMessage(*input.pinDiameter, "Pin Diameter",
+                             "Pin Diameter Must Be Greater Than Zero")) {
+        return m;
+    }
     if (input.view == View::Side) {
         if (!input.depth) return "You Must Select Depth";
-        if (!IsUsableSize(*input.depth)) return "Depth Must Be Greater Than Zero";
+        return SizeMessage(*input.depth, "Depth", "Depth Must Be Greater Than Zero");
     }
     return std::nullopt;
 }

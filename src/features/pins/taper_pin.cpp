@@ -137,8 +137,13 @@ float TaperPinSmallEnd(float diameter, float length) {
 std::optional<std::string> CheckTaperPin(const TaperPinInput& input) {
     if (!input.diameter) return "You Must Select Pin Size";
     if (!input.length) return "You Must Select Pin Length";
-    if (!IsUsableSize(*input.diameter)) return "Pin Diameter Must Be Greater Than Zero";
-    if (!IsUsableSize(*input.length)) return "Pin Length Must Be Greater Than Zero";
+    if (auto m = SizeMessage(*input.diameter, "Pin Diameter",
+                             "Pin Diameter Must Be Greater Than Zero")) {
+        return m;
+    }
+    if (auto m = SizeMessage(*input.length, "Pin Length", "Pin Length Must Be Greater Than Zero")) {
+        return m;
+    }
     // A positive small end below the large end also keeps the crown's square root real.
     if (!(TaperPinSmallEnd(*input.diameter, *input.length) > 0.0f)) {
         return "Pin Length Is Too Long For This Pin Size";

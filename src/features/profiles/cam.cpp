@@ -10,7 +10,9 @@ std::optional<std::string> CheckCam(const CamInput& input) {
     const float r1 = BoxSingle(input.r1Text);
     const float r2 = BoxSingle(input.r2Text);
     if (!(r1 > 0.0f && r2 > 0.0f)) return "You Must Enter Radius";
-    if (IsTooLarge(r1) || IsTooLarge(r2)) return TooLargeMessage("Radius");
+    for (const float r : {r1, r2}) {
+        if (auto m = SizeMessage(r, "Radius", "You Must Enter Radius")) return m;
+    }
     const float distance = BoxSingle(input.distanceText);
     const float sum = r1 + r2;
     // Circles that touch or overlap have no outer tangents that make a cam; the second test
@@ -18,7 +20,10 @@ std::optional<std::string> CheckCam(const CamInput& input) {
     if (!(sum < distance) || !TangentsExist(r1, r2, distance)) {
         return "Center Distance Must Be Greater Than Sum Of Radi";
     }
-    if (IsTooLarge(distance)) return TooLargeMessage("Center Distance");
+    if (auto m = SizeMessage(distance, "Center Distance",
+                             "Center Distance Must Be Greater Than Sum Of Radi")) {
+        return m;
+    }
     return std::nullopt;
 }
 

@@ -48,7 +48,7 @@ std::string DrillCounts(const Drills& drills, const std::string& what) {
     return text;
 }
 
-bool Usable(float value) { return std::isfinite(value) && value > 0.0f; }
+bool Usable(float value) { return IsUsableSize(value); }
 
 // A point of the section: `along` the axis (terms added one by one onto the base coordinate
 // in double, as the profile is measured from the surface) and `across` it, turned to the

@@ -32,11 +32,11 @@ std::string KeywayTableCounts(const KeywayTable& table) {
 
 std::optional<std::string> CheckKeyway(const KeywayInput& input) {
     const float key = BoxSingle(input.keyWidthText);
-    if (!(key > 0.0f)) return "You Must Enter Key Width";
-    if (IsTooLarge(key)) return TooLargeMessage("Key Width");
+    if (auto m = SizeMessage(key, "Key Width", "You Must Enter Key Width")) return m;
     const float diameter = BoxSingle(input.diameterText);
-    if (!(diameter > 0.0f)) return "You Must Enter Shaft Diameter";
-    if (IsTooLarge(diameter)) return TooLargeMessage("Shaft Diameter");
+    if (auto m = SizeMessage(diameter, "Shaft Diameter", "You Must Enter Shaft Diameter")) {
+        return m;
+    }
     const float threeKeys = 3.0f * key;
     if (threeKeys > diameter) return "Ket Width Is Excessive";
     return std::nullopt;

@@ -113,9 +113,12 @@ std::optional<std::string> CheckShaft(const ShaftInput& input) {
         }
     }
     for (size_t i = 0; i < input.segments.size(); ++i) {
-        if (IsTooLarge(BoxSingle(input.segments[i].diameterText)) ||
-            IsTooLarge(BoxSingle(input.segments[i].lengthText))) {
-            return TooLargeMessage("Value") + " In Segment" + std::to_string(i + 1);
+        for (const std::string* cell :
+             {&input.segments[i].diameterText, &input.segments[i].lengthText}) {
+            // Every cell is above zero by now, so only the two limits can speak.
+            if (auto m = SizeMessage(BoxSingle(*cell), "Value", "")) {
+                return *m + " In Segment" + std::to_string(i + 1);
+            }
         }
     }
     return std::nullopt;

@@ -30,16 +30,14 @@ std::string SlotTableCounts(const SlotTable& table) {
 
 std::optional<std::string> CheckSlot(const SlotInput& input) {
     const float width = BoxSingle(input.widthText);
-    if (!(width > 0.0f)) return "You Must Enter Slot Width";
-    if (IsTooLarge(width)) return TooLargeMessage("Slot Width");
+    if (auto m = SizeMessage(width, "Slot Width", "You Must Enter Slot Width")) return m;
     const float distance = BoxSingle(input.distanceText);
     // Both ends have the same radius, so a distance at or below the stand-in radius
     // difference has no tangents to draw: it is as unusable as no distance at all.
     if (!(distance > 0.0f) || !TangentsExist(width, width, distance)) {
         return "You Must Enter Center Distance";
     }
-    if (IsTooLarge(distance)) return TooLargeMessage("Center Distance");
-    return std::nullopt;
+    return SizeMessage(distance, "Center Distance", "You Must Enter Center Distance");
 }
 
 std::string SlotScript(const SlotInput& input, const DrawContext& context) {

@@ -132,7 +132,8 @@ TEST(DrilledHoleChecks, MessagesInOrder) {
         {"two points read up to the second", "1.2", "1.2.5", "1", true, std::nullopt},
         {"1.2.5 is wider than 1.19", "1.19", "1.2.5", "1", true,
          "Drill Diameter Is Larger Than Countersink Diameter"},
-        {"a value no single holds", "0.5625", forty, "1", false, "You Must Supply Drill Diameter"},
+        {"a value no single holds", "0.5625", forty, "1", false,
+         "Drill Diameter Must Not Exceed 1000000"},
         {"a value a single rounds to zero", "0.5625", "0.5", tiny, false,
          "You Must Supply Drill Depth"},
     };

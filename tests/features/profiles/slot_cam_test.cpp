@@ -84,7 +84,8 @@ TEST(Slot, ChecksTheWidthThenTheDistance) {
         // At or below the stand-in radius difference there are no tangents.
         {"0.250", "0.00000001", "You Must Enter Center Distance"},
         {"0.250", "0.000000005", "You Must Enter Center Distance"},
-        {"0.250", "0.00000002", nullptr},
+        // Above it, a distance too small to move a point is still refused.
+        {"0.250", "0.00000002", "Center Distance Must Be At Least .0001"},
         {"0.0625", "0.001", nullptr},
     };
     for (const auto& c : cases) {

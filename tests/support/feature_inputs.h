@@ -1,0 +1,221 @@
+// Every feature's inputs drawn from a source of values, checked and, when the checks pass,
+// turned into a script; and what a script must never hold. Shared by the property test and
+// the fuzz target, which differ only in where the values come from.
+#pragma once
+
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "features/holes/counterbore.h"
+#include "features/holes/drilled_hole.h"
+#include "features/holes/tapped_hole.h"
+#include "features/holes/thread.h"
+#include "features/pins/core_note.h"
+#include "features/pins/core_pin.h"
+#include "features/pins/ejector.h"
+#include "features/pins/taper_pin.h"
+#include "features/profiles/cam.h"
+#include "features/profiles/center_drill.h"
+#include "features/profiles/keyway.h"
+#include "features/profiles/shaft.h"
+#include "features/profiles/slot.h"
+
+namespace bw::test {
+
+inline constexpr int kFeatureCount = 13;
+
+// The farthest a script number may lie from the origin: an insertion point at the limit and
+// a shaft of fifty segments each at the limit, with room to spare.
+inline constexpr double kFarthestScriptNumber = 64.0 * kLargestDrawingSize;
+
+// What a source must give: singles (any bit pattern, drawn mostly where drawings are made),
+// wild singles (only what lies outside or at the edge of the range), box texts (digits and
+// points only), small whole numbers and choices.
+template <typename S>
+concept ValueSource = requires(S s, int n) {
+    { s.Single() } -> std::same_as<float>;
+    { s.Wild() } -> std::same_as<float>;
+    { s.BoxText() } -> std::same_as<std::string>;
+    { s.Int(n, n) } -> std::same_as<int>;
+    { s.Bool() } -> std::same_as<bool>;
+};
+
+struct Outcome {
+    std::optional<std::string> message;  // a failed check
+    std::string script;                  // otherwise
+};
+
+template <ValueSource S>
+std::optional<float> MaybeSingle(S& s) {
+    if (s.Int(0, 15) == 0) return std::nullopt;
+    return s.Single();
+}
+
+template <ValueSource S>
+int Direction(S& s) {
+    return 90 * s.Int(0, 3);
+}
+
+template <ValueSource S>
+std::string Layer(S& s) {
+    switch (s.Int(0, 15)) {
+        case 0:
+            return "A B";
+        case 1:
+            return std::string(256, 'L');
+        case 2:
+            return std::string(255, 'L');
+        case 3:
+            return "";
+        default:
+            return s.Bool() ? "0" : "HIDDEN";
+    }
+}
+
+// One case in four puts every context value anywhere; the others keep the context sound so
+// that the feature's own inputs decide.
+template <ValueSource S>
+DrawContext Context(S& s) {
+    DrawContext c;
+    if (s.Int(0, 3) != 0) {
+        c.BasePoint = {static_cast<float>(s.Int(-9999, 9999)) / 8.0f,
+                       static_cast<float>(s.Int(-9999, 9999)) / 8.0f};
+        return c;
+    }
+    c.BasePoint = {s.Single(), s.Single()};
+    c.InsertScale = s.Single();
+    c.EjectorClearance = s.Single();
+    c.CurrentLayer = Layer(s);
+    c.HiddenLayer = Layer(s);
+    return c;
+}
+
+template <typename Input, typename Check, typename Make>
+Outcome Run(const DrawContext& c, const Input& in, Check check, Make make) {
+    if (auto m = CheckDrawContext(c)) return {m, ""};
+    if (auto m = check(in)) return {m, ""};
+    return {std::nullopt, make(in, c)};
+}
+
+// One case of feature `which` (0 to 12), every input taken from the source.
+template <ValueSource S>
+Outcome RunFeature(int which, S& s) {
+    const DrawContext c = Context(s);
+    const View view = s.Bool() ? View::Face : View::Side;
+    switch (which) {
+        case 0: {
+            EjectorInput in{MaybeSingle(s), MaybeSingle(s), view, Direction(s), s.Bool()};
+            return Run(c, in, CheckEjector, EjectorScript);
+        }
+        case 1: {
+            CorePinInput in{CorePinSize{s.Single(), s.Single(), s.Single()}, view, Direction(s),
+                            s.Bool()};
+            return Run(c, in, CheckCorePin, CorePinScript);
+        }
+        case 2: {
+            CoreNoteInput in{s.Int(-32768, 32767), s.Bool()};
+            return Run(c, in, CheckCoreNote, CoreNoteScript);
+        }
+        case 3: {
+            TaperPinInput in{MaybeSingle(s), MaybeSingle(s), Direction(s), s.Bool()};
+            return Run(c, in, CheckTaperPin, TaperPinScript);
+        }
+        case 4: {
+            TappedHoleInput in{TapSize{s.Single(), s.Single()}, MaybeSingle(s), view, s.Bool(),
+                               Direction(s)};
+            return Run(c, in, CheckTappedHole, TappedHoleScript);
+        }
+        case 5: {
+            CounterboreInput in{CboreSize{s.Single(), s.Single()}, view, s.Bool(), Direction(s)};
+            return Run(c, in, CheckCounterbore, CounterboreScript);
+        }
+        case 6: {
+            // Thread counts are 16-bit. A script of thousands of turns takes milliseconds, so
+            // most lengths are a few turns long and only some come from the whole range.
+            const int tpi = s.Bool() ? s.Int(-2, 80) : s.Int(-32768, 32767);
+            std::optional<float> length;
+            const int pick = s.Int(0, 511);
+            if (pick == 0) {
+                length = s.Single();
+            } else if (pick < 8) {
+                length = s.Wild();
+            } else if (pick > 8) {
+                length = static_cast<float>(s.Int(1, 160)) /
+                         (10.0f * static_cast<float>(tpi == 0 ? 1 : tpi));
+            }
+            ThreadInput in{ThreadSize{s.Single(), tpi}, length, s.Bool(), s.Bool(), Direction(s)};
+            return Run(c, in, CheckThread, [](const ThreadInput& i, const DrawContext& d) {
+                return ThreadScript(i, d);
+            });
+        }
+        case 7: {
+            DrilledHoleInput in{s.BoxText(),         s.BoxText(), s.BoxText(), s.Bool(),
+                                s.Bool() ? 82 : 100, view,        s.Bool(),    Direction(s)};
+            return Run(c, in, CheckDrilledHole, DrilledHoleScript);
+        }
+        case 8: {
+            SlotInput in{s.BoxText(), s.BoxText(), Direction(s), s.Bool()};
+            return Run(c, in, CheckSlot, SlotScript);
+        }
+        case 9: {
+            CamInput in{s.BoxText(), s.BoxText(), s.BoxText(), Direction(s), s.Bool()};
+            return Run(c, in, CheckCam, CamScript);
+        }
+        case 10: {
+            KeywayInput in{s.BoxText(), s.BoxText(), s.Bool() ? KeywayKind::Shaft : KeywayKind::Hub,
+                           s.Bool()};
+            return Run(c, in, CheckKeyway, KeywayScript);
+        }
+        case 11: {
+            ShaftInput in;
+            in.segments.clear();
+            const int n = s.Int(0, 15) == 0 ? s.Int(0, kMaxShaftSegments + 1) : s.Int(1, 4);
+            for (int i = 0; i < n; ++i) in.segments.push_back({s.BoxText(), s.BoxText()});
+            in.view = view;
+            in.direction = Direction(s);
+            in.hidden = s.Bool();
+            return Run(c, in, CheckShaft, ShaftScript);
+        }
+        default: {
+            CenterDrillInput in;
+            if (s.Bool()) {
+                in.plain = PlainCenterDrill{"PLAIN", s.Single(), s.Single(), s.Single()};
+            } else {
+                in.bell = BellCenterDrill{"BELL", s.Single(), s.Single(), s.Single()};
+            }
+            in.view = view;
+            in.direction = Direction(s);
+            in.hidden = s.Bool();
+            return Run(c, in, CheckCenterDrill, CenterDrillScript);
+        }
+    }
+}
+
+// The first number of the script that is not finite or lies beyond the farthest a drawing
+// reaches, or nothing. Numbers stand between blanks, commas and line ends.
+inline std::optional<std::string> BadScriptNumber(const std::string& script) {
+    if (script.find("Infinity") != std::string::npos) return "Infinity";
+    if (script.find("NaN") != std::string::npos) return "NaN";
+    const char* p = script.c_str();
+    const char* const end = p + script.size();
+    auto separator = [](char c) { return c == ' ' || c == ',' || c == '\r' || c == '\n'; };
+    while (p < end) {
+        const char* token = p;
+        while (p < end && !separator(*p)) ++p;
+        const char first = *token;
+        if (p > token && (first == '-' || first == '.' || (first >= '0' && first <= '9'))) {
+            char* stop = nullptr;
+            const double value = std::strtod(token, &stop);
+            // A token that is not wholly a number is a name, such as a layer's.
+            if (stop == p && (!std::isfinite(value) || std::fabs(value) > kFarthestScriptNumber)) {
+                return std::string(token, p);
+            }
+        }
+        ++p;
+    }
+    return std::nullopt;
+}
+
+}  // namespace bw::test
