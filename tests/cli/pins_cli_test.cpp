@@ -154,10 +154,10 @@ TEST(PinsCli, CheckNamesWhatIsWrong) {
 
     test::TempDir empty;
     const std::vector<std::string> missing = Lines(RunArgs({"check", empty.Path()}).out);
-    EXPECT_TRUE(Has(missing, "000: Taper Pin Diameter File NOT Found (" + empty.Path() + "/000)"));
-    EXPECT_TRUE(Has(missing, "003: Taper Pin Length File NOT Found (" + empty.Path() + "/003)"));
-    EXPECT_TRUE(Has(missing,
-                    "ejector.dat: Ejector Data File NOT Found (" + empty.Path() + "/ejector.dat)"));
+    EXPECT_TRUE(Has(missing, "000: Taper Pin Diameter File NOT Found (" + empty.File("000") + ")"));
+    EXPECT_TRUE(Has(missing, "003: Taper Pin Length File NOT Found (" + empty.File("003") + ")"));
+    EXPECT_TRUE(Has(
+        missing, "ejector.dat: Ejector Data File NOT Found (" + empty.File("ejector.dat") + ")"));
 }
 
 TEST(PinsCli, CheckListsThePinTablesInStartUpOrder) {

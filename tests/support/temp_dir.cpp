@@ -1,5 +1,7 @@
 #include "support/temp_dir.h"
 
+#include "exchange/files.h"
+
 #include <bit>
 #include <cstdint>
 #include <cstdlib>
@@ -36,7 +38,7 @@ TempDir::~TempDir() {
     fs::remove_all(path_, ec);
 }
 
-std::string TempDir::File(const std::string& name) const { return path_ + "/" + name; }
+std::string TempDir::File(const std::string& name) const { return path_ + kPathSeparator + name; }
 
 std::string TempDir::Write(const std::string& name, std::string_view bytes) const {
     const fs::path p = File(name);
