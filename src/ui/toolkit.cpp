@@ -1,5 +1,6 @@
 #include "ui/toolkit.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -10,7 +11,9 @@ void QtToolkit::Message(QWidget* owner, const QString& title, const QString& tex
 }
 
 QString QtToolkit::ChooseFolder(QWidget* owner, const QString& title) {
-    return QFileDialog::getExistingDirectory(owner, title, QString(), QFileDialog::ShowDirsOnly);
+    // Qt answers with forward slashes everywhere; the settings hold the system's separator.
+    return QDir::toNativeSeparators(
+        QFileDialog::getExistingDirectory(owner, title, QString(), QFileDialog::ShowDirsOnly));
 }
 
 }  // namespace bw
