@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <random>
