@@ -1,8 +1,10 @@
 # Two commands do all the set-up on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds, and starts Brasswick
 #   make test   installs what is missing, builds, and runs every test
-# CI also runs `make sanitize` (the tests under AddressSanitizer and UBSan), `make fuzz` and
-# `make test-dxf` (the DXF files read by ezdxf and LibreCAD).
+# CI also runs `make windows` (dist/brasswick-windows-x64.zip, cross-built) then
+# `make test-windows` (that build's tests under Wine), `make test-dxf` (the DXF files read by
+# ezdxf and LibreCAD), `make sanitize` (the tests under AddressSanitizer and UBSan) and
+# `make fuzz`.
 
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
@@ -13,20 +15,31 @@ JOBS       ?= $(shell nproc)
 PACKAGES = cmake ninja-build g++ clang qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
            libbenchmark-dev libclang-rt-14-dev python3
 
+WIN_BUILD  ?= build-windows
+QT_WINDOWS ?= ../shared/toolchains/qt6-mingw64-6.4.2-static.tar.xz
+WINDOWS_PACKAGES = cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
+           binutils-mingw-w64-x86-64 qt6-base-dev qt6-base-dev-tools googletest zip xz-utils
+WINDOWS_TEST_PACKAGES = wine wine64 xvfb xauth xdotool twm unzip
+
 # The readers that check the DXF files; Debian's python3-ezdxf is for the system's python3.
 DXF_PACKAGES = python3-ezdxf librecad poppler-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test test-dxf sanitize fuzz bench screenshot clean
-
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+# $(call install,PACKAGES): installs those of the Debian packages that are missing.
+define install
+	@missing=$$(for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \
 	  $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing >/dev/null; \
 	fi
+endef
+
+.PHONY: deps build run test test-dxf sanitize fuzz bench screenshot clean windows test-windows
+
+deps:
+	$(call install,$(PACKAGES))
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -48,7 +61,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 test-dxf: deps $(BUILD)/build.ninja
-	@$(MAKE) --no-print-directory deps PACKAGES="$(DXF_PACKAGES)"
+	$(call install,$(DXF_PACKAGES))
 	cmake --build $(BUILD) -j $(JOBS) --target brasswick-script
 	/usr/bin/python3 tests/dxf/check_dxf.py $(BUILD)/bin/brasswick-script
 
@@ -69,5 +82,31 @@ bench: build
 	$(BUILD)/bench/core_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/ui_bench
 
+# The Windows build, cross-compiled with mingw-w64 against the static Qt for Windows:
+# dist/brasswick-windows-x64.zip holds a Brasswick folder with both programs and the tables.
+windows:
+	$(call install,$(WINDOWS_PACKAGES))
+	@if [ ! -d $(WIN_BUILD)/qt/qt6-mingw64 ]; then \
+	  echo "Unpacking $(QT_WINDOWS)"; mkdir -p $(WIN_BUILD)/qt && tar -xJf $(QT_WINDOWS) -C $(WIN_BUILD)/qt; \
+	fi
+	@if [ ! -f $(WIN_BUILD)/build.ninja ]; then \
+	  cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+	    -DQT_MINGW_PREFIX=$(CURDIR)/$(WIN_BUILD)/qt/qt6-mingw64 \
+	    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+	    -DBW_BUILD_BENCH=OFF $(WIN_CMAKE_ARGS); \
+	fi
+	cmake --build $(WIN_BUILD) -j $(JOBS) --target brasswick brasswick-script core_tests windows_zip
+	@ls -l dist/brasswick-windows-x64.zip
+
+# The Windows build under Wine: its core tests, brasswick-script against the Linux one, and
+# the window on a virtual display driven by key presses.
+test-windows: deps
+	$(call install,$(WINDOWS_TEST_PACKAGES))
+	@[ -f $(WIN_BUILD)/bin/brasswick.exe ] || { echo "make test-windows: run make windows first"; exit 1; }
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target brasswick-script
+	tests/windows/run-windows-tests.sh $(BUILD) $(WIN_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD) dist

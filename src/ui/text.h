@@ -6,8 +6,9 @@
 
 namespace bw {
 
-// Core text is UTF-8 where it is valid; table and record files written by 8-bit tools are
-// shown as Latin-1 instead of as replacement characters.
+// Core text is in the system's 8-bit character set (UTF-8 on Linux and macOS, the ANSI code
+// page on Windows); bytes that are not valid there, such as a Latin-1 table file on Linux,
+// are shown as Latin-1 instead of as replacement characters.
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 

@@ -29,9 +29,12 @@ TEST(SettingsFile, ALayerNameWithACommaIsQuotedAndReadsBackUnchanged) {
 }
 
 TEST(SettingsFile, ReadsTheFourFields) {
-    const SettingsReadResult r = ParseSettings("\"C:\\LT\\\"\r\n\"D:\\\"\r\nHIDDEN\r\n.015\r\n");
+    // As a Windows machine writes it: quoted paths with backslashes, CR LF, and a folder name
+    // in code page 1252 (0xFC is u with diaeresis), which comes back byte for byte.
+    const SettingsReadResult r =
+        ParseSettings("\"C:\\J\xFCrgen\\LT\\\"\r\n\"D:\\\"\r\nHIDDEN\r\n.015\r\n");
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.settings.CadPath, "C:\\LT\\");
+    EXPECT_EQ(r.settings.CadPath, "C:\\J\xFCrgen\\LT\\");
     EXPECT_EQ(r.settings.DrawingPath, "D:\\");
     EXPECT_EQ(r.settings.HiddenLayer, "HIDDEN");
     EXPECT_EQ(r.settings.EjectorClearance, 0.015f);
@@ -105,6 +108,15 @@ TEST(SettingsFile, EveryStorableClearanceIsWrittenBareAndReadsBack) {
 
 TEST(SettingsFile, DerivedPaths) {
     Settings s;
+#ifdef _WIN32
+    s.CadPath = "C:\\LT\\";
+    s.DrawingPath = "D:\\";
+    EXPECT_EQ(InfoFilePath(s), "D:\\BW_Info.txt");
+    EXPECT_EQ(ScriptFilePath(s), "C:\\LT\\Brasswick\\Brasswick.scr");
+    EXPECT_EQ(SettingsFilePath("C:\\Brasswick"), "C:\\Brasswick\\DrawPath.txt");
+    // A program folder at a drive's root gets no doubled separator.
+    EXPECT_EQ(SettingsFilePath("E:\\"), "E:\\DrawPath.txt");
+#else
     s.CadPath = "/opt/lt/";
     s.DrawingPath = "/d/";
     EXPECT_EQ(InfoFilePath(s), "/d/BW_Info.txt");
@@ -112,6 +124,7 @@ TEST(SettingsFile, DerivedPaths) {
     EXPECT_EQ(SettingsFilePath("/usr/lib/brasswick"), "/usr/lib/brasswick/DrawPath.txt");
     // A program folder at the root gets no doubled separator.
     EXPECT_EQ(SettingsFilePath("/"), "/DrawPath.txt");
+#endif
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 #include "support/temp_dir.h"
 
+#include "exchange/files.h"
+
 #include <bit>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -13,9 +16,16 @@ namespace bw::test {
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "bwtest.XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    // create_directory reports whether it made the folder, so a name taken by a parallel test
+    // is skipped, as mkdtemp would; unlike mkdtemp it exists on Windows too.
+    static std::mt19937_64 rng{std::random_device{}()};
+    const fs::path base = fs::temp_directory_path();
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+        const fs::path candidate = base / ("bwtest." + std::to_string(rng() % 1000000000u));
+        std::error_code ec;
+        if (fs::create_directory(candidate, ec)) path_ = candidate.string();
+    }
+    if (path_.empty()) throw std::runtime_error("no temporary folder could be created");
 }
 
 namespace {
@@ -51,7 +61,7 @@ TempDir::~TempDir() {
     fs::remove_all(path_, ec);
 }
 
-std::string TempDir::File(const std::string& name) const { return path_ + "/" + name; }
+std::string TempDir::File(const std::string& name) const { return path_ + kPathSeparator + name; }
 
 std::string TempDir::Write(const std::string& name, std::string_view bytes) const {
     const fs::path p = File(name);

@@ -15,7 +15,7 @@ class TempDir {
 
     // The folder, without a trailing separator.
     const std::string& Path() const { return path_; }
-    // Path() + "/" + name.
+    // Path(), the system's separator, name.
     std::string File(const std::string& name) const;
     // Writes bytes to a file below the folder (sub-folders are created); returns its path.
     std::string Write(const std::string& name, std::string_view bytes) const;
