@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "features/feature_test_util.h"
+
 namespace bw {
 namespace {
 
-DrawContext Context(float x, float y) {
-    DrawContext c;
-    c.BasePoint = {x, y};
-    c.CurrentLayer = "WALLS";
-    c.HiddenLayer = "HID";
-    return c;
-}
+DrawContext Context(float x, float y) { return test::At(x, y, "WALLS", "HID"); }
 
 DrilledHoleInput Countersunk(const std::string& csink, const std::string& drill,
                              const std::string& depth, int angle = 82) {

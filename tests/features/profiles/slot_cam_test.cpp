@@ -1,6 +1,8 @@
 // Slotted holes and simple cams: both draw two circles joined by their outer tangents.
 #include <gtest/gtest.h>
 
+#include "features/feature_test_util.h"
+
 #include "features/profiles/cam.h"
 #include "features/profiles/slot.h"
 #include "features/profiles/two_circle_outline.h"
@@ -9,14 +11,8 @@
 namespace bw {
 namespace {
 
-DrawContext At(float x, float y, const std::string& current = "0",
-               const std::string& hidden = "0") {
-    DrawContext c;
-    c.BasePoint = {x, y};
-    c.CurrentLayer = current;
-    c.HiddenLayer = hidden;
-    return c;
-}
+using test::At;
+using test::Expected;
 
 SlotInput Slot(const std::string& width, const std::string& distance, int direction = 0,
                bool hidden = false) {
@@ -89,11 +85,7 @@ TEST(Slot, ChecksTheWidthThenTheDistance) {
     };
     for (const auto& c : cases) {
         const auto message = CheckSlot(Slot(c.first, c.second));
-        if (c.message) {
-            EXPECT_EQ(message, std::string(c.message)) << c.first << " / " << c.second;
-        } else {
-            EXPECT_EQ(message, std::nullopt) << c.first << " / " << c.second;
-        }
+        EXPECT_EQ(message, Expected(c.message)) << c.first << " / " << c.second;
     }
 }
 
@@ -174,11 +166,7 @@ TEST(Cam, ChecksTheRadiiThenTheDistanceAgainstTheirSum) {
     };
     for (const auto& c : cases) {
         const auto message = CheckCam(Cam(c.r1, c.r2, c.c));
-        if (c.message) {
-            EXPECT_EQ(message, std::string(c.message)) << c.r1 << " " << c.r2 << " " << c.c;
-        } else {
-            EXPECT_EQ(message, std::nullopt) << c.r1 << " " << c.r2 << " " << c.c;
-        }
+        EXPECT_EQ(message, Expected(c.message)) << c.r1 << " " << c.r2 << " " << c.c;
     }
 }
 
