@@ -51,6 +51,7 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
          "Layer set 0 \r\nLine 0,.25 1,.25 \r\nLine 1,.25 1.150215,0 \r\n"
          "Line 1.150215,0 1,-.25 \r\nLine 1,-.25 0,-.25 \r\nLine 1,.25 1,-.25 \r\n"
          "Layer set 0 \r\n"},
+        // .25 x cot 50 = .2097749: the shorter cone of the 100 degree countersink.
         {{"drill", "drill=.5", "csink=1", "depth=1", "countersunk=1", "hidden=0", "base=0,0",
           "angle=100"},
          "Layer set 0 \r\nLine 0,.5 .2097749,.25 \r\n",

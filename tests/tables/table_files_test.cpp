@@ -105,13 +105,6 @@ struct FileCase {
 
 TEST(TableFiles, EachFileReportsWhatItKeptAndWhereItWentWrong) {
     const FileCase cases[] = {
-        // Quoted labels keep their commas; records may be packed or spread over lines.
-        {{{"Tap.dat",
-           "2\r\n\"1/4-20, UNC\",.25,.201\r\n  #10-32 , .19 , .159\r\n"
-           "3\r\n1/2,.5\r\n\"1\",1\r\n2,2\r\nafter the last record\r\n"}},
-         "Tap.dat: 2 tap sizes, 3 depths"},
-        {{{"Slot.dat", "2\r\n\"1/4\",.25\r\n\"5/16, wide\",.3125\r\n3\r\nA,1,B,1.5,\"C\",2\r\n"}},
-         "Slot.dat: 2 slot widths, 3 center distances"},
         // Counts below 1 are empty sections.
         {{{"Keyway.dat", "0\r\n-3\r\n"}}, "Keyway.dat: 0 key widths, 0 diameters"},
         // Short files: the count promises more than the file holds.

@@ -60,13 +60,6 @@ TEST(DrilledHoleSide, CountersunkEightyTwo) {
               "Line 1.287592,.25 1.287592,-.25 \r\n");
 }
 
-TEST(DrilledHoleSide, CountersunkHundredHasAShorterCone) {
-    // .25 × cot 50° = .2097749.
-    const std::string script = DrilledHoleScript(Countersunk("1", ".5", "1", 100), Context(0, 0));
-    EXPECT_EQ(script.substr(0, script.find("\r\n", 20) + 2),
-              "Layer set WALLS \r\nLine 0,.5 .2097749,.25 \r\n");
-}
-
 TEST(DrilledHoleSide, EqualDiametersGiveAConeOfNoLength) {
     const std::string script = DrilledHoleScript(Countersunk(".5", ".5", "1"), Context(0, 0));
     EXPECT_NE(script.find("Line 0,.25 0,.25 \r\n"), std::string::npos) << script;
