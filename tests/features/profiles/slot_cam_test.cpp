@@ -5,7 +5,6 @@
 
 #include "features/profiles/cam.h"
 #include "features/profiles/slot.h"
-#include "features/profiles/two_circle_outline.h"
 #include "support/temp_dir.h"
 
 namespace bw {
@@ -89,21 +88,6 @@ TEST(Slot, ChecksTheWidthThenTheDistance) {
     }
 }
 
-TEST(TwoCircleOutline, StartUpCamGivesTheAngleAndTangentLength) {
-    const TwoCircleOutlineResult o = TwoCircleOutline({1, 1}, 0.5f, 0.375f, 1.0f, 0.0f);
-    EXPECT_FLOAT_EQ(o.L, 0.9921567f);
-    EXPECT_FLOAT_EQ(o.B, 1.4454685f);
-    EXPECT_EQ(FormatPoint(o.P2), "2,1");
-    EXPECT_EQ(FormatPoint(o.T1), "1.0625,.5039216");
-    EXPECT_EQ(FormatPoint(o.T3), "1.0625,1.496078");
-}
-
-TEST(TwoCircleOutline, EqualRadiiMakeARightAngleAndTangentsAsLongAsTheDistance) {
-    const TwoCircleOutlineResult o = TwoCircleOutline({1, 1}, 0.25f, 0.25f, 1.0f, 0.0f);
-    EXPECT_EQ(o.B, 1.57079637f);
-    EXPECT_EQ(o.L, 1.0f);
-}
-
 CamInput Cam(const std::string& r1, const std::string& r2, const std::string& c, int direction = 0,
              bool hidden = false) {
     return CamInput{r1, r2, c, direction, hidden};
@@ -142,8 +126,6 @@ TEST(Cam, WholeScripts) {
          "Line -.4960784,.06249996 -.3720588,1.046875 \r\n"},
     };
     for (const ScriptCase& c : cases) EXPECT_EQ(c.script, c.expected) << c.what;
-    const TwoCircleOutlineResult o = TwoCircleOutline({1, 1}, 0.375f, 0.5f, 1.0f, 0.0f);
-    EXPECT_GT(o.B, 1.5707964f);
 }
 
 TEST(Cam, EqualRadiiDrawTheSlotOfThatWidth) {
