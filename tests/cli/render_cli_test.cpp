@@ -34,13 +34,6 @@ TEST(PreviewCli, RenderListsEntitiesInScriptOrder) {
               "insert HID Dmesnote 2,3 scale=0.5,0.5 rotation=0 value=12 at=5:1\n");
 }
 
-TEST(PreviewCli, RenderStartLayerNamesWhatComesBeforeAnyLayerLine) {
-    TempDir dir;
-    const std::string script = dir.Write("n.scr", "insert Dmehnote 1,1 1 1 0 7\r\n");
-    const Result r = cli::Run({"render", script, "layer=NOTES"}, dir.Path());
-    EXPECT_EQ(r.out, "insert NOTES Dmehnote 1,1 scale=1,1 rotation=0 value=7 at=1:1\n");
-}
-
 TEST(PreviewCli, RenderReportsTheScriptsProblemWithItsPosition) {
     TempDir dir;
     const std::string script = dir.Write("bad.scr", "Line 0,0 1,1 \r\nLine 2,2 two,2 \r\n");
@@ -50,13 +43,9 @@ TEST(PreviewCli, RenderReportsTheScriptsProblemWithItsPosition) {
     EXPECT_EQ(r.err, script +
                          ": line 2, column 10 (byte 24): Line expects a point x,y or an empty "
                          "entry, found \"two,2\"\n");
-}
-
-TEST(PreviewCli, RenderOfAMissingFileFails) {
-    TempDir dir;
-    const Result r = cli::Run({"render", dir.File("none.scr")}, dir.Path());
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(Contains(r.err, dir.File("none.scr") + ": ")) << r.err;
+    const Result missing = cli::Run({"render", dir.File("none.scr")}, dir.Path());
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(Contains(missing.err, dir.File("none.scr") + ": ")) << missing.err;
 }
 
 TEST(PreviewCli, RenderWritesSvgInsteadOfTheListing) {

@@ -149,12 +149,6 @@ TEST(ScriptNumber, AgreesWithTheSlowFormOverEveryExponentBothSignsAndTheCarries)
     EXPECT_EQ(failures, 0) << "of " << 2 * sample.size();
 }
 
-TEST(FormatPoint, JoinsTwoNumbersWithOneComma) {
-    EXPECT_EQ(FormatPoint({0.5f, -0.25f}), ".5,-.25");
-    EXPECT_EQ(FormatPoint({2.0f, 3.0f}), "2,3");
-    EXPECT_EQ(FormatPoint({10.125f, 0.0f}), "10.125,0");
-}
-
 TEST(PolarPoint, QuarterTurnFromTheOriginLeavesTheSingleRoundingOfCosine) {
     const PointXY p = PolarPoint({0.0f, 0.0f}, DegToRad(90.0f), 1.0f);
     EXPECT_EQ(FormatPoint(p), "-4.371139E-08,1");

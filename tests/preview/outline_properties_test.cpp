@@ -1,7 +1,6 @@
 // Properties of the features' drawings, read back through the interpreter over many random
 // inputs: outlines that must close do, slot and cam lines touch their arcs tangentially,
-// thread teeth stay between the crest lines, face views are concentric on the insertion
-// point.
+// thread teeth stay between the crest lines.
 #include <gtest/gtest.h>
 
 #include <numbers>
@@ -67,30 +66,6 @@ TEST(PreviewProperties, SlotCamAndTaperPinOutlinesAreClosed) {
             ExpectClosed(sides, Tolerance(d), name);
             ExpectClosed({sides[0], {d.arcs[0].start, d.arcs[0].end}}, Tolerance(d), "large end");
             ExpectClosed({sides[2], {d.arcs[1].start, d.arcs[1].end}}, Tolerance(d), "small end");
-        }
-    }
-}
-
-TEST(PreviewProperties, ShaftRectanglesAreEachClosed) {
-    const auto cases = SideViewCases();
-    Rng rng(12);
-    for (int run = 0; run < kRuns; ++run) {
-        const DrawContext c = RandomContext(rng);
-        const Drawing d = Draw(
-            CaseNamed(cases, "shaft").make(rng, c, View::Side, 90 * Whole(rng, 0, 3), Coin(rng)),
-            c);
-        ASSERT_EQ(d.segments.size() % 4, 0u);
-        // Each segment of the shaft is one Line command of four sides.
-        for (std::size_t first = 0; first < d.segments.size(); first += 4) {
-            Ends rectangle;
-            for (std::size_t k = first; k < first + 4; ++k) {
-                EXPECT_EQ(d.segments[k].where, d.segments[first].where);
-                rectangle.push_back({d.segments[k].start, d.segments[k].end});
-            }
-            ExpectClosed(rectangle, Tolerance(d), "shaft rectangle");
-            // Opposite sides are equally long: a rectangle, not any four-sided chain.
-            EXPECT_NEAR(Distance(rectangle[0].first, rectangle[0].second),
-                        Distance(rectangle[2].first, rectangle[2].second), Tolerance(d));
         }
     }
 }
@@ -217,24 +192,6 @@ TEST(PreviewProperties, ThreadTeethLieBetweenTheCrestLinesForBothHands) {
         const Point c1 = d.segments.front().start;
         const double v1 = axis.x * (c1.y - b.y) - axis.y * (c1.x - b.x);
         EXPECT_NEAR(v1, in.leftHand ? -r : r, tol);
-    }
-}
-
-TEST(PreviewProperties, FaceViewCirclesAreConcentricOnTheInsertionPoint) {
-    for (const FeatureCase& feature : SideViewCases()) {
-        if (!feature.hasFaceView) continue;
-        Rng rng(16);
-        for (int run = 0; run < kRuns; ++run) {
-            const DrawContext c = RandomContext(rng);
-            const Drawing d =
-                Draw(feature.make(rng, c, View::Face, 90 * Whole(rng, 0, 3), Coin(rng)), c);
-            EXPECT_TRUE(d.segments.empty() && d.arcs.empty()) << feature.name;
-            ASSERT_GE(d.circles.size(), 1u) << feature.name;
-            for (const Circle& circle : d.circles) {
-                EXPECT_EQ(circle.centre, d.circles[0].centre) << feature.name;
-                EXPECT_LE(Distance(circle.centre, Base(c)), Tolerance(d)) << feature.name;
-            }
-        }
     }
 }
 

@@ -17,34 +17,24 @@ std::vector<std::string> AllTexts(std::string_view data) {
     return fields;
 }
 
-TEST(FieldReader, CommasAndLineEndsBothEndAField) {
-    EXPECT_EQ(AllTexts("a,b\r\nc\nd\re"), (std::vector<std::string>{"a", "b", "c", "d", "e"}));
-}
-
-TEST(FieldReader, RecordsMayBePackedOnOneLineOrSpreadOverSeveral) {
+TEST(FieldReader, TextFields) {
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        // Commas and every kind of line end end a field.
+        {"a,b\r\nc\nd\re", {"a", "b", "c", "d", "e"}},
+        // Blanks before a field are skipped, not after it.
+        {"  a ,\t b", {"a ", "b"}},
+        // Quoted text keeps its commas and loses its quotes.
+        {"\"1,2\",x,\"\",y", {"1,2", "x", "", "y"}},
+        // Text after a closing quote is passed over; an unclosed quote runs to the end.
+        {"\"ab\"cd,e", {"ab", "e"}},
+        {"\"ab,cd", {"ab,cd"}},
+        {"", {}},
+        {"   ", {}},
+    };
+    for (const auto& [data, fields] : cases) EXPECT_EQ(AllTexts(data), fields) << data;
+    // Records may be packed on one line or spread over several.
     EXPECT_EQ(AllTexts("2,\"1/4\",.25,\"3/8\",.375\r\n"),
               AllTexts("2\r\n\"1/4\"\r\n.25\r\n\"3/8\"\r\n.375\r\n"));
-}
-
-TEST(FieldReader, BlanksBeforeAFieldAreSkippedButNotAfterIt) {
-    EXPECT_EQ(AllTexts("  a ,\t b"), (std::vector<std::string>{"a ", "b"}));
-}
-
-TEST(FieldReader, QuotedTextKeepsItsCommasAndLosesItsQuotes) {
-    EXPECT_EQ(AllTexts("\"1,2\",x,\"\",y"), (std::vector<std::string>{"1,2", "x", "", "y"}));
-}
-
-TEST(FieldReader, TextAfterAClosingQuoteIsPassedOver) {
-    EXPECT_EQ(AllTexts("\"ab\"cd,e"), (std::vector<std::string>{"ab", "e"}));
-}
-
-TEST(FieldReader, AnUnclosedQuoteRunsToTheEnd) {
-    EXPECT_EQ(AllTexts("\"ab,cd"), (std::vector<std::string>{"ab,cd"}));
-}
-
-TEST(FieldReader, AnEmptyFileHasNoField) {
-    EXPECT_TRUE(AllTexts("").empty());
-    EXPECT_TRUE(AllTexts("   ").empty());
 }
 
 TEST(FieldReader, NumbersConvertToTheNearestSingle) {

@@ -39,9 +39,6 @@ TEST(RecordReader, DecodesLittleEndianFields) {
     EXPECT_EQ(SingleAt(record, 12), 0.0625f);
     EXPECT_EQ(Int16At(record, 16), 1);
     EXPECT_EQ(Int16At(record, 18), -2);
-}
-
-TEST(RecordReader, KnownBytesGiveKnownValues) {
     // 0.25 is 0x3E800000; 258 is 0x0102.
     const std::string bytes{'\x00', '\x00', '\x80', '\x3e', '\x02', '\x01'};
     EXPECT_EQ(SingleAt(bytes, 0), 0.25f);

@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "features/feature_test_util.h"
+
 namespace bw {
 namespace {
 
-DrawContext Context(float x, float y) {
-    DrawContext c;
-    c.BasePoint = {x, y};
-    c.CurrentLayer = "WALLS";
-    c.HiddenLayer = "HID";
-    return c;
-}
+DrawContext Context(float x, float y) { return test::At(x, y, "WALLS", "HID"); }
 
 DrilledHoleInput Countersunk(const std::string& csink, const std::string& drill,
                              const std::string& depth, int angle = 82) {
@@ -62,13 +58,6 @@ TEST(DrilledHoleSide, CountersunkEightyTwo) {
               "Line .2875921,-.25 0,-.5 \r\n"
               "Line .2875921,.25 .2875921,-.25 \r\n"
               "Line 1.287592,.25 1.287592,-.25 \r\n");
-}
-
-TEST(DrilledHoleSide, CountersunkHundredHasAShorterCone) {
-    // .25 × cot 50° = .2097749.
-    const std::string script = DrilledHoleScript(Countersunk("1", ".5", "1", 100), Context(0, 0));
-    EXPECT_EQ(script.substr(0, script.find("\r\n", 20) + 2),
-              "Layer set WALLS \r\nLine 0,.5 .2097749,.25 \r\n");
 }
 
 TEST(DrilledHoleSide, EqualDiametersGiveAConeOfNoLength) {

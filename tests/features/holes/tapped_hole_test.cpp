@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "features/feature_test_util.h"
+
 #include <cmath>
 #include <limits>
 
@@ -9,13 +11,7 @@ namespace bw {
 namespace {
 
 // Distinct layer names, so a line on the wrong layer cannot pass unnoticed.
-DrawContext Context(float x, float y) {
-    DrawContext c;
-    c.BasePoint = {x, y};
-    c.CurrentLayer = "WALLS";
-    c.HiddenLayer = "HID";
-    return c;
-}
+DrawContext Context(float x, float y) { return test::At(x, y, "WALLS", "HID"); }
 
 TappedHoleInput Input(float major, float drill, std::optional<float> depth, View view, bool hidden,
                       int direction = 0) {
@@ -28,99 +24,51 @@ TappedHoleInput Input(float major, float drill, std::optional<float> depth, View
     return in;
 }
 
-TEST(TappedHoleFace, NotHiddenPutsOnlyTheMajorDiameterOnTheHiddenLayer) {
-    const auto in = Input(.25f, .201f, std::nullopt, View::Face, false);
-    EXPECT_EQ(TappedHoleScript(in, Context(1, 1)),
-              "Layer set WALLS \r\n"
-              "Circle 1,1 D .3125\r\n"
-              "Circle 1,1 D .201\r\n"
-              "Layer set HID \r\n"
-              "Circle 1,1 D .25\r\n"
-              "Layer set WALLS \r\n");
-}
+struct ScriptCase {
+    TappedHoleInput in;
+    DrawContext context;
+    const char* script;
+};
 
-TEST(TappedHoleFace, HiddenPutsAllThreeCirclesOnTheHiddenLayerMajorFirst) {
-    // The single .19 widened to double is .18999999761581..., so the chamfer circle is
-    // .252499997615814 in fifteen digits, not .2525.
-    const auto in = Input(.19f, .1495f, std::nullopt, View::Face, true);
-    EXPECT_EQ(TappedHoleScript(in, Context(1, 1)),
-              "Layer set HID \r\n"
-              "Circle 1,1 D .19\r\n"
-              "Circle 1,1 D .252499997615814\r\n"
-              "Circle 1,1 D .1495\r\n"
-              "Layer set WALLS \r\n");
-}
-
-TEST(TappedHoleFace, ChamferCircleOfAWholeSizeHasNoTrailingZeros) {
-    const auto in = Input(1.0f, .875f, std::nullopt, View::Face, false);
-    const std::string script = TappedHoleScript(in, Context(2, 3));
-    EXPECT_NE(script.find("Circle 2,3 D 1.0625\r\n"), std::string::npos) << script;
-}
-
-TEST(TappedHoleFace, DirectionPlaysNoPart) {
-    const auto zero = Input(.25f, .201f, std::nullopt, View::Face, true, 0);
-    const auto turned = Input(.25f, .201f, std::nullopt, View::Face, true, 270);
-    EXPECT_EQ(TappedHoleScript(zero, Context(1, 1)), TappedHoleScript(turned, Context(1, 1)));
-}
-
-TEST(TappedHoleSide, DirectionZeroAtTheOrigin) {
-    // R = .25, chamfer 1/32, tap drill half .21095, point length .25 × .6008606 = .1502151.
-    const auto in = Input(.5f, .4219f, 1.0f, View::Side, false);
-    EXPECT_EQ(TappedHoleScript(in, Context(0, 0)),
-              "Layer set WALLS \r\n"
-              "Line 0,.28125 .03125,.25 \r\n"
-              "Line .03125,.25 .03125,-.25 \r\n"
-              "Line .03125,-.25 0,-.28125 \r\n"
-              "Line .03125,.25 1,.25 \r\n"
-              "Line 1,.25 1,-.25 \r\n"
-              "Line 1,-.25 .03125,-.25 \r\n"
-              "Line .03125,.21095 1,.21095 \r\n"
-              "Line .03125,-.21095 1,-.21095 \r\n"
-              "Line 1,-.25 1.150215,0 \r\n"
-              "Line 1,.25 1.150215,0 \r\n");
-}
-
-TEST(TappedHoleSide, DirectionOneEightyIsAHalfTurnAboutTheBase) {
-    const auto in = Input(.5f, .4219f, 1.0f, View::Side, false, 180);
-    EXPECT_EQ(TappedHoleScript(in, Context(0, 0)),
-              "Layer set WALLS \r\n"
-              "Line 0,-.28125 -.03125,-.25 \r\n"
-              "Line -.03125,-.25 -.03125,.25 \r\n"
-              "Line -.03125,.25 0,.28125 \r\n"
-              "Line -.03125,-.25 -1,-.25 \r\n"
-              "Line -1,-.25 -1,.25 \r\n"
-              "Line -1,.25 -.03125,.25 \r\n"
-              "Line -.03125,-.21095 -1,-.21095 \r\n"
-              "Line -.03125,.21095 -1,.21095 \r\n"
-              "Line -1,.25 -1.150215,0 \r\n"
-              "Line -1,-.25 -1.150215,0 \r\n");
-}
-
-TEST(TappedHoleSide, DirectionNinetyHiddenRunsTowardsPlusYOnTheHiddenLayer) {
-    // At 90 a point (u, v) lands at B + (-v, u): the hole runs up from (2,3).
-    const auto in = Input(.5f, .4219f, 1.0f, View::Side, true, 90);
-    EXPECT_EQ(TappedHoleScript(in, Context(2, 3)),
-              "Layer set HID \r\n"
-              "Line 1.71875,3 1.75,3.03125 \r\n"
-              "Line 1.75,3.03125 2.25,3.03125 \r\n"
-              "Line 2.25,3.03125 2.28125,3 \r\n"
-              "Line 1.75,3.03125 1.75,4 \r\n"
-              "Line 1.75,4 2.25,4 \r\n"
-              "Line 2.25,4 2.25,3.03125 \r\n"
-              "Line 1.78905,3.03125 1.78905,4 \r\n"
-              "Line 2.21095,3.03125 2.21095,4 \r\n"
-              "Line 2.25,4 2,4.150215 \r\n"
-              "Line 1.75,4 2,4.150215 \r\n"
-              "Layer set WALLS \r\n");
-}
-
-TEST(TappedHoleSide, DirectionTwoSeventyRunsTowardsMinusY) {
-    const auto in = Input(.5f, .4219f, 1.0f, View::Side, false, 270);
-    const std::string script = TappedHoleScript(in, Context(0, 0));
-    // Q1 = (R + 1/32, 0), Q2 = (R, -1/32), tip at (0, -(1 + H)).
-    EXPECT_EQ(script.substr(0, script.find("\r\n", 20) + 2),
-              "Layer set WALLS \r\nLine .28125,0 .25,-.03125 \r\n");
-    EXPECT_NE(script.find("Line -.25,-1 0,-1.150215 \r\n"), std::string::npos) << script;
+TEST(TappedHoleScript, FaceAndSideInEachDirectionWithAndWithoutHidden) {
+    const ScriptCase cases[] = {
+        // Not hidden: only the major diameter is on the hidden layer.
+        {Input(.25f, .201f, std::nullopt, View::Face, false), Context(1, 1),
+         "Layer set WALLS \r\nCircle 1,1 D .3125\r\nCircle 1,1 D .201\r\nLayer set HID \r\n"
+         "Circle 1,1 D .25\r\nLayer set WALLS \r\n"},
+        // The single .19 widened to double is .18999999761581..., so the chamfer circle is
+        // .252499997615814 in fifteen digits, not .2525.
+        {Input(.19f, .1495f, std::nullopt, View::Face, true, 270), Context(1, 1),
+         "Layer set HID \r\nCircle 1,1 D .19\r\nCircle 1,1 D .252499997615814\r\n"
+         "Circle 1,1 D .1495\r\nLayer set WALLS \r\n"},
+        {Input(1.0f, .875f, std::nullopt, View::Face, false), Context(2, 3),
+         "Layer set WALLS \r\nCircle 2,3 D 1.0625\r\nCircle 2,3 D .875\r\nLayer set HID \r\n"
+         "Circle 2,3 D 1\r\nLayer set WALLS \r\n"},
+        // R = .25, chamfer 1/32, tap drill half .21095, point length .25 x .6008606 = .1502151.
+        {Input(.5f, .4219f, 1.0f, View::Side, false), Context(0, 0),
+         "Layer set WALLS \r\nLine 0,.28125 .03125,.25 \r\nLine .03125,.25 .03125,-.25 \r\n"
+         "Line .03125,-.25 0,-.28125 \r\nLine .03125,.25 1,.25 \r\nLine 1,.25 1,-.25 \r\n"
+         "Line 1,-.25 .03125,-.25 \r\nLine .03125,.21095 1,.21095 \r\n"
+         "Line .03125,-.21095 1,-.21095 \r\nLine 1,-.25 1.150215,0 \r\n"
+         "Line 1,.25 1.150215,0 \r\n"},
+        {Input(.5f, .4219f, 1.0f, View::Side, false, 180), Context(0, 0),
+         "Layer set WALLS \r\nLine 0,-.28125 -.03125,-.25 \r\n"
+         "Line -.03125,-.25 -.03125,.25 \r\nLine -.03125,.25 0,.28125 \r\n"
+         "Line -.03125,-.25 -1,-.25 \r\nLine -1,-.25 -1,.25 \r\nLine -1,.25 -.03125,.25 \r\n"
+         "Line -.03125,-.21095 -1,-.21095 \r\nLine -.03125,.21095 -1,.21095 \r\n"
+         "Line -1,.25 -1.150215,0 \r\nLine -1,-.25 -1.150215,0 \r\n"},
+        // At 90 a point (u, v) lands at B + (-v, u): the hole runs up from (2,3).
+        {Input(.5f, .4219f, 1.0f, View::Side, true, 90), Context(2, 3),
+         "Layer set HID \r\nLine 1.71875,3 1.75,3.03125 \r\nLine 1.75,3.03125 2.25,3.03125 \r\n"
+         "Line 2.25,3.03125 2.28125,3 \r\nLine 1.75,3.03125 1.75,4 \r\nLine 1.75,4 2.25,4 \r\n"
+         "Line 2.25,4 2.25,3.03125 \r\nLine 1.78905,3.03125 1.78905,4 \r\n"
+         "Line 2.21095,3.03125 2.21095,4 \r\nLine 2.25,4 2,4.150215 \r\n"
+         "Line 1.75,4 2,4.150215 \r\nLayer set WALLS \r\n"},
+    };
+    for (const ScriptCase& c : cases) {
+        EXPECT_EQ(TappedHoleScript(c.in, c.context), c.script)
+            << "direction " << c.in.direction << " hidden " << c.in.hidden;
+    }
 }
 
 TEST(TappedHoleChecks, MessagesInTheOrderOfTheOk) {

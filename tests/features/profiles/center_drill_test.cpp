@@ -3,19 +3,13 @@
 
 #include <limits>
 
+#include "features/feature_test_util.h"
 #include "features/profiles/center_drill.h"
 
 namespace bw {
 namespace {
 
-DrawContext At(float x, float y, const std::string& current = "0",
-               const std::string& hidden = "0") {
-    DrawContext c;
-    c.BasePoint = {x, y};
-    c.CurrentLayer = current;
-    c.HiddenLayer = hidden;
-    return c;
-}
+using test::At;
 
 CenterDrillInput Plain(float d1, float d2, float l, View view, int direction, bool hidden) {
     CenterDrillInput input;
@@ -35,76 +29,48 @@ CenterDrillInput Bell(float b1, float b2, float b3, View view, int direction, bo
     return input;
 }
 
-TEST(CenterDrill, PlainSideViewAtZero) {
-    // h1 = .09375 × cot 30 ≈ .1623798, h2 = .03125 × cot 59 ≈ .0187769.
-    EXPECT_EQ(CenterDrillScript(Plain(0.25f, 0.0625f, 0.0625f, View::Side, 0, false), At(1, 1)),
-              "Layer set 0 \r\n"
-              "Line 1,1.125 1.16238,1.03125 \r\n"
-              "Line 1.16238,1.03125 1.22488,1.03125 \r\n"
-              "Line 1.22488,1.03125 1.243657,1 \r\n"
-              "Line 1.243657,1 1.22488,.96875 \r\n"
-              "Line 1.22488,.96875 1.16238,.96875 \r\n"
-              "Line 1.16238,.96875 1,.875 \r\n"
-              "Line 1.16238,1.03125 1.16238,.96875 \r\n"
-              "Line 1.22488,1.03125 1.22488,.96875 \r\n");
-}
+struct ScriptCase {
+    CenterDrillInput in;
+    DrawContext context;
+    const char* script;
+};
 
-TEST(CenterDrill, PlainSideViewAt270RunsDownwards) {
-    EXPECT_EQ(CenterDrillScript(Plain(0.25f, 0.0625f, 0.0625f, View::Side, 270, true),
-                                At(1, 1, "0", "HID")),
-              "Layer set HID \r\n"
-              "Line 1.125,1 1.03125,.8376203 \r\n"
-              "Line 1.03125,.8376203 1.03125,.7751203 \r\n"
-              "Line 1.03125,.7751203 1,.7563434 \r\n"
-              "Line 1,.7563434 .96875,.7751203 \r\n"
-              "Line .96875,.7751203 .96875,.8376203 \r\n"
-              "Line .96875,.8376203 .875,1 \r\n"
-              "Line 1.03125,.8376203 .96875,.8376203 \r\n"
-              "Line 1.03125,.7751203 .96875,.7751203 \r\n"
-              "Layer set 0 \r\n");
-}
-
-TEST(CenterDrill, PlainSideViewAt90And180TurnsTheSameProfile) {
-    const std::string at90 =
-        CenterDrillScript(Plain(0.25f, 0.0625f, 0.0625f, View::Side, 90, false), At(0, 0));
-    EXPECT_EQ(at90.substr(0, at90.find("\r\nLine", 20)),
-              "Layer set 0 \r\nLine -.125,0 -.03125,.1623798 ");
-    const std::string at180 =
-        CenterDrillScript(Plain(0.25f, 0.0625f, 0.0625f, View::Side, 180, false), At(0, 0));
-    EXPECT_EQ(at180.substr(0, at180.find("\r\nLine", 20)),
-              "Layer set 0 \r\nLine 0,-.125 -.1623798,-.03125 ");
-}
-
-TEST(CenterDrill, FaceCirclesUseThePlainNumberForm) {
-    EXPECT_EQ(CenterDrillScript(Plain(0.25f, 0.0625f, 0.0625f, View::Face, 90, true),
-                                At(1, 1, "0", "HID")),
-              "Layer set HID \r\nCircle 1,1 D 0.25\r\nCircle 1,1 D 0.0625\r\nLayer set 0 \r\n");
-    EXPECT_EQ(CenterDrillScript(Plain(0.4375f, 0.1875f, 0.1875f, View::Face, 0, false), At(2, 0)),
-              "Layer set 0 \r\nCircle 2,0 D 0.4375\r\nCircle 2,0 D 0.1875\r\n");
-}
-
-TEST(CenterDrill, BellFaceWritesTheCirclesOutermostFirst) {
-    EXPECT_EQ(CenterDrillScript(Bell(0.5f, 0.125f, 0.3125f, View::Face, 0, false), At(1, 1)),
-              "Layer set 0 \r\nCircle 1,1 D 0.5\r\nCircle 1,1 D 0.3125\r\n"
-              "Circle 1,1 D 0.125\r\n");
-}
-
-TEST(CenterDrill, BellSideViewHasTheChamferAndAPilotAsLongAsItIsWide) {
-    // h0 = .09375 × cot 60 ≈ .0541266, h1 ≈ .1623798; the pilot runs from .2165064 to
-    // .3415064.
-    EXPECT_EQ(CenterDrillScript(Bell(0.5f, 0.125f, 0.3125f, View::Side, 0, false), At(1, 1)),
-              "Layer set 0 \r\n"
-              "Line 1,1.25 1.054127,1.15625 \r\n"
-              "Line 1.054127,1.15625 1.216506,1.0625 \r\n"
-              "Line 1.216506,1.0625 1.341506,1.0625 \r\n"
-              "Line 1.341506,1.0625 1.37906,1 \r\n"
-              "Line 1.37906,1 1.341506,.9375 \r\n"
-              "Line 1.341506,.9375 1.216506,.9375 \r\n"
-              "Line 1.216506,.9375 1.054127,.84375 \r\n"
-              "Line 1.054127,.84375 1,.75 \r\n"
-              "Line 1.054127,1.15625 1.054127,.84375 \r\n"
-              "Line 1.216506,1.0625 1.216506,.9375 \r\n"
-              "Line 1.341506,1.0625 1.341506,.9375 \r\n");
+TEST(CenterDrill, PlainAndBellFaceAndSideViews) {
+    const ScriptCase cases[] = {
+        // h1 = .09375 x cot 30 = .1623798, h2 = .03125 x cot 59 = .0187769.
+        {Plain(0.25f, 0.0625f, 0.0625f, View::Side, 0, false), At(1, 1),
+         "Layer set 0 \r\nLine 1,1.125 1.16238,1.03125 \r\nLine 1.16238,1.03125 1.22488,1.03125 "
+         "\r\nLine 1.22488,1.03125 1.243657,1 \r\nLine 1.243657,1 1.22488,.96875 \r\n"
+         "Line 1.22488,.96875 1.16238,.96875 \r\nLine 1.16238,.96875 1,.875 \r\n"
+         "Line 1.16238,1.03125 1.16238,.96875 \r\nLine 1.22488,1.03125 1.22488,.96875 \r\n"},
+        {Plain(0.25f, 0.0625f, 0.0625f, View::Side, 270, true), At(1, 1, "0", "HID"),
+         "Layer set HID \r\nLine 1.125,1 1.03125,.8376203 \r\n"
+         "Line 1.03125,.8376203 1.03125,.7751203 \r\nLine 1.03125,.7751203 1,.7563434 \r\n"
+         "Line 1,.7563434 .96875,.7751203 \r\nLine .96875,.7751203 .96875,.8376203 \r\n"
+         "Line .96875,.8376203 .875,1 \r\nLine 1.03125,.8376203 .96875,.8376203 \r\n"
+         "Line 1.03125,.7751203 .96875,.7751203 \r\nLayer set 0 \r\n"},
+        // The face circles take the plain number form.
+        {Plain(0.25f, 0.0625f, 0.0625f, View::Face, 90, true), At(1, 1, "0", "HID"),
+         "Layer set HID \r\nCircle 1,1 D 0.25\r\nCircle 1,1 D 0.0625\r\nLayer set 0 \r\n"},
+        {Plain(0.4375f, 0.1875f, 0.1875f, View::Face, 0, false), At(2, 0),
+         "Layer set 0 \r\nCircle 2,0 D 0.4375\r\nCircle 2,0 D 0.1875\r\n"},
+        // A bell's circles outermost first.
+        {Bell(0.5f, 0.125f, 0.3125f, View::Face, 0, false), At(1, 1),
+         "Layer set 0 \r\nCircle 1,1 D 0.5\r\nCircle 1,1 D 0.3125\r\nCircle 1,1 D 0.125\r\n"},
+        // h0 = .09375 x cot 60 = .0541266, h1 = .1623798; the pilot, as long as it is wide,
+        // runs from .2165064 to .3415064.
+        {Bell(0.5f, 0.125f, 0.3125f, View::Side, 0, false), At(1, 1),
+         "Layer set 0 \r\nLine 1,1.25 1.054127,1.15625 \r\nLine 1.054127,1.15625 1.216506,1.0625 "
+         "\r\nLine 1.216506,1.0625 1.341506,1.0625 \r\nLine 1.341506,1.0625 1.37906,1 \r\n"
+         "Line 1.37906,1 1.341506,.9375 \r\nLine 1.341506,.9375 1.216506,.9375 \r\n"
+         "Line 1.216506,.9375 1.054127,.84375 \r\nLine 1.054127,.84375 1,.75 \r\n"
+         "Line 1.054127,1.15625 1.054127,.84375 \r\nLine 1.216506,1.0625 1.216506,.9375 \r\n"
+         "Line 1.341506,1.0625 1.341506,.9375 \r\n"},
+    };
+    for (const ScriptCase& c : cases) {
+        EXPECT_EQ(CenterDrillScript(c.in, c.context), c.script)
+            << "direction " << c.in.direction << " hidden " << c.in.hidden;
+    }
 }
 
 TEST(CenterDrill, NothingSelectedIsRefused) {

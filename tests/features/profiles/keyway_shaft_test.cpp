@@ -1,20 +1,16 @@
 // Keyways and stepped shafts.
 #include <gtest/gtest.h>
 
+#include "features/feature_test_util.h"
+
 #include "features/profiles/keyway.h"
 #include "features/profiles/shaft.h"
 
 namespace bw {
 namespace {
 
-DrawContext At(float x, float y, const std::string& current = "0",
-               const std::string& hidden = "0") {
-    DrawContext c;
-    c.BasePoint = {x, y};
-    c.CurrentLayer = current;
-    c.HiddenLayer = hidden;
-    return c;
-}
+using test::At;
+using test::Expected;
 
 KeywayInput Keyway(KeywayKind kind, bool hidden, const std::string& key = "0.250",
                    const std::string& diameter = "1.000") {
@@ -67,11 +63,7 @@ TEST(Keyway, ChecksKeyThenDiameterThenThreeKeys) {
     };
     for (const auto& c : cases) {
         const auto message = CheckKeyway(Keyway(KeywayKind::Hub, false, c.key, c.diameter));
-        if (c.message) {
-            EXPECT_EQ(message, std::string(c.message)) << c.key << " / " << c.diameter;
-        } else {
-            EXPECT_EQ(message, std::nullopt) << c.key << " / " << c.diameter;
-        }
+        EXPECT_EQ(message, Expected(c.message)) << c.key << " / " << c.diameter;
     }
 }
 
@@ -150,11 +142,7 @@ TEST(Shaft, ChecksEveryDiameterBeforeAnyLength) {
     };
     for (const auto& c : cases) {
         const auto message = CheckShaft(Shaft(c.segments));
-        if (c.message) {
-            EXPECT_EQ(message, std::string(c.message));
-        } else {
-            EXPECT_EQ(message, std::nullopt);
-        }
+        EXPECT_EQ(message, Expected(c.message));
     }
 }
 

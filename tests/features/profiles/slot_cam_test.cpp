@@ -1,22 +1,17 @@
 // Slotted holes and simple cams: both draw two circles joined by their outer tangents.
 #include <gtest/gtest.h>
 
+#include "features/feature_test_util.h"
+
 #include "features/profiles/cam.h"
 #include "features/profiles/slot.h"
-#include "features/profiles/two_circle_outline.h"
 #include "support/temp_dir.h"
 
 namespace bw {
 namespace {
 
-DrawContext At(float x, float y, const std::string& current = "0",
-               const std::string& hidden = "0") {
-    DrawContext c;
-    c.BasePoint = {x, y};
-    c.CurrentLayer = current;
-    c.HiddenLayer = hidden;
-    return c;
-}
+using test::At;
+using test::Expected;
 
 SlotInput Slot(const std::string& width, const std::string& distance, int direction = 0,
                bool hidden = false) {
@@ -90,27 +85,8 @@ TEST(Slot, ChecksTheWidthThenTheDistance) {
     };
     for (const auto& c : cases) {
         const auto message = CheckSlot(Slot(c.first, c.second));
-        if (c.message) {
-            EXPECT_EQ(message, std::string(c.message)) << c.first << " / " << c.second;
-        } else {
-            EXPECT_EQ(message, std::nullopt) << c.first << " / " << c.second;
-        }
+        EXPECT_EQ(message, Expected(c.message)) << c.first << " / " << c.second;
     }
-}
-
-TEST(TwoCircleOutline, StartUpCamGivesTheAngleAndTangentLength) {
-    const TwoCircleOutlineResult o = TwoCircleOutline({1, 1}, 0.5f, 0.375f, 1.0f, 0.0f);
-    EXPECT_FLOAT_EQ(o.L, 0.9921567f);
-    EXPECT_FLOAT_EQ(o.B, 1.4454685f);
-    EXPECT_EQ(FormatPoint(o.P2), "2,1");
-    EXPECT_EQ(FormatPoint(o.T1), "1.0625,.5039216");
-    EXPECT_EQ(FormatPoint(o.T3), "1.0625,1.496078");
-}
-
-TEST(TwoCircleOutline, EqualRadiiMakeARightAngleAndTangentsAsLongAsTheDistance) {
-    const TwoCircleOutlineResult o = TwoCircleOutline({1, 1}, 0.25f, 0.25f, 1.0f, 0.0f);
-    EXPECT_EQ(o.B, 1.57079637f);
-    EXPECT_EQ(o.L, 1.0f);
 }
 
 CamInput Cam(const std::string& r1, const std::string& r2, const std::string& c, int direction = 0,
@@ -151,8 +127,6 @@ TEST(Cam, WholeScripts) {
          "Line -.4960784,.06249996 -.3720588,1.046875 \r\n"},
     };
     for (const ScriptCase& c : cases) EXPECT_EQ(c.script, c.expected) << c.what;
-    const TwoCircleOutlineResult o = TwoCircleOutline({1, 1}, 0.375f, 0.5f, 1.0f, 0.0f);
-    EXPECT_GT(o.B, 1.5707964f);
 }
 
 TEST(Cam, EqualRadiiDrawTheSlotOfThatWidth) {
@@ -175,11 +149,7 @@ TEST(Cam, ChecksTheRadiiThenTheDistanceAgainstTheirSum) {
     };
     for (const auto& c : cases) {
         const auto message = CheckCam(Cam(c.r1, c.r2, c.c));
-        if (c.message) {
-            EXPECT_EQ(message, std::string(c.message)) << c.r1 << " " << c.r2 << " " << c.c;
-        } else {
-            EXPECT_EQ(message, std::nullopt) << c.r1 << " " << c.r2 << " " << c.c;
-        }
+        EXPECT_EQ(message, Expected(c.message)) << c.r1 << " " << c.r2 << " " << c.c;
     }
 }
 
