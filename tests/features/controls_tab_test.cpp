@@ -8,12 +8,12 @@
 #include <QTableView>
 #include <filesystem>
 
-#include "support/feature_tab_fixture.h"
+#include "support/window_fixture.h"
 
 namespace bw::test {
 namespace {
 
-class ControlsTest : public FeatureTabTest {
+class ControlsTest : public WindowTest {
   protected:
     QTableWidget* Grid() { return Find<QTableWidget>("MSFlexGrid1"); }
     std::string Cell(int row, int column) {

@@ -5,12 +5,12 @@
 #include <QSignalSpy>
 #include <filesystem>
 
-#include "support/feature_tab_fixture.h"
+#include "support/window_fixture.h"
 
 namespace bw::test {
 namespace {
 
-class PagesTest : public FeatureTabTest {
+class PagesTest : public WindowTest {
   protected:
     // The insertion info of a row as brasswick-script's common names.
     static std::vector<std::string> CommonArgs(const std::string& info) {
@@ -313,7 +313,7 @@ TEST_F(PagesTest, ARefusedOkWritesNothingAndReadsTheInfoOnlyWhereItReadsFirst) {
         Click(row.ok);
         EXPECT_EQ(TakeMessages(), Messages{row.message});
         EXPECT_EQ(ws_.Script(), "earlier\r\n");
-        EXPECT_EQ(InfoFileLeft(), !row.readsFirst);
+        EXPECT_EQ(Exists(ws_.InfoPath()), !row.readsFirst);
         EXPECT_EQ(App().State().InsertionInfoRead, row.readsFirst);
         EXPECT_FALSE(Window().isMinimized());
     }
