@@ -75,7 +75,7 @@ TEST_F(PreviewPaneStandaloneTest, AScriptTheReaderCannotReadIsShownAsItsProblem)
               "point x,y or an empty entry, found \"x,y\"");
 }
 
-TEST_F(PreviewPaneStandaloneTest, ACheckMessageReplacesTheDrawing) {
+TEST_F(PreviewPaneStandaloneTest, AMessageOrNothingReplacesTheDrawing) {
     Show(StepOutcome{"Circle 1,1 D 2\r\n", ""});
     ASSERT_NE(pane_->ShownDrawing(), nullptr);
     EXPECT_EQ(pane_->ExtentText().toStdString(), "2.000 \u00d7 2.000");
@@ -84,22 +84,14 @@ TEST_F(PreviewPaneStandaloneTest, ACheckMessageReplacesTheDrawing) {
     EXPECT_TRUE(pane_->Picture().isNull());
     EXPECT_EQ(pane_->ExtentText().toStdString(), "");
     EXPECT_EQ(pane_->Message().toStdString(), "You Must Enter Radius");
-}
-
-TEST_F(PreviewPaneStandaloneTest, ATabWithoutItsTableNamesTheMissingFile) {
+    // A tab that draws nothing leaves the pane empty.
+    Show(std::nullopt);
+    EXPECT_EQ(pane_->Message().toStdString(), "");
+    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
+    // A tab without its table names the missing file instead of the check's message.
     tab_->Disable("Tap Data File NOT Found");
     Show(StepOutcome{"", "You Must Select Tap Size"});
     EXPECT_EQ(pane_->Message(), QStringLiteral("Tap Data File NOT Found"));
-}
-
-TEST_F(PreviewPaneStandaloneTest, ATabThatDrawsNothingLeavesThePaneEmpty) {
-    Show(StepOutcome{"Circle 1,1 D 2\r\n", ""});
-    Show(std::nullopt);
-    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
-    EXPECT_EQ(pane_->Message().toStdString(), "");
-    pane_->SetTab(nullptr);
-    ASSERT_TRUE(Settle());
-    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
 }
 
 TEST_F(PreviewPaneStandaloneTest, BurstsOfChangesAreDrawnOnceAfterThePause) {
