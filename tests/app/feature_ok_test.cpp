@@ -72,8 +72,8 @@ TEST_F(FeatureOkTest, AMalformedInfoFileStopsTheOkAndStaysForTheCadSide) {
         const std::string start = "Insertion Info File Is Malformed: " + ws_.InfoPath() + " (";
         ASSERT_EQ(messages.size(), 1u) << row.info;
         if (row.problem) {
-            EXPECT_EQ(messages[0], start + row.problem +
-                                       "). The file was left in place and nothing was drawn.");
+            EXPECT_EQ(messages[0],
+                      start + row.problem + "). The file was left in place and nothing was drawn.");
         } else {
             EXPECT_EQ(messages[0].substr(0, start.size()), start) << row.info;
         }

@@ -31,8 +31,8 @@ TEST_F(SettingsTabTest, OkStoresWhatReadsBackAndLeavesTheInsertionInfoAlone) {
     EXPECT_EQ(TakeMessages(), Messages{});
     // The missing separators are added in the file, not in the box; the comma is quoted and
     // the clearance stored bare.
-    EXPECT_EQ(SettingsText(), "\"" + lt + "/\"\r\n\"" + ws_.dir.Path() +
-                                  "/\"\r\n\"HID,DEN\"\r\n.02\r\n");
+    EXPECT_EQ(SettingsText(),
+              "\"" + lt + "/\"\r\n\"" + ws_.dir.Path() + "/\"\r\n\"HID,DEN\"\r\n.02\r\n");
     EXPECT_EQ(Text("Text2"), lt);
     EXPECT_EQ(App().State().ScriptFile, lt + "/Brasswick/Brasswick.scr");
     EXPECT_EQ(App().State().InfoFile, ws_.dir.Path() + "/BW_Info.txt");
@@ -54,10 +54,14 @@ TEST_F(SettingsTabTest, AValueAScriptCannotCarryIsRefusedAndNothingStored) {
         std::string message;
     } rows[] = {
         {"Text4", "", "Hidden Layer Name Not Usable: \"\" (the layer name is empty)"},
-        {"Text4", "TWO WORDS", "Hidden Layer Name Not Usable: \"TWO WORDS\" (the layer name holds a blank)"},
-        {"Text4", "A\tB", "Hidden Layer Name Not Usable: \"A\tB\" (the layer name holds a control character)"},
-        {"Text4", "\"Q", "Hidden Layer Name Not Usable: \"\"Q\" (the layer name holds a double quote)"},
-        {"Text4", std::string(300'000, 'H'), "Hidden Layer Name Not Usable: \"" + l40 +
+        {"Text4", "TWO WORDS",
+         "Hidden Layer Name Not Usable: \"TWO WORDS\" (the layer name holds a blank)"},
+        {"Text4", "A\tB",
+         "Hidden Layer Name Not Usable: \"A\tB\" (the layer name holds a control character)"},
+        {"Text4", "\"Q",
+         "Hidden Layer Name Not Usable: \"\"Q\" (the layer name holds a double quote)"},
+        {"Text4", std::string(300'000, 'H'),
+         "Hidden Layer Name Not Usable: \"" + l40 +
              "...\" (the layer name is longer than 255 characters)"},
         {"Text3", "/d/say \"cheese\"/",
          "Drawing Path Not Usable: \"/d/say \"cheese\"/\" (the path holds a double quote)"},

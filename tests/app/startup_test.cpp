@@ -99,7 +99,8 @@ TEST_F(StartUpTest, TheInsertionInfoIsConsumedOrTheDefaultsUsedWithOneMessage) {
         ASSERT_TRUE(Start());
         Messages expected = row.messages;
         for (std::string& m : expected) {
-            if (auto at = m.find("<info>"); at != std::string::npos) m.replace(at, 6, ws_.InfoPath());
+            if (auto at = m.find("<info>"); at != std::string::npos)
+                m.replace(at, 6, ws_.InfoPath());
         }
         EXPECT_EQ(toolkit_.messageTitles, std::vector<std::string>(expected.size(), "Brasswick"));
         EXPECT_EQ(TakeMessages(), expected);

@@ -116,7 +116,8 @@ void WindowTest::StartThenLeaveInfo(const std::string& info) {
 std::vector<std::string> WindowTest::Entries(const char* listName) {
     std::vector<std::string> entries;
     if (auto* list = Find<QListWidget>(listName)) {
-        for (int i = 0; i < list->count(); ++i) entries.push_back(list->item(i)->text().toStdString());
+        for (int i = 0; i < list->count(); ++i)
+            entries.push_back(list->item(i)->text().toStdString());
     }
     return entries;
 }

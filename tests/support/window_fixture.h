@@ -5,8 +5,8 @@
 
 #include <QString>
 #include <deque>
-#include <sstream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
