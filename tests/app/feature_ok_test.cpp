@@ -1,6 +1,8 @@
 // The frame every feature OK runs in, driven with a generator of the test's own.
 #include <filesystem>
 
+#include <QTabWidget>
+
 #include "support/window_fixture.h"
 
 namespace bw::test {

@@ -1,6 +1,7 @@
 // The Settings tab on the real window.
 #include <QApplication>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <filesystem>
 

@@ -1,11 +1,16 @@
 // The controls that do more than pick and draw: lists that fill boxes or other lists, the
 // taper pin's length records, the countersink boxes, the thread's progress bar, the shaft
 // grid, and the typing rules of every number box.
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
+#include <QTest>
 #include <filesystem>
 
 #include "support/window_fixture.h"

@@ -1,8 +1,11 @@
 // Every feature page of the real window, table by table: the start-up state of its controls,
 // the bytes its OK writes (the same bytes brasswick-script prints), when its OK reads the
 // insertion info, its table files missing or short, focus and view options.
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <filesystem>
 
 #include "support/window_fixture.h"

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
