@@ -1,13 +1,17 @@
 #include "support/window_fixture.h"
 
+#include "ui/preview_pane.h"
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSettings>
 #include <QTableWidget>
+#include <QThread>
 #include <filesystem>
 
 namespace bw::test {
@@ -43,13 +47,24 @@ void Workspace::CopyShippedData() const {
     }
 }
 
-void Workspace::WriteSettings(const std::string& hiddenLayer, const std::string& clearance) const {
-    dir.Write("program/DrawPath.txt", "\"" + cad + "\"\r\n\"" + drawing + "\"\r\n" + hiddenLayer +
-                                          "\r\n" + clearance + "\r\n");
+void Workspace::WriteSettings() const {
+    dir.Write("program/DrawPath.txt",
+              "\"" + cad + "\"\r\n\"" + drawing + "\"\r\nHIDDEN\r\n.015\r\n");
 }
 
 void Workspace::WriteInfo(const std::string& contents) const {
     dir.Write("drawings/BW_Info.txt", contents);
+}
+
+bool Settle(const PreviewPane* pane) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (!pane->Busy()) return true;
+        QThread::msleep(2);
+    }
+    return false;
 }
 
 void WindowTest::SetUp() {

@@ -16,9 +16,16 @@
 #include "ui/feature_tab.h"
 #include "ui/toolkit.h"
 
+namespace bw {
+class PreviewPane;
+}
+
 namespace bw::test {
 
 using Messages = std::vector<std::string>;
+
+// Lets a preview pane's pause run out and its worker finish; false after five seconds.
+bool Settle(const PreviewPane* pane);
 
 // Records every message box and answers folder choosers from a queue (an empty answer is a
 // cancelled dialog), so no test ever blocks on a modal dialog.
@@ -46,8 +53,7 @@ struct Workspace {
     // Copies every shipped table and text file from data/ beside the program.
     void CopyShippedData() const;
     // Writes DrawPath.txt pointing at cad and drawing.
-    void WriteSettings(const std::string& hiddenLayer = "HIDDEN",
-                       const std::string& clearance = ".015") const;
+    void WriteSettings() const;
     // Leaves an insertion-info file in the drawing folder.
     void WriteInfo(const std::string& contents) const;
     std::string InfoPath() const { return drawing + "BW_Info.txt"; }

@@ -6,21 +6,14 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QThread>
 
 #include "app/app_context.h"
+#include "support/window_fixture.h"
 #include "ui/feature_tab.h"
 #include "ui/preview_pane.h"
-#include "ui/toolkit.h"
 
 namespace bw {
 namespace {
-
-class NoDialogs : public Toolkit {
-  public:
-    void Message(QWidget*, const QString&, const QString&) override {}
-    QString ChooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
-};
 
 class StandInTab : public FeatureTab {
   public:
@@ -44,23 +37,14 @@ class PreviewPaneStandaloneTest : public ::testing::Test {
         pane_->setGeometry(0, 0, 300, 200);
         window_.show();
     }
-    bool Settle() {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 5000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            if (!pane_->Busy()) return true;
-            QThread::msleep(2);
-        }
-        return false;
-    }
+    bool Settle() { return test::Settle(pane_); }
     void Show(std::optional<StepOutcome> outcome) {
         tab_->outcome = std::move(outcome);
         pane_->SetTab(tab_);
         ASSERT_TRUE(Settle());
     }
 
-    NoDialogs dialogs_;
+    test::RecordingToolkit dialogs_;
     AppContext app_{dialogs_, "."};
     QWidget window_;
     StandInTab* tab_ = nullptr;

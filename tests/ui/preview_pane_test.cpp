@@ -2,9 +2,7 @@
 // hidden choices, shows a failed check's message instead of a drawing, and never touches the
 // insertion-info file, the script or the flag that says the info was read.
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTabWidget>
-#include <QThread>
 
 #include "preview/script_interpreter.h"
 #include "support/window_fixture.h"
@@ -31,17 +29,7 @@ class PreviewPaneTest : public WindowTest {
         TakeMessages();
     }
 
-    // Lets the pane's pause run out and its worker finish; false after five seconds.
-    bool Settle() {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 5000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            if (!pane_->Busy()) return true;
-            QThread::msleep(2);
-        }
-        return false;
-    }
+    bool Settle() { return test::Settle(pane_); }
 
     const Drawing& Shown() {
         static const Drawing none;
