@@ -16,8 +16,6 @@
 namespace bw::test {
 namespace {
 
-using Messages = std::vector<std::string>;
-
 class StartUpTest : public WindowTest {};
 
 TEST_F(StartUpTest, TheWindowHasItsCaptionFifteenTabsAndTwoButtons) {
@@ -57,13 +55,10 @@ TEST_F(StartUpTest, TheWindowHasItsCaptionFifteenTabsAndTwoButtons) {
     EXPECT_EQ(list->currentRow(), 11);
 }
 
-TEST_F(StartUpTest, EnterOnAChoicePressesThePagesOkAndEscapeCancels) {
-    ws_.WriteInfo("A,2,3,1,1,[0]");
-    ASSERT_TRUE(Start());
-    Window().showNormal();
+TEST_F(StartUpTest, EnterOnAChoicePressesThePagesOkAndEscapeOrCancelMinimise) {
+    StartWithInfo("A,4,5,1,1,[L1]");
     Window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
-    TakeMessages();
     auto* list1 = Find<QListWidget>("List1");
     list1->setFocus();
     QTest::keyClick(list1, Qt::Key_Return);
@@ -75,47 +70,54 @@ TEST_F(StartUpTest, EnterOnAChoicePressesThePagesOkAndEscapeCancels) {
     EXPECT_EQ(Window().SSTab1()->currentIndex(), 0);
     QTest::keyClick(&Window(), Qt::Key_Escape);
     EXPECT_TRUE(Window().isMinimized());
+    Window().showNormal();
+    Click("Command10");
+    EXPECT_TRUE(Window().isMinimized());
+    EXPECT_FALSE(Window().Ended());
+    EXPECT_TRUE(App().State().InsertionInfoRead) << "Cancel keeps what was read";
+    EXPECT_EQ(App().State().info.BasePoint, (PointXY{4.0f, 5.0f}));
 }
 
-TEST_F(StartUpTest, WithEverythingPresentItShowsNoMessageAndEndsMinimised) {
-    ws_.WriteInfo("A, 2.5, 3, 7, 0.5, [WALLS]\r\n");
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(TakeMessages(), Messages{});
-    EXPECT_TRUE(Window().isMinimized());
+TEST_F(StartUpTest, TheInsertionInfoIsConsumedOrTheDefaultsUsedWithOneMessage) {
+    const struct {
+        const char* info;  // nullptr: no file
+        Messages messages;
+        PointXY point;
+        const char* layer;
+    } rows[] = {
+        {"A, 2.5, 3, 7, 0.5, [WALLS]\r\n", {}, {2.5f, 3.0f}, "WALLS"},
+        {nullptr, {"Insertion Info NOT Found, Using Defaults"}, {1.0f, 1.0f}, "0"},
+        {"A,1,1",
+         {"Insertion Info File Is Malformed: <info> (it holds fewer than six fields). The file "
+          "was left in place and nothing was drawn."},
+         {1.0f, 1.0f},
+         "0"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.info ? row.info : "no file");
+        if (row.info) ws_.WriteInfo(row.info);
+        ASSERT_TRUE(Start());
+        Messages expected = row.messages;
+        for (std::string& m : expected) {
+            if (auto at = m.find("<info>"); at != std::string::npos)
+                m.replace(at, 6, ws_.InfoPath());
+        }
+        EXPECT_EQ(toolkit_.messageTitles, std::vector<std::string>(expected.size(), "Brasswick"));
+        EXPECT_EQ(TakeMessages(), expected);
+        const Module1& s = App().State();
+        EXPECT_EQ(s.InsertionInfoRead, expected.empty());
+        EXPECT_EQ(s.info.BasePoint, row.point);
+        EXPECT_EQ(s.info.CurrentLayer, row.layer);
+        // A read file is consumed; a malformed one stays for the CAD side.
+        EXPECT_EQ(ReadFile(ws_.InfoPath()), row.info && !expected.empty() ? row.info : "<missing>");
+        EXPECT_TRUE(Window().isMinimized());
+        std::filesystem::remove(ws_.InfoPath());
+    }
     const Module1& s = App().State();
-    EXPECT_TRUE(s.InsertionInfoRead);
-    EXPECT_EQ(s.info.BasePoint, (PointXY{2.5f, 3.0f}));
-    EXPECT_EQ(s.info.InsertScale, 0.5f);
-    EXPECT_EQ(s.info.CurrentLayer, "WALLS");
-    EXPECT_FALSE(Exists(ws_.InfoPath())) << "the info file is consumed at start-up";
     EXPECT_EQ(s.SettingsFile, ws_.program + "/DrawPath.txt");
-    EXPECT_EQ(s.InfoFile, ws_.drawing + "BW_Info.txt");
     EXPECT_EQ(s.ScriptFile, ws_.cad + "Brasswick/Brasswick.scr");
     EXPECT_EQ(s.settings.HiddenLayer, "HIDDEN");
     EXPECT_EQ(s.settings.EjectorClearance, 0.015f);
-}
-
-TEST_F(StartUpTest, WithoutAnInfoFileItShowsExactlyOneMessageAndUsesTheDefaults) {
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(toolkit_.messageTitles, std::vector<std::string>{"Brasswick"});
-    EXPECT_EQ(TakeMessages(), Messages{"Insertion Info NOT Found, Using Defaults"});
-    const Module1& s = App().State();
-    EXPECT_FALSE(s.InsertionInfoRead);
-    EXPECT_EQ(s.info.BasePoint, (PointXY{1.0f, 1.0f}));
-    EXPECT_EQ(s.info.CurrentLayer, "0");
-    EXPECT_TRUE(Window().isMinimized());
-}
-
-TEST_F(StartUpTest, AMalformedInfoFileIsReportedKeptAndTheDefaultsUsed) {
-    ws_.WriteInfo("A,1,1");
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(TakeMessages(),
-              Messages{"Insertion Info File Is Malformed: " + ws_.InfoPath() +
-                       " (it holds fewer than six fields). The file was left in place and "
-                       "nothing was drawn."});
-    EXPECT_EQ(ReadFile(ws_.InfoPath()), "A,1,1");
-    EXPECT_FALSE(App().State().InsertionInfoRead);
-    EXPECT_EQ(App().State().info.BasePoint, (PointXY{1.0f, 1.0f}));
 }
 
 TEST_F(StartUpTest, MissingTablesAreReportedInTheLoadingOrder) {
@@ -134,14 +136,10 @@ TEST_F(StartUpTest, MissingTablesAreReportedInTheLoadingOrder) {
                         "Taper Pin Diameter File NOT Found", "Plain Centerdrill File NOT Found",
                         "Bell Centerdrill File NOT Found", "Drill Data File NOT Found",
                         "Countersink Data File NOT Found"}));
-    for (const char* ok : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6",
-                           "Command16", "Command17"}) {
-        EXPECT_FALSE(Find<QPushButton>(ok)->isEnabled()) << ok;
-    }
     EXPECT_TRUE(Window().isMinimized());
 }
 
-TEST_F(StartUpTest, FirstRunWithBothFoldersChosen) {
+TEST_F(StartUpTest, FirstRunWithBothFoldersChosenStoresNothingEvenOnQuit) {
     std::filesystem::remove(ws_.ProgramFile("DrawPath.txt"));
     toolkit_.folderAnswers = {QString::fromStdString(ws_.dir.Path() + "/cad"),
                               QString::fromStdString(ws_.dir.Path() + "/drawings")};
@@ -154,18 +152,18 @@ TEST_F(StartUpTest, FirstRunWithBothFoldersChosen) {
     EXPECT_EQ(s.settings.CadPath, ws_.cad);
     EXPECT_EQ(s.settings.DrawingPath, ws_.drawing);
     EXPECT_EQ(s.settings.HiddenLayer, "0");
-    EXPECT_EQ(s.settings.EjectorClearance, 0.015f);
     EXPECT_EQ(s.ScriptFile, ws_.cad + "Brasswick/Brasswick.scr");
-    EXPECT_EQ(Find<QLineEdit>("Text2")->text().toStdString(), ws_.cad);
-    EXPECT_EQ(Find<QLineEdit>("Text4")->text(), "0");
-    EXPECT_EQ(Find<QLineEdit>("Text5")->text(), ".015");
+    EXPECT_EQ(Text("Text2"), ws_.cad);
+    EXPECT_EQ(Text("Text4"), "0");
+    EXPECT_EQ(Text("Text5"), ".015");
     EXPECT_EQ(Window().SSTab1()->currentIndex(), 7);
     EXPECT_TRUE(Window().isMinimized());
-    EXPECT_FALSE(Exists(ws_.ProgramFile("DrawPath.txt"))) << "nothing is stored on a first run";
-
-    // Quitting and starting again repeats the first run.
+    // Quit ends at once and stores nothing, so the next start repeats the first run.
+    Find<QLineEdit>("Text4")->setText("EDITED");
     Click("Command11");
     EXPECT_TRUE(Window().Ended());
+    EXPECT_FALSE(Window().isVisible());
+    EXPECT_FALSE(Exists(ws_.ProgramFile("DrawPath.txt")));
     toolkit_.folderTitles.clear();
     toolkit_.folderAnswers = {QString::fromStdString(ws_.cad), QString::fromStdString(ws_.drawing)};
     ASSERT_TRUE(Start());
@@ -181,52 +179,28 @@ TEST_F(StartUpTest, FirstRunWithTheDrawingFolderCancelledEndsTheProgram) {
     EXPECT_FALSE(Window().isVisible());
 }
 
-TEST_F(StartUpTest, AnUnreadableSettingsFileIsReportedAndTheFoldersAskedFor) {
+TEST_F(StartUpTest, AnUnreadableSettingsFileIsReportedKeptAndTheFoldersAskedFor) {
     ws_.dir.Write("program/DrawPath.txt", "\"/a/\"\r\n\"/b/\"\r\n");
     toolkit_.folderAnswers = {QString::fromStdString(ws_.cad), QString::fromStdString(ws_.drawing)};
     ws_.WriteInfo("A,1,1,1,1,[0]");
     ASSERT_TRUE(Start());
-    const Messages messages = TakeMessages();
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0], "Settings File Could Not Be Read: " + ws_.program +
-                               "/DrawPath.txt (it holds fewer than four fields). Choose the "
-                               "folders again; the file is replaced only when you press OK on "
-                               "the Settings tab.");
-    EXPECT_EQ(messages[1], "Use Settings To Assign Hidden Layer");
-    EXPECT_EQ(ReadFile(ws_.ProgramFile("DrawPath.txt")), "\"/a/\"\r\n\"/b/\"\r\n");
+    EXPECT_EQ(TakeMessages(),
+              (Messages{"Settings File Could Not Be Read: " + ws_.program +
+                            "/DrawPath.txt (it holds fewer than four fields). Choose the "
+                            "folders again; the file is replaced only when you press OK on "
+                            "the Settings tab.",
+                        "Use Settings To Assign Hidden Layer"}));
+    EXPECT_EQ(SettingsText(), "\"/a/\"\r\n\"/b/\"\r\n");
 }
 
 TEST_F(StartUpTest, StoredPathsWithoutTrailingSeparatorGetOne) {
     ws_.dir.Write("program/DrawPath.txt",
                   "\"" + ws_.dir.Path() + "/cad\",\"" + ws_.dir.Path() + "/drawings\",HID,.02");
-    ws_.WriteInfo("A,1,1,1,1,[0]");
-    ASSERT_TRUE(Start());
+    // Found in the drawing folder only when the separator was added.
+    StartWithInfo("A,1,1,1,1,[0]");
     EXPECT_EQ(App().State().settings.CadPath, ws_.cad);
-    EXPECT_EQ(App().State().settings.DrawingPath, ws_.drawing);
-    EXPECT_EQ(Find<QLineEdit>("Text2")->text().toStdString(), ws_.cad);
-    EXPECT_EQ(Find<QLineEdit>("Text5")->text(), "0.02");
-    EXPECT_EQ(TakeMessages(), Messages{}) << "the info file was found in the drawing folder";
-}
-
-TEST_F(StartUpTest, CancelMinimisesAndKeepsEverything) {
-    ws_.WriteInfo("A,4,5,1,1,[L1]");
-    ASSERT_TRUE(Start());
-    Window().showNormal();
-    Click("Command10");
-    EXPECT_TRUE(Window().isMinimized());
-    EXPECT_FALSE(Window().Ended());
-    EXPECT_TRUE(App().State().InsertionInfoRead);
-    EXPECT_EQ(App().State().info.BasePoint, (PointXY{4.0f, 5.0f}));
-}
-
-TEST_F(StartUpTest, QuitEndsAtOnceWithoutStoringAnything) {
-    ASSERT_TRUE(Start());
-    const std::string before = ReadFile(ws_.ProgramFile("DrawPath.txt"));
-    Find<QLineEdit>("Text4")->setText("EDITED");
-    Click("Command11");
-    EXPECT_TRUE(Window().Ended());
-    EXPECT_FALSE(Window().isVisible());
-    EXPECT_EQ(ReadFile(ws_.ProgramFile("DrawPath.txt")), before);
+    EXPECT_EQ(Text("Text2"), ws_.cad);
+    EXPECT_EQ(Text("Text5"), "0.02");
 }
 
 TEST_F(StartUpTest, AboutShowsTheFileExactlyOrTheBuiltInText) {

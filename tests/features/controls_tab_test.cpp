@@ -1,19 +1,24 @@
 // The controls that do more than pick and draw: lists that fill boxes or other lists, the
 // taper pin's length records, the countersink boxes, the thread's progress bar, the shaft
 // grid, and the typing rules of every number box.
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
+#include <QTest>
 #include <filesystem>
 
-#include "support/feature_tab_fixture.h"
+#include "support/window_fixture.h"
 
 namespace bw::test {
 namespace {
 
-class ControlsTest : public FeatureTabTest {
+class ControlsTest : public WindowTest {
   protected:
     QTableWidget* Grid() { return Find<QTableWidget>("MSFlexGrid1"); }
     std::string Cell(int row, int column) {
@@ -257,30 +262,20 @@ TEST_F(ControlsTest, TheShaftLabelsAndBothRowsStayInSightForAnyNumberOfSegments)
 
 TEST_F(ControlsTest, EveryNumberBoxTakesOnlyItsCharactersAndTidiesWhenLeft) {
     StartWithInfo();
-    // kept: what typing 1a.5-2 leaves; tidied: what leaving 1.23456789 leaves.
-    const struct {
-        const char* box;
-        const char* kept;
-        const char* tidied;
-    } boxes[] = {
-        {"Text6", "1.52", "1.234568"},    {"Text7", "1.52", "1.234568"},
-        {"Text8", "1.52", "1.234568"},    {"Text9", "1.52", "1.234568"},
-        {"Text10", "1.52", "1.234568"},   {"Text11", "1.52", "1.234568"},
-        {"Text12", "1.52", "1.234568"},   {"Text13", "152", nullptr},
-        {"Text14", "1.52", "1.23456789"}, {"Text15", "1.52", "1.234568"},
-        {"Text16", "1.52", "1.234568"},   {"Text17", "1.52", "1.234568"},
-    };
+    // What typing 1a.5-2 leaves, and what leaving 1.23456789 leaves; the segment count takes
+    // whole numbers and is not tidied, the shaft's value box keeps every digit.
     Click("Check13");  // Text15 takes input only when "Countersunk" is ticked
-    for (const auto& b : boxes) {
-        auto* box = Find<QLineEdit>(b.box);
-        box->clear();
-        box->insert(QStringLiteral("1a.5-2"));
-        EXPECT_EQ(Text(b.box), b.kept) << b.box;
-        if (!b.tidied) continue;
-        Type(b.box, QStringLiteral("1.23456789"));
-        EXPECT_EQ(Text(b.box), b.tidied) << b.box;
-        Type(b.box, QString());
-        EXPECT_EQ(Text(b.box), "") << b.box;
+    for (int n = 6; n <= 17; ++n) {
+        const std::string name = "Text" + std::to_string(n);
+        const char* box = name.c_str();
+        Find<QLineEdit>(box)->clear();
+        Find<QLineEdit>(box)->insert(QStringLiteral("1a.5-2"));
+        EXPECT_EQ(Text(box), n == 13 ? "152" : "1.52") << box;
+        if (n == 13) continue;
+        Type(box, QStringLiteral("1.23456789"));
+        EXPECT_EQ(Text(box), n == 14 ? "1.23456789" : "1.234568") << box;
+        Type(box, QString());
+        EXPECT_EQ(Text(box), "") << box;
     }
 }
 

@@ -1,16 +1,19 @@
 // Every feature page of the real window, table by table: the start-up state of its controls,
 // the bytes its OK writes (the same bytes brasswick-script prints), when its OK reads the
 // insertion info, its table files missing or short, focus and view options.
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <filesystem>
 
-#include "support/feature_tab_fixture.h"
+#include "support/window_fixture.h"
 
 namespace bw::test {
 namespace {
 
-class PagesTest : public FeatureTabTest {
+class PagesTest : public WindowTest {
   protected:
     // The insertion info of a row as brasswick-script's common names.
     static std::vector<std::string> CommonArgs(const std::string& info) {
@@ -155,8 +158,6 @@ const Ok kOks[] = {
      "Layer set L1 \r\nLine 1.93,3 1.93,3.5 \r\nLine 1.93,3.5 2.07,3.5 \r\n"
      "Line 2.07,3.5 2.07,3 \r\nLine 1.9375,3.5 1.9375,4 \r\nLine 2.0625,3.5 2.0625,4 \r\n",
      90},
-    {"Command1", "pick List1 4; pick List2 2; click Option04", "ejector pin=.125 depth=.5 dir=180",
-     nullptr, 180},
     // Head .375 from y = 3 down to 2.8125, pin .1875 on to 3 - 4 x .1875 = 2.25.
     {"Command2", "pick List3 4; click Option09",
      "corepin pin=.1875 head=.375 headlen=.1875 dir=270",
@@ -187,13 +188,9 @@ const Ok kOks[] = {
      "Layer set HIDDEN \r\nLine 2,3.21875 2.25,3.21875 \r\nLine 2.25,3.21875 2.25,2.78125 \r\n"
      "Line 2.25,2.78125 2,2.78125 \r\nLine 2.25,3.125 3,3.125 \r\nLine 2.25,2.875 3,2.875 \r\n"
      "Layer set L1 \r\n"},
-    {"Command4", "pick List6 9; click Option19", "cbore screw=.25 cbore=.4375 dir=270", nullptr,
-     270},
     {"Command4", "pick List6 9; click Option24; click Check04",
      "cbore screw=.25 cbore=.4375 view=face hidden=0",
      "Layer set L1 \r\nCircle 2,3 D .25\r\nCircle 2,3 D .4375\r\n"},
-    {"Command6", "pick List8 19; pick List9 2", "thread diameter=.25 tpi=20 length=.5", nullptr, 0,
-     "A,1,1,1,1,[L1]"},
     {"Command6", "pick List8 19; pick List9 2; click Check05; click Check06; click Option27",
      "thread diameter=.25 tpi=20 length=.5 left=1 hidden=1 dir=270", nullptr, 270},
     {"Command20", "", "drill",
@@ -313,7 +310,7 @@ TEST_F(PagesTest, ARefusedOkWritesNothingAndReadsTheInfoOnlyWhereItReadsFirst) {
         Click(row.ok);
         EXPECT_EQ(TakeMessages(), Messages{row.message});
         EXPECT_EQ(ws_.Script(), "earlier\r\n");
-        EXPECT_EQ(InfoFileLeft(), !row.readsFirst);
+        EXPECT_EQ(Exists(ws_.InfoPath()), !row.readsFirst);
         EXPECT_EQ(App().State().InsertionInfoRead, row.readsFirst);
         EXPECT_FALSE(Window().isMinimized());
     }

@@ -30,53 +30,35 @@ inline constexpr int kFeatureCount = 13;
 // a shaft of fifty segments each at the limit, with room to spare.
 inline constexpr double kFarthestScriptNumber = 64.0 * kLargestDrawingSize;
 
-// What a source must give: singles (any bit pattern, drawn mostly where drawings are made),
-// wild singles (only what lies outside or at the edge of the range), box texts (digits and
-// points only), small whole numbers and choices.
-template <typename S>
-concept ValueSource = requires(S s, int n) {
-    { s.Single() } -> std::same_as<float>;
-    { s.Wild() } -> std::same_as<float>;
-    { s.BoxText() } -> std::same_as<std::string>;
-    { s.Int(n, n) } -> std::same_as<int>;
-    { s.Bool() } -> std::same_as<bool>;
-};
-
+// A source gives Single() (any bit pattern, mostly where drawings are made), Wild() (only
+// what lies outside or at the edge of the range), BoxText() (digits and points only),
+// Int(lo, hi) and Bool().
 struct Outcome {
     std::optional<std::string> message;  // a failed check
     std::string script;                  // otherwise
 };
 
-template <ValueSource S>
+template <typename S>
 std::optional<float> MaybeSingle(S& s) {
     if (s.Int(0, 15) == 0) return std::nullopt;
     return s.Single();
 }
 
-template <ValueSource S>
+template <typename S>
 int Direction(S& s) {
     return 90 * s.Int(0, 3);
 }
 
-template <ValueSource S>
+template <typename S>
 std::string Layer(S& s) {
-    switch (s.Int(0, 15)) {
-        case 0:
-            return "A B";
-        case 1:
-            return std::string(256, 'L');
-        case 2:
-            return std::string(255, 'L');
-        case 3:
-            return "";
-        default:
-            return s.Bool() ? "0" : "HIDDEN";
-    }
+    const std::string odd[] = {"A B", std::string(256, 'L'), std::string(255, 'L'), ""};
+    const int pick = s.Int(0, 15);
+    return pick < 4 ? odd[pick] : s.Bool() ? "0" : "HIDDEN";
 }
 
 // One case in four puts every context value anywhere; the others keep the context sound so
 // that the feature's own inputs decide.
-template <ValueSource S>
+template <typename S>
 DrawContext Context(S& s) {
     DrawContext c;
     if (s.Int(0, 3) != 0) {
@@ -100,7 +82,7 @@ Outcome Run(const DrawContext& c, const Input& in, Check check, Make make) {
 }
 
 // One case of feature `which` (0 to 12), every input taken from the source.
-template <ValueSource S>
+template <typename S>
 Outcome RunFeature(int which, S& s) {
     const DrawContext c = Context(s);
     const View view = s.Bool() ? View::Face : View::Side;

@@ -1,11 +1,17 @@
 #include "support/window_fixture.h"
 
+#include "ui/preview_pane.h"
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFocusEvent>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSettings>
-#include <QTest>
+#include <QTableWidget>
+#include <QThread>
 #include <filesystem>
 
 namespace bw::test {
@@ -41,13 +47,24 @@ void Workspace::CopyShippedData() const {
     }
 }
 
-void Workspace::WriteSettings(const std::string& hiddenLayer, const std::string& clearance) const {
-    dir.Write("program/DrawPath.txt", "\"" + cad + "\"\r\n\"" + drawing + "\"\r\n" + hiddenLayer +
-                                          "\r\n" + clearance + "\r\n");
+void Workspace::WriteSettings() const {
+    dir.Write("program/DrawPath.txt",
+              "\"" + cad + "\"\r\n\"" + drawing + "\"\r\nHIDDEN\r\n.015\r\n");
 }
 
 void Workspace::WriteInfo(const std::string& contents) const {
     dir.Write("drawings/BW_Info.txt", contents);
+}
+
+bool Settle(const PreviewPane* pane) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (!pane->Busy()) return true;
+        QThread::msleep(2);
+    }
+    return false;
 }
 
 void WindowTest::SetUp() {
@@ -91,11 +108,101 @@ void WindowTest::Type(const char* boxName, const QString& text) {
     QApplication::sendEvent(box, &out);
 }
 
-std::vector<std::string> WindowTest::TakeMessages() {
-    std::vector<std::string> taken;
+Messages WindowTest::TakeMessages() {
+    Messages taken;
     taken.swap(toolkit_.messages);
     toolkit_.messageTitles.clear();
     return taken;
+}
+
+void WindowTest::StartWithInfo(const std::string& info) {
+    ws_.WriteInfo(info);
+    ASSERT_TRUE(Start());
+    main_->showNormal();
+    ASSERT_EQ(TakeMessages(), Messages{});
+}
+
+void WindowTest::StartThenLeaveInfo(const std::string& info) {
+    ASSERT_TRUE(Start());
+    main_->showNormal();
+    ASSERT_EQ(TakeMessages(), Messages{"Insertion Info NOT Found, Using Defaults"});
+    ws_.WriteInfo(info);
+}
+
+std::vector<std::string> WindowTest::Entries(const char* listName) {
+    std::vector<std::string> entries;
+    if (auto* list = Find<QListWidget>(listName)) {
+        for (int i = 0; i < list->count(); ++i)
+            entries.push_back(list->item(i)->text().toStdString());
+    }
+    return entries;
+}
+
+std::string WindowTest::Caption(const char* name) {
+    if (auto* button = main_->findChild<QAbstractButton*>(QString::fromLatin1(name))) {
+        return button->text().remove(QLatin1Char('&')).toStdString();
+    }
+    if (auto* frame = main_->findChild<QGroupBox*>(QString::fromLatin1(name))) {
+        return frame->title().toStdString();
+    }
+    ADD_FAILURE() << "no captioned control named " << name;
+    return {};
+}
+
+std::string WindowTest::FrameOf(const char* name) {
+    auto* frame = qobject_cast<QGroupBox*>(Find<QWidget>(name)->parentWidget());
+    return frame ? frame->title().toStdString() : "<no frame>";
+}
+
+bool WindowTest::Checked(const char* name) { return Find<QAbstractButton>(name)->isChecked(); }
+bool WindowTest::Enabled(const char* name) { return Find<QWidget>(name)->isEnabled(); }
+std::string WindowTest::Text(const char* name) {
+    return Find<QLineEdit>(name)->text().toStdString();
+}
+
+FeatureTab* WindowTest::TabOf(const char* name) {
+    for (QWidget* w = Find<QWidget>(name); w; w = w->parentWidget()) {
+        if (auto* tab = qobject_cast<FeatureTab*>(w)) return tab;
+    }
+    return nullptr;
+}
+
+void WindowTest::FocusIn(const char* name) {
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(Find<QWidget>(name), &in);
+}
+
+std::vector<std::string> WindowTest::Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
+    return parts;
+}
+
+void WindowTest::Do(const std::string& steps) {
+    for (const std::string& step : Split(steps, ';')) {
+        std::istringstream in(step);
+        std::string verb, name, rest;
+        if (!(in >> verb >> name)) continue;
+        std::getline(in >> std::ws, rest);
+        if (verb == "pick") {
+            Pick(name.c_str(), std::stoi(rest));
+        } else if (verb == "click") {
+            Click(name.c_str());
+        } else if (verb == "type") {
+            Type(name.c_str(), QString::fromStdString(rest));
+        } else if (verb == "cell") {
+            std::istringstream cell(rest);
+            int column = 0;
+            std::string value;
+            cell >> column >> value;
+            Find<QTableWidget>("MSFlexGrid1")->setCurrentCell(std::stoi(name), column);
+            Type("Text14", QString::fromStdString(value));
+            Click("Command18");
+        } else {
+            ADD_FAILURE() << "unknown step " << step;
+        }
+    }
 }
 
 }  // namespace bw::test

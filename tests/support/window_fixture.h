@@ -6,16 +6,26 @@
 #include <QString>
 #include <deque>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/main_window.h"
+#include "cli/cli.h"
 #include "support/temp_dir.h"
+#include "ui/feature_tab.h"
 #include "ui/toolkit.h"
 
-class QListWidget;
+namespace bw {
+class PreviewPane;
+}
 
 namespace bw::test {
+
+using Messages = std::vector<std::string>;
+
+// Lets a preview pane's pause run out and its worker finish; false after five seconds.
+bool Settle(const PreviewPane* pane);
 
 // Records every message box and answers folder choosers from a queue (an empty answer is a
 // cancelled dialog), so no test ever blocks on a modal dialog.
@@ -43,8 +53,7 @@ struct Workspace {
     // Copies every shipped table and text file from data/ beside the program.
     void CopyShippedData() const;
     // Writes DrawPath.txt pointing at cad and drawing.
-    void WriteSettings(const std::string& hiddenLayer = "HIDDEN",
-                       const std::string& clearance = ".015") const;
+    void WriteSettings() const;
     // Leaves an insertion-info file in the drawing folder.
     void WriteInfo(const std::string& contents) const;
     std::string InfoPath() const { return drawing + "BW_Info.txt"; }
@@ -77,7 +86,29 @@ class WindowTest : public ::testing::Test {
     // Sets a text box's text and leaves the box, so its tidy-up runs.
     void Type(const char* boxName, const QString& text);
     // Messages recorded since the last call, then forgets them.
-    std::vector<std::string> TakeMessages();
+    Messages TakeMessages();
+
+    // Starts on an insertion-info file that start-up consumes: point (2,3), scale .5, layer L1.
+    void StartWithInfo(const std::string& info = "A,2,3,1,.5,[L1]");
+    // Starts without an info file (one message), then leaves one for the next OK.
+    void StartThenLeaveInfo(const std::string& info);
+
+    std::vector<std::string> Entries(const char* listName);  // a list's lines, as shown
+    std::string Caption(const char* name);  // a button's (without the mnemonic) or frame's
+    std::string FrameOf(const char* name);  // the caption of the frame a control sits in
+    bool Checked(const char* name);
+    bool Enabled(const char* name);
+    std::string Text(const char* name);
+    FeatureTab* TabOf(const char* name);
+    // The keyboard focus arriving at a control, as the Tab key would bring it.
+    void FocusIn(const char* name);
+    static std::vector<std::string> Split(const std::string& text, char separator);
+    // The steps a user takes, separated by ";": "pick List1 9", "click Option02",
+    // "type Text6 .5" (nothing after the name empties the box), or "cell 1 2 0.5" (select a
+    // shaft grid cell, type the value, press "Enter Value").
+    void Do(const std::string& steps);
+    cli::Result Cli(std::vector<std::string> args) { return cli::Run(args, ws_.program); }
+    std::string SettingsText() const { return ReadFile(ws_.ProgramFile("DrawPath.txt")); }
 
     Workspace ws_;
     RecordingToolkit toolkit_;

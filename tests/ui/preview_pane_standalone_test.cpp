@@ -6,21 +6,14 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QThread>
 
 #include "app/app_context.h"
+#include "support/window_fixture.h"
 #include "ui/feature_tab.h"
 #include "ui/preview_pane.h"
-#include "ui/toolkit.h"
 
 namespace bw {
 namespace {
-
-class NoDialogs : public Toolkit {
-  public:
-    void Message(QWidget*, const QString&, const QString&) override {}
-    QString ChooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
-};
 
 class StandInTab : public FeatureTab {
   public:
@@ -44,23 +37,14 @@ class PreviewPaneStandaloneTest : public ::testing::Test {
         pane_->setGeometry(0, 0, 300, 200);
         window_.show();
     }
-    bool Settle() {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 5000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            if (!pane_->Busy()) return true;
-            QThread::msleep(2);
-        }
-        return false;
-    }
+    bool Settle() { return test::Settle(pane_); }
     void Show(std::optional<StepOutcome> outcome) {
         tab_->outcome = std::move(outcome);
         pane_->SetTab(tab_);
         ASSERT_TRUE(Settle());
     }
 
-    NoDialogs dialogs_;
+    test::RecordingToolkit dialogs_;
     AppContext app_{dialogs_, "."};
     QWidget window_;
     StandInTab* tab_ = nullptr;
@@ -75,7 +59,7 @@ TEST_F(PreviewPaneStandaloneTest, AScriptTheReaderCannotReadIsShownAsItsProblem)
               "point x,y or an empty entry, found \"x,y\"");
 }
 
-TEST_F(PreviewPaneStandaloneTest, ACheckMessageReplacesTheDrawing) {
+TEST_F(PreviewPaneStandaloneTest, AMessageOrNothingReplacesTheDrawing) {
     Show(StepOutcome{"Circle 1,1 D 2\r\n", ""});
     ASSERT_NE(pane_->ShownDrawing(), nullptr);
     EXPECT_EQ(pane_->ExtentText().toStdString(), "2.000 \u00d7 2.000");
@@ -84,22 +68,14 @@ TEST_F(PreviewPaneStandaloneTest, ACheckMessageReplacesTheDrawing) {
     EXPECT_TRUE(pane_->Picture().isNull());
     EXPECT_EQ(pane_->ExtentText().toStdString(), "");
     EXPECT_EQ(pane_->Message().toStdString(), "You Must Enter Radius");
-}
-
-TEST_F(PreviewPaneStandaloneTest, ATabWithoutItsTableNamesTheMissingFile) {
+    // A tab that draws nothing leaves the pane empty.
+    Show(std::nullopt);
+    EXPECT_EQ(pane_->Message().toStdString(), "");
+    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
+    // A tab without its table names the missing file instead of the check's message.
     tab_->Disable("Tap Data File NOT Found");
     Show(StepOutcome{"", "You Must Select Tap Size"});
     EXPECT_EQ(pane_->Message(), QStringLiteral("Tap Data File NOT Found"));
-}
-
-TEST_F(PreviewPaneStandaloneTest, ATabThatDrawsNothingLeavesThePaneEmpty) {
-    Show(StepOutcome{"Circle 1,1 D 2\r\n", ""});
-    Show(std::nullopt);
-    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
-    EXPECT_EQ(pane_->Message().toStdString(), "");
-    pane_->SetTab(nullptr);
-    ASSERT_TRUE(Settle());
-    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
 }
 
 TEST_F(PreviewPaneStandaloneTest, BurstsOfChangesAreDrawnOnceAfterThePause) {
