@@ -1,13 +1,38 @@
 #include "app/app_context.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTabWidget>
 #include <QWidget>
 
 #include "exchange/files.h"
+#include "preview/dxf_writer.h"
+#include "ui/feature_tab.h"
 #include "ui/text.h"
 #include "ui/toolkit.h"
 
 namespace bw {
+
+namespace {
+
+const QString kDxfFolderKey = QStringLiteral("dxf/folder");
+
+// The DXF of what `script` draws: on the layer current in the drawing, hidden edges dashed,
+// the insertion point as the file's base point, so a block inserted from the file lands
+// where the script would have drawn it.
+preview::DxfResult DxfOf(const std::string& script, const DrawContext& context) {
+    preview::DxfOptions options;
+    options.currentLayer = context.CurrentLayer;
+    options.hiddenLayer = context.HiddenLayer;
+    options.insertionPoint = preview::Point{context.BasePoint.X, context.BasePoint.Y};
+    return preview::DxfFromScript(script, options);
+}
+
+std::string DxfNotWritten(const std::string& path, const std::string& reason) {
+    return "DXF File Could Not Be Written: " + path + " (" + reason + ")";
+}
+
+}  // namespace
 
 std::string AppContext::ProgramFile(const std::string& name) const {
     return ProgramFilePath(programFolder_, name);
@@ -62,7 +87,8 @@ bool AppContext::RunFeatureOk(InfoTiming timing, const FeatureStep& step) {
     if (timing == InfoTiming::BeforeChecks && !state_.InsertionInfoRead) {
         if (!ReadInsertionInfo()) return false;
     }
-    StepOutcome outcome = step(CurrentDrawContext());
+    DrawContext context = CurrentDrawContext();
+    StepOutcome outcome = step(context);
     if (outcome.Failed()) {
         ShowMessage(outcome.message);
         return false;
@@ -70,12 +96,75 @@ bool AppContext::RunFeatureOk(InfoTiming timing, const FeatureStep& step) {
     if (timing == InfoTiming::AfterChecks && !state_.InsertionInfoRead) {
         if (!ReadInsertionInfo()) return false;
         // The checks do not depend on where the feature goes; the script does.
-        outcome = step(CurrentDrawContext());
+        context = CurrentDrawContext();
+        outcome = step(context);
     }
     if (!WriteScript(outcome.script)) return false;
+    if (state_.WriteDxfBesideScript) {
+        // After the script, so a DXF that fails costs the CAD side nothing.
+        const std::string path = DxfBesideScript();
+        const preview::DxfResult dxf = DxfOf(outcome.script, context);
+        std::optional<std::string> error;
+        if (!dxf.dxf) {
+            error = "the drawing cannot be written as DXF: " + dxf.problem;
+        } else {
+            error = WriteFileAtomically(path, *dxf.dxf);
+        }
+        if (error) ShowMessage(DxfNotWritten(path, *error) + ". The script was written.");
+    }
     state_.InsertionInfoRead = false;
     Minimise();
     return true;
+}
+
+std::string AppContext::DxfBesideScript() const {
+    const std::string& script = state_.ScriptFile;
+    const size_t cut = script.find_last_of(kPathSeparator);
+    return script.substr(0, cut == std::string::npos ? 0 : cut + 1) + "Brasswick.dxf";
+}
+
+void AppContext::SaveDxf(FeatureTab* tab) {
+    if (!tab) return;
+    if (!tab->Unavailable().empty()) {
+        ShowMessage(tab->Unavailable());
+        return;
+    }
+    const std::optional<FeatureStep> step = tab->Step();
+    if (!step) return;
+    const DrawContext context = CurrentDrawContext();
+    const StepOutcome outcome = (*step)(context);
+    if (outcome.Failed()) {
+        ShowMessage(outcome.message);
+        return;
+    }
+    const preview::DxfResult dxf = DxfOf(outcome.script, context);
+    if (!dxf.dxf) {
+        ShowMessage("This drawing cannot be written as DXF: " + dxf.problem);
+        return;
+    }
+
+    // The folder of the last DXF saved, else the drawing folder, where the designer works.
+    QSettings store = DesktopSettings();
+    QString folder = store.value(kDxfFolderKey).toString();
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = ToQt(state_.settings.DrawingPath);
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char(kPathSeparator))) {
+        folder += QLatin1Char(kPathSeparator);
+    }
+    const QString name = tabs_ ? tabs_->tabText(tabs_->indexOf(tab)) : QStringLiteral("Brasswick");
+    const QString chosen =
+        toolkit_.ChooseSaveFile(window_, QStringLiteral("Save DXF"),
+                                folder + name + QStringLiteral(".dxf"), QStringLiteral("dxf"));
+    if (chosen.isEmpty()) return;
+    store.setValue(kDxfFolderKey, QDir::toNativeSeparators(QFileInfo(chosen).absolutePath()));
+    const std::string path = FromQt(chosen);
+    // A name the system's 8-bit character set cannot spell would reach another file.
+    if (ToQt(path) != chosen) {
+        ShowMessage(QStringLiteral("DXF File Could Not Be Written: ") + chosen +
+                    QStringLiteral(" (the name holds characters the system's character set "
+                                   "cannot hold)"));
+        return;
+    }
+    if (auto error = WriteFileAtomically(path, *dxf.dxf)) ShowMessage(DxfNotWritten(path, *error));
 }
 
 void AppContext::BringToFront(QWidget* page) {

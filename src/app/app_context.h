@@ -3,7 +3,9 @@
 // the flag, minimise).
 #pragma once
 
+#include <QSettings>
 #include <QString>
+#include <optional>
 #include <string>
 
 #include "app/module1.h"
@@ -15,10 +17,18 @@ class QWidget;
 
 namespace bw {
 
+class FeatureTab;
 class Toolkit;
 
 // The title of every message box.
 inline constexpr const char* kProgramTitle = "Brasswick";
+
+// The desktop's settings store (organisation and application "Brasswick"): what the window
+// remembers between runs beside DrawPath.txt (layout, the DXF choices).
+inline QSettings DesktopSettings() {
+    return QSettings(QSettings::UserScope, QStringLiteral("Brasswick"),
+                     QStringLiteral("Brasswick"));
+}
 
 class AppContext : public Host {
   public:
@@ -52,8 +62,17 @@ class AppContext : public Host {
     DrawContext CurrentDrawContext() const override;
 
     // The script replaces the previous one atomically; on any failure the previous script,
-    // the flag and the window stay as they were.
+    // the flag and the window stay as they were. With WriteDxfBesideScript set, the drawing
+    // then goes to Brasswick.dxf beside the script too; a DXF that cannot be written is
+    // reported and the OK ends as usual, since the script is what the CAD side waits for.
     bool RunFeatureOk(InfoTiming timing, const FeatureStep& step) override;
+
+    // "Save DXF...": what `tab`'s OK would draw now, with the insertion info and settings the
+    // preview shows (the info file is left for the OK), written to a file the user chooses.
+    // A failed check shows its message and asks for no file.
+    void SaveDxf(FeatureTab* tab);
+    // Brasswick.dxf in the script's folder.
+    std::string DxfBesideScript() const;
 
     int DirectionAngle() const override { return static_cast<int>(state_.DirectionAngle); }
     void SetDirectionAngle(int degrees) override {

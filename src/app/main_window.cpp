@@ -84,9 +84,22 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
     previewColumn->addWidget(preview, 1);
     previewButtons_ = new QHBoxLayout;
     previewButtons_->addStretch(1);
+    auto* commandDxf = new QPushButton(QStringLiteral("Save &DXF..."), this);
+    commandDxf->setObjectName(QStringLiteral("CommandDxf"));
+    commandDxf->setToolTip(
+        QStringLiteral("The drawing shown, as DXF for any CAD program, in a file you choose"));
+    previewButtons_->addWidget(commandDxf);
     previewColumn->addLayout(previewButtons_);
     body->addLayout(previewColumn, 1);
     preview->Attach(tabs_);
+    connect(commandDxf, &QPushButton::clicked, this, [this] { CommandDxf_Click(); });
+    // Pages that draw nothing (About, Settings) have nothing to save.
+    const auto followPage = [this, commandDxf] {
+        const FeatureTab* tab = qobject_cast<FeatureTab*>(tabs_->currentWidget());
+        commandDxf->setEnabled(tab && tab->Step().has_value());
+    };
+    connect(tabs_, &QTabWidget::currentChanged, commandDxf, followPage);
+    followPage();
 
     auto* buttons = new QHBoxLayout;
     auto* command10 = new QPushButton(QStringLiteral("&Cancel"), this);
@@ -144,6 +157,8 @@ bool Main::StartUp() {
 void Main::Command10_Click() { app_.Minimise(); }
 
 void Main::Command11_Click() { close(); }
+
+void Main::CommandDxf_Click() { app_.SaveDxf(qobject_cast<FeatureTab*>(tabs_->currentWidget())); }
 
 void Main::RestoreLayout() {
     // Where the window was and which page was in front, as the user left them; the folders

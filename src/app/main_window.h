@@ -31,6 +31,8 @@ class Main : public QWidget {
 
     void Command10_Click();  // Cancel: minimise only
     void Command11_Click();  // Quit: end at once, storing nothing
+    // "Save DXF...": the page in front's drawing, as its OK would draw it now, to a file.
+    void CommandDxf_Click();
 
     AppContext& App() { return app_; }
     // The pages; its current index is the page in front.

@@ -20,6 +20,9 @@ struct Module1 {
     // The info file has been read and not yet used by a feature that wrote its script.
     bool InsertionInfoRead = false;
     float DirectionAngle = 0.0f;
+    // Every feature OK also writes Brasswick.dxf beside the script. Kept in the desktop's
+    // settings store, not in DrawPath.txt, whose four lines the CAD side's tools may read.
+    bool WriteDxfBesideScript = false;
 };
 
 }  // namespace bw

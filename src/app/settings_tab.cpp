@@ -1,5 +1,6 @@
 #include "app/settings_tab.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +18,8 @@
 namespace bw {
 
 namespace {
+
+const QString kDxfBesideScriptKey = QStringLiteral("dxf/besideScript");
 
 QLineEdit* Box(const char* name, QWidget* parent) {
     auto* box = new QLineEdit(parent);
@@ -76,6 +79,12 @@ SettingsTab::SettingsTab(AppContext& app, QWidget* parent) : FeatureTab(app, par
     row25->addWidget(text5_);
     lower->addWidget(frame25);
     layout->addLayout(lower);
+
+    checkDxf_ = new QCheckBox(QStringLiteral("Also write Brasswick.dxf beside the script"), this);
+    checkDxf_->setObjectName(QStringLiteral("CheckDxf"));
+    layout->addWidget(checkDxf_);
+    app_.State().WriteDxfBesideScript = DesktopSettings().value(kDxfBesideScriptKey).toBool();
+    checkDxf_->setChecked(app_.State().WriteDxfBesideScript);
 
     auto* buttons = new QHBoxLayout;
     auto* command9 = Button("Command9", "&OK", this);
@@ -142,9 +151,14 @@ void SettingsTab::Command9_Click() {
     state.settings = next;
     state.InfoFile = InfoFilePath(state.settings);
     state.ScriptFile = ScriptFilePath(state.settings);
+    state.WriteDxfBesideScript = checkDxf_->isChecked();
+    DesktopSettings().setValue(kDxfBesideScriptKey, state.WriteDxfBesideScript);
 }
 
-void SettingsTab::Command12_Click() { ShowStored(true); }
+void SettingsTab::Command12_Click() {
+    ShowStored(true);
+    checkDxf_->setChecked(app_.State().WriteDxfBesideScript);
+}
 
 void SettingsTab::ShowStored(bool clearanceWithLeadingBlank) {
     const Settings& s = app_.State().settings;

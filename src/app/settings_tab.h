@@ -1,10 +1,12 @@
 // The Settings tab: the CAD program's folder, the drawing folder, the hidden-line layer and
-// the ejector clearance, stored in DrawPath.txt beside the program.
+// the ejector clearance, stored in DrawPath.txt beside the program; and whether every OK also
+// writes Brasswick.dxf, stored in the desktop's settings store.
 #pragma once
 
 #include "app/app_context.h"
 #include "ui/feature_tab.h"
 
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
@@ -22,7 +24,7 @@ class SettingsTab : public FeatureTab {
 
     void Command7_Click() { GetLTPath(); }
     void Command8_Click() { GetDrawPath(); }
-    // Stores the boxes as the settings and writes the settings file.
+    // Stores the boxes as the settings and writes the settings file; then the DXF box.
     void Command9_Click();
     // Shows the stored settings again.
     void Command12_Click();
@@ -42,6 +44,7 @@ class SettingsTab : public FeatureTab {
     QLineEdit* text3_;
     QLineEdit* text4_;
     QLineEdit* text5_;
+    QCheckBox* checkDxf_;
 };
 
 }  // namespace bw

@@ -1,4 +1,4 @@
-// The modal pieces of the desktop (message boxes, the folder chooser) behind one small
+// The modal pieces of the desktop (message boxes, the folder and file choosers) behind one small
 // interface, so the window can be driven by tests without ever blocking on a dialog.
 #pragma once
 
@@ -16,6 +16,12 @@ class Toolkit {
     // A folder chosen by the user, or an empty string when the dialog was cancelled. The
     // chooser opens at `start` when that folder exists.
     virtual QString ChooseFolder(QWidget* owner, const QString& title, const QString& start) = 0;
+    // A file to write, chosen by the user, or an empty string when the dialog was cancelled.
+    // The chooser opens at `start` (a folder and a proposed name) and offers files ending in
+    // `suffix` (without the dot), adding it to a name typed without one. A toolkit that has
+    // no such chooser answers as if the user had cancelled.
+    virtual QString ChooseSaveFile(QWidget* owner, const QString& title, const QString& start,
+                                   const QString& suffix);
 };
 
 // The real dialogs.
@@ -23,6 +29,8 @@ class QtToolkit : public Toolkit {
   public:
     void Message(QWidget* owner, const QString& title, const QString& text) override;
     QString ChooseFolder(QWidget* owner, const QString& title, const QString& start) override;
+    QString ChooseSaveFile(QWidget* owner, const QString& title, const QString& start,
+                           const QString& suffix) override;
 };
 
 }  // namespace bw
