@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -27,7 +28,30 @@ TempDir::TempDir() {
     if (path_.empty()) throw std::runtime_error("no temporary folder could be created");
 }
 
+namespace {
+
+// With BW_KEEP_SCRIPTS naming a folder, every script a test leaves behind is kept there, so
+// all of them can be searched once the suite has run (for "Infinity" or "NaN", say).
+void KeepScripts(const std::string& folder) {
+    const char* keep = std::getenv("BW_KEEP_SCRIPTS");
+    if (!keep || !*keep) return;
+    std::error_code ec;
+    fs::create_directories(keep, ec);
+    const std::string prefix = fs::path(folder).filename().string();
+    for (auto it = fs::recursive_directory_iterator(folder, ec);
+         it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        if (!it->is_regular_file(ec) || it->path().extension() != ".scr") continue;
+        std::string name = fs::relative(it->path(), folder, ec).string();
+        for (char& c : name) c = (c == '/' || c == '\\') ? '_' : c;
+        fs::copy_file(it->path(), fs::path(keep) / (prefix + "_" + name),
+                      fs::copy_options::overwrite_existing, ec);
+    }
+}
+
+}  // namespace
+
 TempDir::~TempDir() {
+    KeepScripts(path_);
     std::error_code ec;
     // Restore rights that a test may have taken away, so the folder can be removed.
     for (auto it = fs::recursive_directory_iterator(path_, ec);
