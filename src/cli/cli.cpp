@@ -6,7 +6,7 @@
 #include "cli/render_cli.h"
 #include "exchange/insertion_info.h"
 #include "features/table_files.h"
-#include "tables/field_reader.h"
+#include "exchange/field_reader.h"
 
 namespace bw::cli {
 

@@ -6,7 +6,7 @@
 #include "features/holes/drilled_hole.h"
 #include "features/holes/tapped_hole.h"
 #include "features/holes/thread.h"
-#include "tables/field_reader.h"
+#include "exchange/field_reader.h"
 
 namespace bw::cli {
 

@@ -7,7 +7,7 @@
 #include "features/pins/core_pin.h"
 #include "features/pins/ejector.h"
 #include "features/pins/taper_pin.h"
-#include "tables/field_reader.h"
+#include "exchange/field_reader.h"
 
 namespace bw::cli {
 

@@ -7,7 +7,7 @@
 #include "preview/dxf_writer.h"
 #include "preview/script_interpreter.h"
 #include "preview/svg_writer.h"
-#include "tables/field_reader.h"
+#include "exchange/field_reader.h"
 
 namespace bw::cli {
 

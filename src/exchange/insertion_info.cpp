@@ -2,7 +2,7 @@
 
 #include "exchange/files.h"
 #include "exchange/limits.h"
-#include "tables/field_reader.h"
+#include "exchange/field_reader.h"
 
 namespace bw {
 

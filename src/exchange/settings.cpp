@@ -4,7 +4,7 @@
 #include "exchange/insertion_info.h"
 #include "exchange/limits.h"
 #include "exchange/script_format.h"
-#include "tables/field_reader.h"
+#include "exchange/field_reader.h"
 
 namespace bw {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tables/field_reader.h"
+#include "exchange/field_reader.h"
 #include "tables/table_load.h"
 
 namespace bw {

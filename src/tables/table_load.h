@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "tables/field_reader.h"
+#include "exchange/field_reader.h"
 
 namespace bw {
 

@@ -1,4 +1,4 @@
-#include "tables/field_reader.h"
+#include "exchange/field_reader.h"
 
 #include <charconv>
 #include <cmath>
