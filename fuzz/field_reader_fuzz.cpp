@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "tables/field_reader.h"
+#include "exchange/field_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;

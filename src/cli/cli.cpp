@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "cli/render_cli.h"
+#include "exchange/field_reader.h"
 #include "exchange/insertion_info.h"
 #include "features/table_files.h"
-#include "exchange/field_reader.h"
 
 namespace bw::cli {
 

@@ -2,11 +2,11 @@
 #include <cmath>
 
 #include "cli/cli.h"
+#include "exchange/field_reader.h"
 #include "features/holes/counterbore.h"
 #include "features/holes/drilled_hole.h"
 #include "features/holes/tapped_hole.h"
 #include "features/holes/thread.h"
-#include "exchange/field_reader.h"
 
 namespace bw::cli {
 

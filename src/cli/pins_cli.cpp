@@ -2,12 +2,12 @@
 #include <cmath>
 
 #include "cli/cli.h"
+#include "exchange/field_reader.h"
 #include "exchange/files.h"
 #include "features/pins/core_note.h"
 #include "features/pins/core_pin.h"
 #include "features/pins/ejector.h"
 #include "features/pins/taper_pin.h"
-#include "exchange/field_reader.h"
 
 namespace bw::cli {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <charconv>
 
+#include "exchange/field_reader.h"
 #include "exchange/files.h"
 #include "preview/dxf_writer.h"
 #include "preview/script_interpreter.h"
 #include "preview/svg_writer.h"
-#include "exchange/field_reader.h"
 
 namespace bw::cli {
 

@@ -1,8 +1,8 @@
 #include "exchange/insertion_info.h"
 
+#include "exchange/field_reader.h"
 #include "exchange/files.h"
 #include "exchange/limits.h"
-#include "exchange/field_reader.h"
 
 namespace bw {
 

@@ -1,10 +1,10 @@
 #include "exchange/settings.h"
 
+#include "exchange/field_reader.h"
 #include "exchange/files.h"
 #include "exchange/insertion_info.h"
 #include "exchange/limits.h"
 #include "exchange/script_format.h"
-#include "exchange/field_reader.h"
 
 namespace bw {
 
