@@ -49,6 +49,11 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     tabs_->tabBar()->hide();
+    // The hidden tab bar is the tab widget's focus proxy: left in the focus chain, Tab from
+    // the page list would hand the focus to it, it cannot take it, and the focus would never
+    // reach the page's own controls.
+    tabs_->setFocusPolicy(Qt::NoFocus);
+    tabs_->tabBar()->setFocusPolicy(Qt::NoFocus);
     body->addWidget(pageList_, 0);
     body->addWidget(tabs_, 0);
     app_.SetWindow(this, tabs_);

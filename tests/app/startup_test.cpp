@@ -55,10 +55,14 @@ TEST_F(StartUpTest, TheWindowHasItsCaptionFifteenTabsAndTwoButtons) {
     EXPECT_EQ(list->currentRow(), 11);
 }
 
-TEST_F(StartUpTest, EnterOnAChoicePressesThePagesOkAndEscapeOrCancelMinimise) {
+TEST_F(StartUpTest, TabEntersThePageEnterOnAChoicePressesItsOkEscapeOrCancelMinimise) {
     StartWithInfo("A,4,5,1,1,[L1]");
     Window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    // Tab from the page list goes on into the page.
+    Window().PageList()->setFocus();
+    QTest::keyClick(Window().PageList(), Qt::Key_Tab);
+    EXPECT_TRUE(Window().SSTab1()->currentWidget()->isAncestorOf(QApplication::focusWidget()));
     auto* list1 = Find<QListWidget>("List1");
     list1->setFocus();
     QTest::keyClick(list1, Qt::Key_Return);
