@@ -43,6 +43,10 @@ run_case() {
     [[ $readOnly == 1 ]] && chmod 444 "$script"
 
     local result="$root/result.txt"
+    # A wineserver left from a run without a display (the command-line cases) would make the
+    # window's desktop there, where no window can be drawn: each case starts its own.
+    wineserver --kill 2>/dev/null
+    wineserver --wait 2>/dev/null
     xvfb-run -a -s "-screen 0 1100x720x24" "$here/press_ok.sh" "$program" \
         "$drawings/BW_Info.txt" "$script" "$result"
     echo "$name: $(tr '\n' ' ' <"$result")"
