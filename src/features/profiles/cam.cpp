@@ -4,8 +4,6 @@
 
 namespace bw {
 
-namespace {}  // namespace
-
 std::optional<std::string> CheckCam(const CamInput& input) {
     const float r1 = BoxSingle(input.r1Text);
     const float r2 = BoxSingle(input.r2Text);

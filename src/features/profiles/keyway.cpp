@@ -7,8 +7,6 @@
 
 namespace bw {
 
-namespace {}  // namespace
-
 KeywayTableLoad ParseKeywayTable(std::string_view bytes) {
     KeywayTableLoad load;
     KeywayTable& t = load.table;

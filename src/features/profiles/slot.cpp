@@ -5,8 +5,6 @@
 
 namespace bw {
 
-namespace {}  // namespace
-
 SlotTableLoad ParseSlotTable(std::string_view bytes) {
     SlotTableLoad load;
     SlotTable& t = load.table;
