@@ -57,6 +57,17 @@ void BM_LongestThreadGeneratedAndWritten(benchmark::State& state) {
 }
 BENCHMARK(BM_LongestThreadGeneratedAndWritten)->Unit(benchmark::kMillisecond);
 
+// Generation alone, without the disk: the part of the thread's time the code controls.
+void BM_LongestThreadGenerated(benchmark::State& state) {
+    const bw::ThreadInput input = LongestThread();
+    const bw::DrawContext context;
+    for (auto _ : state) {
+        std::string script = bw::ThreadScript(input, context, [](int) {});
+        benchmark::DoNotOptimize(script.data());
+    }
+}
+BENCHMARK(BM_LongestThreadGenerated)->Unit(benchmark::kMillisecond);
+
 void BM_SameBytesInOneBufferedWrite(benchmark::State& state) {
     const size_t bytes = bw::ThreadScript(LongestThread(), bw::DrawContext{}).size();
     const std::string buffer(bytes, 'x');

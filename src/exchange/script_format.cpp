@@ -188,14 +188,15 @@ void AppendNumber(std::string& out, double value, NumberForm form) {
     out.append(text, static_cast<size_t>(WriteNumber(text, value, form) - text));
 }
 
-void AppendPoint(std::string& out, PointXY point) {
-    // Both numbers and the comma are laid out on the stack and appended once.
-    char text[112];
-    char* p = WriteNumber(text, point.X, NumberForm::Script);
+PointText::PointText(PointXY point) {
+    char* p = WriteNumber(text_, point.X, NumberForm::Script);
     *p++ = ',';
     p = WriteNumber(p, point.Y, NumberForm::Script);
-    out.append(text, static_cast<size_t>(p - text));
+    size_ = static_cast<size_t>(p - text_);
 }
+
+void AppendPoint(std::string& out, PointXY point) { out += PointText(point).Text(); }
+
 std::string ScriptNumber(float value) {
     std::string text;
     AppendNumber(text, value, NumberForm::Script);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace bw {
 
@@ -38,6 +39,18 @@ void AppendPoint(std::string& out, PointXY point);
 
 // "x,y", each coordinate in the ScriptNumber form.
 std::string FormatPoint(PointXY point);
+
+// A point's "x,y" text, worked out once: a command chain that passes the same point more than
+// once copies its text instead of formatting both numbers again.
+class PointText {
+  public:
+    explicit PointText(PointXY point);
+    std::string_view Text() const { return {text_, size_}; }
+
+  private:
+    char text_[112];
+    size_t size_;
+};
 
 // Moves `base` by `distance` in the direction `angle` (radians, counter-clockwise from +X).
 // Each offset is rounded to single before it is added, as the CAD side expects.

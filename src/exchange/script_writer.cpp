@@ -39,6 +39,17 @@ void ScriptWriter::LowerCaseLine(std::initializer_list<PointXY> points) {
     out_ += kLineEnd;
 }
 
+void ScriptWriter::LowerCaseLine(
+    std::initializer_list<std::reference_wrapper<const PointText>> points) {
+    out_ += "line";
+    for (const PointText& p : points) {
+        out_ += ' ';
+        out_ += p.Text();
+    }
+    out_ += ' ';
+    out_ += kLineEnd;
+}
+
 void ScriptWriter::Circle(PointXY centre, double diameter, NumberForm form) {
     out_ += "Circle";
     Point(centre);

@@ -3,6 +3,7 @@
 // states its exact bytes (P is a point in the ScriptNumber form "x,y", CR LF the line end).
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -33,6 +34,8 @@ class ScriptWriter {
 
     // The threads' lower-case form: "line P1 ... Pn " CR LF.
     void LowerCaseLine(std::initializer_list<PointXY> points);
+    // The same from points already formatted, for a chain that shares its points with others.
+    void LowerCaseLine(std::initializer_list<std::reference_wrapper<const PointText>> points);
 
     // "Circle P D d" CR LF, the diameter in the given form ("Circle 1,1 D .25\r\n").
     void Circle(PointXY centre, double diameter, NumberForm form = NumberForm::Script);

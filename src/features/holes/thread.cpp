@@ -107,10 +107,12 @@ std::string ThreadScript(const ThreadInput& input, const DrawContext& c,
         const PointXY c7 = pitchOn.From(c1);
         c8 = toC8.From(c1);
 
-        w.LowerCaseLine({c1, c3, c5});
-        w.LowerCaseLine({c3, c6});
-        w.LowerCaseLine({c1, c8, c7});
-        w.LowerCaseLine({c8, c6});
+        // Ten points a turn but only six different ones: each is formatted once.
+        const PointText t1(c1), t3(c3), t5(c5), t6(c6), t7(c7), t8(c8);
+        w.LowerCaseLine({t1, t3, t5});
+        w.LowerCaseLine({t3, t6});
+        w.LowerCaseLine({t1, t8, t7});
+        w.LowerCaseLine({t8, t6});
 
         // Each start is the previous one moved a pitch, so its rounding carries over.
         start = pitchOn.From(start);
