@@ -6,7 +6,7 @@
 # the window manager gives the restored window the state change a desktop would.
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
-clicks=${2:-"293,184 573,142"}
+clicks=${2:-"293,184 443,142"}
 out=$(realpath -m "${3:-docs/window.png}")
 mkdir -p "$(dirname "$out")"
 "$(dirname "$0")/demo-workspace.sh" "$build" >/dev/null

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -29,6 +31,26 @@ void FitToContents(QListWidget* list) {
     list->setMinimumHeight(list->sizeHintForRow(0) * list->count() + frame);
 }
 
+// The pages, sized by the page in front rather than by the widest page: a page with short
+// lists leaves the preview the width it does not need.
+class PageStack : public QTabWidget {
+  public:
+    using QTabWidget::QTabWidget;
+    QSize sizeHint() const override { return Around(currentWidget(), &QWidget::sizeHint); }
+    QSize minimumSizeHint() const override {
+        return Around(currentWidget(), &QWidget::minimumSizeHint);
+    }
+
+  private:
+    // The page's own size with the pane's frame around it (the tab bar is hidden).
+    QSize Around(const QWidget* page, QSize (QWidget::*size)() const) const {
+        if (!page) return QTabWidget::sizeHint();
+        QStyleOptionTabWidgetFrame option;
+        initStyleOption(&option);
+        return style()->sizeFromContents(QStyle::CT_TabWidget, &option, (page->*size)(), this);
+    }
+};
+
 }  // namespace
 
 Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
@@ -46,7 +68,7 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
     pageList_->setObjectName(QStringLiteral("PageList"));
     pageList_->setSelectionMode(QAbstractItemView::SingleSelection);
     pageList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    tabs_ = new QTabWidget(this);
+    tabs_ = new PageStack(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     tabs_->tabBar()->hide();
     // The hidden tab bar is the tab widget's focus proxy: left in the focus chain, Tab from
@@ -71,8 +93,10 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
     connect(pageList_, &QListWidget::currentRowChanged, tabs_, [this](int row) {
         if (row >= 0) tabs_->setCurrentIndex(row);
     });
-    connect(tabs_, &QTabWidget::currentChanged, pageList_,
-            [this](int index) { pageList_->setCurrentRow(index); });
+    connect(tabs_, &QTabWidget::currentChanged, pageList_, [this](int index) {
+        pageList_->setCurrentRow(index);
+        tabs_->updateGeometry();
+    });
     // Ctrl+Tab moves through the pages wherever the focus is, the list included.
     auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
     auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
