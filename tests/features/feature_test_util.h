@@ -1,6 +1,8 @@
 // Small helpers the features' generator, check and table tests share.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <optional>
 #include <sstream>
@@ -27,23 +29,30 @@ inline std::optional<std::string> Expected(const char* message) {
     return message ? std::optional<std::string>(message) : std::nullopt;
 }
 
-// Row i of a loaded table as "label|value|value", "-" where a column is short.
-template <class... Columns>
-std::string Row(size_t i, const std::vector<std::string>& labels,
-                const std::vector<Columns>&... columns) {
-    std::ostringstream out;
-    out << (i < labels.size() ? labels[i] : "-");
-    ((out << '|', i < columns.size() ? void(out << columns[i]) : void(out << '-')), ...);
-    return out.str();
+// One row of a table of whole scripts or of check messages: what the code gave, and what it
+// ought to give (nullptr: an accepted input).
+struct Case {
+    const char* what;
+    std::optional<std::string> got;
+    const char* expected;
+};
+
+template <size_t N>
+void ExpectCases(const Case (&cases)[N]) {
+    for (const Case& c : cases) EXPECT_EQ(c.got, Expected(c.expected)) << c.what;
 }
 
-// All rows, joined by "; ", as far as the longest column goes.
+// A loaded table's rows as "label|value|value; label|value|value", "-" where a column is
+// short, as far as the longest column goes.
 template <class... Columns>
 std::string Rows(const std::vector<std::string>& labels, const std::vector<Columns>&... columns) {
-    std::string rows;
+    std::ostringstream out;
     const size_t n = std::max({labels.size(), columns.size()...});
-    for (size_t i = 0; i < n; ++i) rows += (i ? "; " : "") + Row(i, labels, columns...);
-    return rows;
+    for (size_t i = 0; i < n; ++i) {
+        out << (i ? "; " : "") << (i < labels.size() ? labels[i] : "-");
+        ((out << '|', i < columns.size() ? void(out << columns[i]) : void(out << '-')), ...);
+    }
+    return out.str();
 }
 
 // Records as "field|field; field|field", the fields named by member pointers.

@@ -1,6 +1,7 @@
 // The four hole features: whole scripts worked out by hand, pieces of scripts where a rounding
-// or a carry shows, and the checks' messages in the order OK runs them. Turning by direction
-// and the hidden layer over many inputs are the preview property tests' part.
+// or a carry shows, the checks' messages in the order OK runs them, and which table field
+// lands in which column. Turning by direction and the hidden layer over many inputs are the
+// preview property tests' part; what a table file reports at start-up, the table files test's.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -16,7 +17,7 @@
 namespace bw {
 namespace {
 
-using test::Expected;
+using test::Rows;
 
 DrawContext Walls(float x, float y) { return test::At(x, y, "WALLS"); }
 
@@ -39,11 +40,7 @@ ThreadInput Thread(float diameter, int tpi, std::optional<float> length, bool le
 }
 
 TEST(HoleScripts, WholeScripts) {
-    const struct {
-        const char* what;
-        std::string script;
-        const char* expected;
-    } cases[] = {
+    const test::Case cases[] = {
         {"counterbore face", CounterboreScript(Cbore(.25f, .4375f, View::Face, false), Walls(1, 1)),
          "Layer set WALLS \r\nCircle 1,1 D .25\r\nCircle 1,1 D .4375\r\n"},
         {"counterbore face, hidden: only the counterbore is behind the face",
@@ -104,7 +101,7 @@ TEST(HoleScripts, WholeScripts) {
          "line 1.05,1.125 1.075,1.081699 1.1,1.125 \r\nline 1.075,1.081699 1.1,.9183013 \r\n"
          "line 1.075,1.081699 1.1,.9183013 \r\nLayer set WALLS \r\n"},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.script, c.expected) << c.what;
+    test::ExpectCases(cases);
 }
 
 TEST(HoleScripts, PiecesWhereARoundingOrACarryShows) {
@@ -152,11 +149,7 @@ TEST(HoleScripts, PiecesWhereARoundingOrACarryShows) {
 TEST(HoleChecks, MessagesInTheOrderOkRunsThem) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const std::string tiny = "." + std::string(50, '0') + "1";
-    const struct {
-        const char* what;
-        std::optional<std::string> got;
-        const char* expected;  // nullptr: accepted
-    } cases[] = {
+    const test::Case cases[] = {
         {"cbore: nothing selected", CheckCounterbore({}), "You Must Select Screw Size"},
         {"cbore: screw before counterbore", CheckCounterbore(Cbore(0, 0, View::Face)),
          "Screw Diameter Must Be Greater Than Zero"},
@@ -215,7 +208,7 @@ TEST(HoleChecks, MessagesInTheOrderOkRunsThem) {
         {"drill: 1.2.5 is wider than 1.19", CheckDrilledHole(Drill("1.19", "1.2.5", "1", true)),
          "Drill Diameter Is Larger Than Countersink Diameter"},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.got, Expected(c.expected)) << c.what;
+    test::ExpectCases(cases);
 }
 
 TEST(ScriptNumber15, FifteenSignificantDigitsWithoutLeadingOrTrailingZeros) {
@@ -237,6 +230,52 @@ TEST(ScriptNumber15, FifteenSignificantDigitsWithoutLeadingOrTrailingZeros) {
         {12.5, "12.5"},
     };
     for (const auto& c : cases) EXPECT_EQ(holes::ScriptNumber15(c.value), c.text) << c.text;
+}
+
+TEST(HoleTables, FieldsLandInTheirColumns) {
+    const auto tap = ParseTapTable(
+        "2\r\n\"1/4-20, UNC\",.25,.201\r\n  #10-32 UNF , .19 , .159\r\n"
+        "3\r\n1/2,.5\r\n\"1\",1\r\n2,2\r\nanything after the last record\r\n");
+    EXPECT_EQ(tap.diagnostic.status, TableStatus::Loaded);
+    EXPECT_EQ(Rows(tap.table.sizeLabels, tap.table.majorDiameter, tap.table.drillDiameter),
+              "1/4-20, UNC|0.25|0.201; #10-32 UNF |0.19|0.159");
+    EXPECT_EQ(Rows(tap.table.depthLabels, tap.table.depth), "1/2|0.5; 1|1; 2|2");
+
+    // Threads per unit are whole 16-bit counts: 12.5 goes to the even 12.
+    const auto thread = ParseThreadTable("2\r\nA,.25,20\r\nB,.5,12.5\r\n1\r\nL,.5\r\n");
+    EXPECT_EQ(thread.diagnostic.status, TableStatus::Loaded);
+    EXPECT_EQ(Rows(thread.table.sizeLabels, thread.table.diameter, thread.table.threadsPerUnit),
+              "A|0.25|20; B|0.5|12");
+    EXPECT_EQ(Rows(thread.table.depthLabels, thread.table.depth), "L|0.5");
+
+    const auto csink = ParseCsinkTable("1\r\n\"1/4 (drill 17/64)\",.265625,.531\r\n");
+    EXPECT_EQ(Rows(csink.table.labels, csink.table.drillDiameter, csink.table.csinkDiameter),
+              "1/4 (drill 17/64)|0.265625|0.531");
+}
+
+TEST(HoleTables, AShortFileKeepsTheLabelWhoseNumbersAreMissing) {
+    // The count promises two sizes; the file ends after the second one's major diameter.
+    const auto tap = ParseTapTable("2\r\nA,.25,.201\r\nB,.3");
+    EXPECT_EQ(tap.diagnostic.status, TableStatus::Corrupt);
+    EXPECT_EQ(Rows(tap.table.sizeLabels, tap.table.majorDiameter, tap.table.drillDiameter),
+              "A|0.25|0.201; B|0.3|0");
+    EXPECT_TRUE(tap.table.depthLabels.empty());
+}
+
+TEST(HoleTables, ShippedRowsNestAsHoles) {
+    const auto tap = LoadTapTable(BW_DATA_DIR).table;
+    for (size_t i = 0; i < tap.sizeLabels.size(); ++i) {
+        EXPECT_LT(tap.drillDiameter[i], tap.majorDiameter[i]) << tap.sizeLabels[i];
+    }
+    const auto cbore = LoadCboreTable(BW_DATA_DIR).table;
+    for (size_t i = 0; i < cbore.labels.size(); ++i) {
+        EXPECT_GT(cbore.cboreDiameter[i], cbore.screwDiameter[i]) << cbore.labels[i];
+    }
+    const auto csink = LoadCsinkTable(BW_DATA_DIR).table;
+    for (size_t i = 0; i < csink.labels.size(); ++i) {
+        EXPECT_GT(csink.csinkDiameter[i], csink.drillDiameter[i]) << csink.labels[i];
+    }
+    EXPECT_FALSE(tap.sizeLabels.empty() || cbore.labels.empty() || csink.labels.empty());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
-// Slots, cams, keyways, shafts and center drills: whole scripts worked out by hand and the
-// checks' messages in the order OK runs them. Turning by direction, tangency, closed outlines
-// and the hidden layer over many inputs are the preview property tests' part.
+// Slots, cams, keyways, shafts and center drills: whole scripts worked out by hand, the
+// checks' messages in the order OK runs them, and the slot table and center drill records.
+// Turning by direction, tangency, closed outlines and the hidden layer over many inputs are
+// the preview property tests' part; what a table file reports at start-up, the table files
+// test's.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -11,12 +13,16 @@
 #include "features/profiles/keyway.h"
 #include "features/profiles/shaft.h"
 #include "features/profiles/slot.h"
+#include "support/temp_dir.h"
 
 namespace bw {
 namespace {
 
 using test::At;
-using test::Expected;
+using test::LeSingle;
+using test::Padded;
+using test::Records;
+using test::Rows;
 
 CenterDrillInput Plain(float d1, float d2, float l, View view, int direction, bool hidden) {
     return {PlainCenterDrill{"#1", d1, d2, l}, std::nullopt, view, direction, hidden};
@@ -34,11 +40,7 @@ ShaftInput Shaft(std::vector<ShaftSegment> segments, View view = View::Side, int
 const std::vector<ShaftSegment> kTwoSegments{{"1.000", "1.000"}, {"0.500", "2.000"}};
 
 TEST(ProfileScripts, WholeScripts) {
-    const struct {
-        const char* what;
-        std::string script;
-        const char* expected;
-    } cases[] = {
+    const test::Case cases[] = {
         {"slot", SlotScript({}, At(1, 1)),
          "Layer set 0 \r\nARC C 1,1 1,1.25 1,.75 ARC C 2,1 2,.75 2,1.25 Line 1,.75 2,.75  "
          "Line 1,1.25 2,1.25 \r\n"},
@@ -125,18 +127,14 @@ TEST(ProfileScripts, WholeScripts) {
          "Line 1.054127,1.15625 1.054127,.84375 \r\nLine 1.216506,1.0625 1.216506,.9375 \r\n"
          "Line 1.341506,1.0625 1.341506,.9375 \r\n"},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.script, c.expected) << c.what;
+    test::ExpectCases(cases);
     // A width typed with two points counts up to the second; equal radii make the slot.
     EXPECT_EQ(SlotScript({"1.2.3", "2"}, At(1, 1)), SlotScript({"1.2", "2"}, At(1, 1)));
     EXPECT_EQ(CamScript({"0.250", "0.250"}, At(1, 1)), SlotScript({}, At(1, 1)));
 }
 
 TEST(ProfileChecks, MessagesInTheOrderOkRunsThem) {
-    const struct {
-        const char* what;
-        std::optional<std::string> got;
-        const char* expected;  // nullptr: accepted
-    } cases[] = {
+    const test::Case cases[] = {
         {"slot: empty width", CheckSlot({"", ""}), "You Must Enter Slot Width"},
         {"slot: a lone point", CheckSlot({".", "1.000"}), "You Must Enter Slot Width"},
         {"slot: empty distance", CheckSlot({"0.250", ""}), "You Must Enter Center Distance"},
@@ -179,7 +177,7 @@ TEST(ProfileChecks, MessagesInTheOrderOkRunsThem) {
          "Number Of Segments Can Not Exceed 50"},
         {"center drill: nothing selected", CheckCenterDrill({}), "You Must Select Drill Size"},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.got, Expected(c.expected)) << c.what;
+    test::ExpectCases(cases);
 }
 
 TEST(ProfileChecks, ACenterDrillRecordThatCannotMakeAHoleIsRefused) {
@@ -199,7 +197,7 @@ TEST(ProfileChecks, ACenterDrillRecordThatCannotMakeAHoleIsRefused) {
         {.5f, .125f, .5f, true, false},    // bell: cone as wide as the chamfer
     };
     const auto message = [](bool ok) {
-        return Expected(ok ? nullptr : "Drill Size Data Is Invalid");
+        return test::Expected(ok ? nullptr : "Drill Size Data Is Invalid");
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CheckCenterDrill(Plain(c.a, c.b, c.c, View::Side, 0, true)), message(c.plainOk))
@@ -207,6 +205,56 @@ TEST(ProfileChecks, ACenterDrillRecordThatCannotMakeAHoleIsRefused) {
         EXPECT_EQ(CheckCenterDrill(Bell(c.a, c.b, c.c, View::Side)), message(c.bellOk))
             << c.a << " " << c.b << " " << c.c;
     }
+}
+
+TEST(SlotTable, BothSectionsAndAShortFile) {
+    const auto slot =
+        ParseSlotTable("2\r\n\"1/4\",.25\r\n\"5/16, wide\",.3125\r\n3\r\nA,1,B,1.5,\"C\",2\r\n");
+    EXPECT_EQ(slot.diagnostic.status, TableStatus::Loaded);
+    EXPECT_EQ(Rows(slot.table.widths.labels, slot.table.widths.values),
+              "1/4|0.25; 5/16, wide|0.3125");
+    EXPECT_EQ(Rows(slot.table.centerDistances.labels, slot.table.centerDistances.values),
+              "A|1; B|1.5; C|2");
+    // A label without its number stays, with zero.
+    const auto corrupt = ParseSlotTable("2\n\"1/4\",.25\n\"3/8\"\n");
+    EXPECT_EQ(corrupt.diagnostic.status, TableStatus::Corrupt);
+    EXPECT_EQ(Rows(corrupt.table.widths.labels, corrupt.table.widths.values), "1/4|0.25; 3/8|0");
+}
+
+std::string PlainRecord(const std::string& name, float d1, float d2, float l) {
+    return Padded(name, 10) + LeSingle(d1) + LeSingle(d2) + LeSingle(l);
+}
+
+TEST(CenterDrillTables, RecordsInFieldOrderAndAShortTailIgnored) {
+    // 66 bytes hold three plain records, and so do 70.
+    const std::string three = PlainRecord("#1", .125f, .046875f, .03125f) +
+                              PlainRecord("#2", .1875f, .078125f, .0625f) +
+                              PlainRecord("#3", .25f, .109375f, .09375f);
+    const std::string expected =
+        "#1        |0.125|0.046875|0.03125; #2        |0.1875|0.078125|0.0625; "
+        "#3        |0.25|0.109375|0.09375";
+    for (const std::string& bytes : {three, three + "abcd"}) {
+        const PlainCenterDrillLoad plain = ParsePlainCenterDrills(bytes);
+        EXPECT_EQ(plain.diagnostic.status, TableStatus::Loaded);
+        EXPECT_EQ(
+            Records(plain.table, &PlainCenterDrill::name, &PlainCenterDrill::countersinkDiameter,
+                    &PlainCenterDrill::drillDiameter, &PlainCenterDrill::pilotLength),
+            expected)
+            << bytes.size() << " bytes";
+    }
+    const BellCenterDrillLoad bell = ParseBellCenterDrills(
+        Padded("#11", 11) + LeSingle(.125f) + LeSingle(.046875f) + LeSingle(.1f) + "x");
+    EXPECT_EQ(Records(bell.table, &BellCenterDrill::name, &BellCenterDrill::chamferDiameter,
+                      &BellCenterDrill::drillDiameter, &BellCenterDrill::countersinkDiameter),
+              "#11        |0.125|0.046875|0.1");
+}
+
+TEST(ShippedProfileTables, EveryCenterDrillCanBeDrawn) {
+    const PlainCenterDrillLoad plain = LoadPlainCenterDrills(BW_DATA_DIR);
+    for (const auto& d : plain.table) EXPECT_TRUE(IsDrawable(d)) << d.name;
+    const BellCenterDrillLoad bell = LoadBellCenterDrills(BW_DATA_DIR);
+    for (const auto& d : bell.table) EXPECT_TRUE(IsDrawable(d)) << d.name;
+    EXPECT_FALSE(plain.table.empty() || bell.table.empty());
 }
 
 }  // namespace
