@@ -1,8 +1,6 @@
-// Slots, cams, keyways, shafts and center drills: whole scripts worked out by hand, the
-// checks' messages in the order OK runs them, and the slot table and center drill records.
-// Turning by direction, tangency, closed outlines and the hidden layer over many inputs are
-// the preview property tests' part; what a table file reports at start-up, the table files
-// test's.
+// Slots, cams, keyways, shafts and center drills: hand-worked scripts, check messages in
+// OK's order, the tables' columns. Directions, tangents, closed outlines and hidden layers over
+// many inputs are the preview property tests' part; start-up table reports, the table files'.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -189,13 +187,13 @@ TEST(ProfileChecks, ACenterDrillRecordThatCannotMakeAHoleIsRefused) {
         {.25f, .25f, .25f, false, false},  // pilot as wide as the cone
         {.5f, .125f, .5f, true, false},    // bell: cone as wide as the chamfer
     };
-    const auto message = [](bool ok) {
-        return test::Expected(ok ? nullptr : "Drill Size Data Is Invalid");
-    };
+    const std::optional<std::string> invalid = "Drill Size Data Is Invalid";
     for (const auto& c : cases) {
-        EXPECT_EQ(CheckCenterDrill(Plain(c.a, c.b, c.c, View::Side, 0, true)), message(c.plainOk))
+        EXPECT_EQ(CheckCenterDrill(Plain(c.a, c.b, c.c, View::Side, 0, true)),
+                  c.plainOk ? std::nullopt : invalid)
             << c.a << " " << c.b << " " << c.c;
-        EXPECT_EQ(CheckCenterDrill(Bell(c.a, c.b, c.c, View::Side)), message(c.bellOk))
+        EXPECT_EQ(CheckCenterDrill(Bell(c.a, c.b, c.c, View::Side)),
+                  c.bellOk ? std::nullopt : invalid)
             << c.a << " " << c.b << " " << c.c;
     }
 }
@@ -246,7 +244,6 @@ TEST(ShippedProfileTables, EveryCenterDrillCanBeDrawn) {
     for (const auto& d : plain.table) EXPECT_TRUE(IsDrawable(d)) << d.name;
     const BellCenterDrillLoad bell = LoadBellCenterDrills(BW_DATA_DIR);
     for (const auto& d : bell.table) EXPECT_TRUE(IsDrawable(d)) << d.name;
-    EXPECT_FALSE(plain.table.empty() || bell.table.empty());
 }
 
 }  // namespace
