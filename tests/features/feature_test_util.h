@@ -24,11 +24,6 @@ inline DrawContext At(float x, float y, const std::string& current = "0",
     return c;
 }
 
-// A row's expected check message; nullptr stands for an accepted input.
-inline std::optional<std::string> Expected(const char* message) {
-    return message ? std::optional<std::string>(message) : std::nullopt;
-}
-
 // One row of a table of whole scripts or of check messages: what the code gave, and what it
 // ought to give (nullptr: an accepted input).
 struct Case {
@@ -39,7 +34,10 @@ struct Case {
 
 template <size_t N>
 void ExpectCases(const Case (&cases)[N]) {
-    for (const Case& c : cases) EXPECT_EQ(c.got, Expected(c.expected)) << c.what;
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.got, c.expected ? std::optional<std::string>(c.expected) : std::nullopt)
+            << c.what;
+    }
 }
 
 // A loaded table's rows as "label|value|value; label|value|value", "-" where a column is

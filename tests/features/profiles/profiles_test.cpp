@@ -189,12 +189,11 @@ TEST(ProfileChecks, ACenterDrillRecordThatCannotMakeAHoleIsRefused) {
     };
     const std::optional<std::string> invalid = "Drill Size Data Is Invalid";
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.a << " " << c.b << " " << c.c);
         EXPECT_EQ(CheckCenterDrill(Plain(c.a, c.b, c.c, View::Side, 0, true)),
-                  c.plainOk ? std::nullopt : invalid)
-            << c.a << " " << c.b << " " << c.c;
+                  c.plainOk ? std::nullopt : invalid);
         EXPECT_EQ(CheckCenterDrill(Bell(c.a, c.b, c.c, View::Side)),
-                  c.bellOk ? std::nullopt : invalid)
-            << c.a << " " << c.b << " " << c.c;
+                  c.bellOk ? std::nullopt : invalid);
     }
 }
 
