@@ -1,0 +1,268 @@
+// Hole features: hand-worked scripts and pieces where a rounding or a carry shows, check
+// messages in OK's order, the tables' columns. Directions and hidden layers over many inputs
+// are the preview property tests' part; start-up table reports, the table files test's.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "features/feature_test_util.h"
+#include "features/holes/counterbore.h"
+#include "features/holes/drilled_hole.h"
+#include "features/holes/hole_common.h"
+#include "features/holes/tapped_hole.h"
+#include "features/holes/thread.h"
+
+namespace bw {
+namespace {
+
+using test::Kept;
+using test::Rows;
+
+DrawContext Walls(float x, float y) { return test::At(x, y, "WALLS"); }
+
+CounterboreInput Cbore(float screw, float cbore, View view, bool hidden = true) {
+    return {CboreSize{screw, cbore}, view, hidden};
+}
+
+TappedHoleInput Tap(float major, float drill, std::optional<float> depth, View view,
+                    bool hidden = true) {
+    return {TapSize{major, drill}, depth, view, hidden};
+}
+
+DrilledHoleInput Drill(const std::string& csink, const std::string& drill, const std::string& depth,
+                       bool countersunk, View view = View::Side, bool hidden = true) {
+    return {csink, drill, depth, countersunk, 82, view, hidden};
+}
+
+ThreadInput Thread(float diameter, int tpi, std::optional<float> length, bool leftHand = false) {
+    return {ThreadSize{diameter, tpi}, length, leftHand};
+}
+
+TEST(HoleScripts, WholeScripts) {
+    const test::Case cases[] = {
+        {"counterbore face", CounterboreScript(Cbore(.25f, .4375f, View::Face, false), Walls(1, 1)),
+         "Layer set WALLS \r\nCircle 1,1 D .25\r\nCircle 1,1 D .4375\r\n"},
+        {"counterbore face, hidden: only the counterbore is behind the face",
+         CounterboreScript(Cbore(.25f, .4375f, View::Face), Walls(1, 1)),
+         "Layer set WALLS \r\nCircle 1,1 D .25\r\nLayer set HID \r\nCircle 1,1 D .4375\r\n"
+         "Layer set WALLS \r\n"},
+        // Counterbore half .21875 down to the screw's .25, the hole on to four diameters.
+        {"counterbore side", CounterboreScript(Cbore(.25f, .4375f, View::Side, false), Walls(0, 0)),
+         "Layer set WALLS \r\nLine 0,.21875 .25,.21875 \r\nLine .25,.21875 .25,-.21875 \r\n"
+         "Line .25,-.21875 0,-.21875 \r\nLine .25,.125 1,.125 \r\nLine .25,-.125 1,-.125 \r\n"},
+        // Not hidden: only the major diameter is on the hidden layer.
+        {"tap face",
+         TappedHoleScript(Tap(.25f, .201f, std::nullopt, View::Face, false), Walls(1, 1)),
+         "Layer set WALLS \r\nCircle 1,1 D .3125\r\nCircle 1,1 D .201\r\nLayer set HID \r\n"
+         "Circle 1,1 D .25\r\nLayer set WALLS \r\n"},
+        // The single .19 widened to double is .18999999761581..., so the chamfer circle is
+        // .252499997615814 in fifteen digits, not .2525.
+        {"tap face .19, hidden",
+         TappedHoleScript(Tap(.19f, .1495f, std::nullopt, View::Face), Walls(1, 1)),
+         "Layer set HID \r\nCircle 1,1 D .19\r\nCircle 1,1 D .252499997615814\r\n"
+         "Circle 1,1 D .1495\r\nLayer set WALLS \r\n"},
+        // R = .25, chamfer 1/32, tap drill half .21095, point .25 x .6008606 = .1502151.
+        {"tap side", TappedHoleScript(Tap(.5f, .4219f, 1.0f, View::Side, false), Walls(0, 0)),
+         "Layer set WALLS \r\nLine 0,.28125 .03125,.25 \r\nLine .03125,.25 .03125,-.25 \r\n"
+         "Line .03125,-.25 0,-.28125 \r\nLine .03125,.25 1,.25 \r\nLine 1,.25 1,-.25 \r\n"
+         "Line 1,-.25 .03125,-.25 \r\nLine .03125,.21095 1,.21095 \r\n"
+         "Line .03125,-.21095 1,-.21095 \r\nLine 1,-.25 1.150215,0 \r\n"
+         "Line 1,.25 1.150215,0 \r\n"},
+        {"drill start-up values", DrilledHoleScript(DrilledHoleInput{}, Walls(0, 0)),
+         "Layer set HID \r\nLine 0,.25 1,.25 \r\nLine 1,.25 1.150215,0 \r\n"
+         "Line 1.150215,0 1,-.25 \r\nLine 1,-.25 0,-.25 \r\nLine 1,.25 1,-.25 \r\n"
+         "Layer set WALLS \r\n"},
+        // Cone .25 x cot 41 = .2875921 long, then the drill 1 deep and its point .1502151.
+        {"drill countersunk 82",
+         DrilledHoleScript(Drill("1", ".5", "1", true, View::Side, false), Walls(0, 0)),
+         "Layer set WALLS \r\nLine 0,.5 .2875921,.25 \r\nLine .2875921,.25 1.287592,.25 \r\n"
+         "Line 1.287592,.25 1.437807,0 \r\nLine 1.437807,0 1.287592,-.25 \r\n"
+         "Line 1.287592,-.25 .2875921,-.25 \r\nLine .2875921,-.25 0,-.5 \r\n"
+         "Line .2875921,.25 .2875921,-.25 \r\nLine 1.287592,.25 1.287592,-.25 \r\n"},
+        {"drill countersunk, equal diameters: a cone of no length, its lines still written",
+         DrilledHoleScript(Drill(".5", ".5", "1", true, View::Side, false), Walls(0, 0)),
+         "Layer set WALLS \r\nLine 0,.25 0,.25 \r\nLine 0,.25 1,.25 \r\nLine 1,.25 1.150215,0 \r\n"
+         "Line 1.150215,0 1,-.25 \r\nLine 1,-.25 0,-.25 \r\nLine 0,-.25 0,-.25 \r\n"
+         "Line 0,.25 0,-.25 \r\nLine 1,.25 1,-.25 \r\n"},
+        {"drill face, countersunk, hidden",
+         DrilledHoleScript(Drill("0.5625", "0.500", "1.000", true, View::Face), Walls(1, 1)),
+         "Layer set HID \r\nCircle 1,1 D .5625\r\nCircle 1,1 D .5\r\nLayer set WALLS \r\n"},
+        {"drill face, plain, no countersink typed",
+         DrilledHoleScript(Drill("", "0.500", "1.000", false, View::Face, false), Walls(1, 1)),
+         "Layer set WALLS \r\nCircle 1,1 D .5\r\n"},
+    };
+    test::ExpectCases(cases);
+}
+
+TEST(HoleScripts, PiecesWhereARoundingOrACarryShows) {
+    const std::string tenTurns = ThreadScript(Thread(.25f, 20, .5f), Walls(1, 1));
+    // Each script (got) holds its piece (expected).
+    const test::Case cases[] = {
+        // Drill .257 (the single .25699999928), countersink 1, depth 1: cone .4273619 and
+        // point .07721058. Their exact sum with the depth, 1.5045724586, rounds to the single
+        // 1.5045725; rounding after each term would give 1.5045724 (1.504572).
+        {"drill: axial sums rounded once",
+         DrilledHoleScript(Drill("1", ".257", "1", true), Walls(0, 0)), " 1.504573,0 \r\n"},
+        // Crest radius .125, pitch .05, tooth depth .05 x sin 60 = .0433013.
+        {"thread: the first turn", tenTurns,
+         "Layer set WALLS \r\nline 1,1.125 1.025,.875 1,.9183013 \r\n"
+         "line 1.025,.875 1.05,.9183013 \r\nline 1,1.125 1.025,1.081699 1.05,1.125 \r\n"
+         "line 1.025,1.081699 1.05,.9183013 \r\nline 1.05,1.125 "},
+        // The tenth turn starts at 1.45; its last line is written twice, and the current
+        // layer is set again even without hidden.
+        {"thread: the last turn", tenTurns,
+         "\r\nline 1.45,1.125 1.475,.875 1.45,.9183013 \r\nline 1.475,.875 1.5,.9183013 \r\n"
+         "line 1.45,1.125 1.475,1.081699 1.5,1.125 \r\nline 1.475,1.081699 1.5,.9183013 \r\n"
+         "line 1.475,1.081699 1.5,.9183013 \r\nLayer set WALLS \r\n"},
+        // C5's x is what is left of C3's .025 after half a pitch back along the single 120
+        // degrees: -7.450581E-09 with the double cosine, -9.313226E-09 with a single one.
+        {"thread at the origin: exponent form", ThreadScript(Thread(.25f, 20, .5f), Walls(0, 0)),
+         "Layer set WALLS \r\nline -5.463924E-09,.125 .02499999,-.125 -7.450581E-09,-.08169873 "
+         "\r\n"},
+        // 99 pitches of the single .05 (.0500000007) added one at a time, each sum rounded to
+        // single, put the hundredth turn at 5.950005, not at 1 + 99 x .05 = 5.95.
+        {"thread: the start carries its rounding from turn to turn",
+         ThreadScript(Thread(.25f, 20, 5.0f), Walls(1, 1)), "\r\nline 5.950005,1.125 "},
+        {"left-hand thread: the mirror image about the axis",
+         ThreadScript(Thread(.25f, 20, .05f, true), Walls(1, 1)),
+         "Layer set WALLS \r\nline 1,.875 1.025,1.125 1,1.081699 \r\n"
+         "line 1.025,1.125 1.05,1.081699 \r\nline 1,.875 1.025,.9183013 1.05,.875 \r\n"
+         "line 1.025,.9183013 1.05,1.081699 \r\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NE(c.got->find(c.expected), std::string::npos) << c.what << "\n" << *c.got;
+    }
+    // Four lines a turn and three more; the length is cut to whole turns (10.2 draw 10), but
+    // .35 as a single, a little below .35, makes 20 x .35 = 7 turns in single arithmetic.
+    const auto lines = [](float length) {
+        return std::ranges::count(ThreadScript(Thread(.25f, 20, length), Walls(1, 1)), '\n');
+    };
+    EXPECT_EQ(lines(.5f), 43);
+    EXPECT_EQ(lines(.51f), 43);
+    EXPECT_EQ(lines(.35f), 31);
+    std::vector<int> reported;
+    ThreadScript(Thread(.25f, 20, .5f), Walls(1, 1), [&](int k) { reported.push_back(k); });
+    EXPECT_EQ(reported, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+}
+
+TEST(HoleChecks, MessagesInTheOrderOkRunsThem) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const std::string tiny = "." + std::string(50, '0') + "1";
+    const test::Case cases[] = {
+        {"cbore: screw before counterbore", CheckCounterbore(Cbore(0, 0, View::Face)),
+         "Screw Diameter Must Be Greater Than Zero"},
+        {"cbore: negative counterbore", CheckCounterbore(Cbore(.25f, -1, View::Face)),
+         "Counterbore Diameter Must Be Greater Than Zero"},
+        {"tap: size before depth", CheckTappedHole({}), "You Must Select Tap Size"},
+        {"tap: side without depth", CheckTappedHole(Tap(.25f, .201f, std::nullopt, View::Side)),
+         "You Must Select Depth"},
+        {"tap: face without depth", CheckTappedHole(Tap(.25f, .201f, std::nullopt, View::Face)),
+         nullptr},
+        {"tap: depth before diameters", CheckTappedHole(Tap(0, .201f, std::nullopt, View::Side)),
+         "You Must Select Depth"},
+        {"tap: negative drill", CheckTappedHole(Tap(.25f, -.2f, .5f, View::Face)),
+         "Tap Diameter Must Be Greater Than Zero"},
+        {"tap: major not a number", CheckTappedHole(Tap(nan, .201f, .5f, View::Side)),
+         "Tap Diameter Must Be Greater Than Zero"},
+        {"tap: zero depth", CheckTappedHole(Tap(.25f, .201f, 0, View::Side)),
+         "Depth Must Be Greater Than Zero"},
+        {"tap: face ignores a zero depth", CheckTappedHole(Tap(.25f, .201f, 0, View::Face)),
+         nullptr},
+        {"thread: size before depth", CheckThread({std::nullopt, .5f}),
+         "You Must Select Thread Size"},
+        {"thread: zero diameter", CheckThread(Thread(0, 20, .5f)),
+         "Thread Diameter Must Be Greater Than Zero"},
+        {"thread: negative threads per unit", CheckThread(Thread(.25f, -20, .5f)),
+         "Threads Per Unit Must Be Greater Than Zero"},
+        {"thread: zero length", CheckThread(Thread(.25f, 20, 0)),
+         "Depth Must Be Greater Than Zero"},
+        {"thread: less than a turn", CheckThread(Thread(.25f, 20, .04f)),
+         "Depth Is Shorter Than One Thread"},
+        {"thread: exactly one turn", CheckThread(Thread(.25f, 20, .05f)), nullptr},
+        {"thread: 32767 turns", CheckThread(Thread(.25f, 1, 32767.9f)), nullptr},
+        {"thread: 32768 turns", CheckThread(Thread(.25f, 1, 32768)),
+         "Thread Has More Than 32767 Turns"},
+        {"drill: countersink first", CheckDrilledHole(Drill("", "", "", true)),
+         "You Must Supply Countersink Diameter"},
+        {"drill: a lone point is no countersink", CheckDrilledHole(Drill(".", ".5", "1", true)),
+         "You Must Supply Countersink Diameter"},
+        {"drill: countersink not asked for", CheckDrilledHole(Drill("", ".5", "1", false)),
+         nullptr},
+        {"drill: drill before depth", CheckDrilledHole(Drill("1", "", "", false)),
+         "You Must Supply Drill Diameter"},
+        {"drill: zero drill", CheckDrilledHole(Drill("1", "0.000", "1", false)),
+         "You Must Supply Drill Diameter"},
+        {"drill: face view still needs a depth",
+         CheckDrilledHole(Drill("1", ".5", "", false, View::Face)), "You Must Supply Drill Depth"},
+        {"drill: a depth a single rounds to zero", CheckDrilledHole(Drill("1", ".5", tiny, false)),
+         "You Must Supply Drill Depth"},
+        {"drill: narrow countersink", CheckDrilledHole(Drill(".25", ".5", "1", true)),
+         "Drill Diameter Is Larger Than Countersink Diameter"},
+        {"drill: narrow countersink not asked for",
+         CheckDrilledHole(Drill(".25", ".5", "1", false)), nullptr},
+        {"drill: equal diameters", CheckDrilledHole(Drill(".5", ".5", "1", true)), nullptr},
+        // A box with two points counts up to the second: 1.2.5 is 1.2.
+        {"drill: 1.2.5 is 1.2", CheckDrilledHole(Drill("1.2", "1.2.5", "1", true)), nullptr},
+        {"drill: 1.2.5 is wider than 1.19", CheckDrilledHole(Drill("1.19", "1.2.5", "1", true)),
+         "Drill Diameter Is Larger Than Countersink Diameter"},
+    };
+    test::ExpectCases(cases);
+}
+
+TEST(ScriptNumber15, FifteenSignificantDigitsWithoutLeadingOrTrailingZeros) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {static_cast<double>(.19f) + .0625, ".252499997615814"},
+        {-0.0, "0"},
+        {-0.5, "-.5"},
+        {2.0 / 3.0, ".666666666666667"},
+        {9.9999999999999999, "10"},
+        {0.000001, "1E-06"},
+        {123456789012345.0, "123456789012345"},
+        {1e15, "1E+15"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(holes::ScriptNumber15(c.value), c.text) << c.text;
+}
+
+TEST(HoleTables, FieldsLandInTheirColumnsAndAShortFileKeepsWhatItRead) {
+    const auto tap = ParseTapTable(
+        "2\r\n\"1/4-20, UNC\",.25,.201\r\n  #10-32 UNF , .19 , .159\r\n"
+        "3\r\n1/2,.5\r\n\"1\",1\r\n2,2\r\nanything after the last record\r\n");
+    EXPECT_EQ(
+        Kept(tap, Rows(tap.table.sizeLabels, tap.table.majorDiameter, tap.table.drillDiameter)),
+        "1/4-20, UNC|0.25|0.201; #10-32 UNF |0.19|0.159");
+    EXPECT_EQ(Rows(tap.table.depthLabels, tap.table.depth), "1/2|0.5; 1|1; 2|2");
+    // The count promises two sizes; the file ends after the second one's major diameter.
+    const auto cut = ParseTapTable("2\r\nA,.25,.201\r\nB,.3");
+    EXPECT_EQ(
+        Kept(cut, Rows(cut.table.sizeLabels, cut.table.majorDiameter, cut.table.drillDiameter)),
+        "corrupt: A|0.25|0.201; B|0.3|0");
+    // Threads per unit are whole 16-bit counts: 12.5 goes to the even 12.
+    const auto thread = ParseThreadTable("2\r\nA,.25,20\r\nB,.5,12.5\r\n1\r\nL,.5\r\n");
+    EXPECT_EQ(Kept(thread, Rows(thread.table.sizeLabels, thread.table.diameter,
+                                thread.table.threadsPerUnit)),
+              "A|0.25|20; B|0.5|12");
+    EXPECT_EQ(Rows(thread.table.depthLabels, thread.table.depth), "L|0.5");
+    const auto csink = ParseCsinkTable("1\r\n\"1/4 (drill 17/64)\",.265625,.531\r\n");
+    EXPECT_EQ(Rows(csink.table.labels, csink.table.drillDiameter, csink.table.csinkDiameter),
+              "1/4 (drill 17/64)|0.265625|0.531");
+}
+
+TEST(HoleTables, ShippedRowsNestAsHoles) {
+    const auto nested = [](const auto& labels, const auto& inner, const auto& outer) {
+        for (size_t i = 0; i < labels.size(); ++i) EXPECT_LT(inner[i], outer[i]) << labels[i];
+    };
+    const TapTable tap = LoadTapTable(BW_DATA_DIR).table;
+    nested(tap.sizeLabels, tap.drillDiameter, tap.majorDiameter);
+    const CboreTable cbore = LoadCboreTable(BW_DATA_DIR).table;
+    nested(cbore.labels, cbore.screwDiameter, cbore.cboreDiameter);
+    const CsinkTable csink = LoadCsinkTable(BW_DATA_DIR).table;
+    nested(csink.labels, csink.drillDiameter, csink.csinkDiameter);
+}
+
+}  // namespace
+}  // namespace bw

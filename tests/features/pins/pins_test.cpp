@@ -1,0 +1,255 @@
+// Pin features: hand-worked scripts, check messages in OK's order, the tables' columns and
+// short files, the taper pin's record files. Directions and hidden layers over many inputs
+// are the preview property tests' part; start-up table reports, the table files test's.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <limits>
+
+#include "features/feature_test_util.h"
+#include "features/pins/core_note.h"
+#include "features/pins/core_pin.h"
+#include "features/pins/ejector.h"
+#include "features/pins/taper_pin.h"
+#include "support/temp_dir.h"
+
+namespace bw {
+namespace {
+
+using test::At;
+using test::Kept;
+using test::LeSingle;
+using test::Padded;
+using test::Records;
+using test::Rows;
+
+EjectorInput Ejector(View view, int direction, bool hidden, std::optional<float> depth = 1.0f) {
+    return {.25f, depth, view, direction, hidden};
+}
+
+DrawContext Clearance(float clearance, const std::string& current = "0") {
+    DrawContext c = At(1, 1, current);
+    c.EjectorClearance = clearance;
+    return c;
+}
+
+CorePinInput CorePin(View view, bool hidden) {
+    return {CorePinSize{.25f, .375f, .25f}, view, 0, hidden};
+}
+
+TEST(PinScripts, WholeScripts) {
+    DrawContext half = At(2, 3);
+    half.InsertScale = .5f;
+    const test::Case cases[] = {
+        // Dh = .25 + 2 x .0075 = .265; the face view needs no depth and has no direction.
+        {"ejector face, no depth",
+         EjectorScript(Ejector(View::Face, 270, false, {}), Clearance(.015f)),
+         "Layer set 0 \r\nCircle 1,1 D .25\r\nCircle 1,1 D .265\r\n"},
+        {"ejector face, hidden",
+         EjectorScript(Ejector(View::Face, 0, true), Clearance(.015f, "WALLS")),
+         "Layer set WALLS \r\nCircle 1,1 D .25\r\nLayer set HID \r\nCircle 1,1 D .265\r\n"
+         "Layer set WALLS \r\n"},
+        {"ejector face, no clearance", EjectorScript(Ejector(View::Face, 0, false), Clearance(0)),
+         "Layer set 0 \r\nCircle 1,1 D .25\r\nCircle 1,1 D .25\r\n"},
+        // The clearance bore's sides lie .1325 either side of the axis; the pin bore (.125
+        // either side) runs a depth further on. Hidden puts the whole side view on HID.
+        {"ejector side, hidden",
+         EjectorScript(Ejector(View::Side, 0, true), Clearance(.015f, "WALLS")),
+         "Layer set HID \r\nLine 1,1.1325 2,1.1325 \r\nLine 2,1.1325 2,.8675 \r\n"
+         "Line 2,.8675 1,.8675 \r\nLine 2,1.125 3,1.125 \r\nLine 2,.875 3,.875 \r\n"
+         "Layer set WALLS \r\n"},
+        {"ejector side, no clearance",
+         EjectorScript(Ejector(View::Side, 0, false, .5f), Clearance(0)),
+         "Layer set 0 \r\nLine 1,1.125 1.5,1.125 \r\nLine 1.5,1.125 1.5,.875 \r\n"
+         "Line 1.5,.875 1,.875 \r\nLine 1.5,1.125 2,1.125 \r\nLine 1.5,.875 2,.875 \r\n"},
+        {"core pin face", CorePinScript(CorePin(View::Face, false), At(1, 1, "PART")),
+         "Layer set PART \r\nCircle 1,1 D .25\r\nCircle 1,1 D .375\r\n"},
+        // Head .375 from x = 1 to 1.25; pin .25 from 1.25 to 2.
+        {"core pin side", CorePinScript(CorePin(View::Side, false), At(1, 1, "PART")),
+         "Layer set PART \r\nLine 1,1.1875 1.25,1.1875 \r\nLine 1.25,1.1875 1.25,.8125 \r\n"
+         "Line 1.25,.8125 1,.8125 \r\nLine 1.25,1.125 2,1.125 \r\nLine 1.25,.875 2,.875 \r\n"},
+        {"C pin note", CoreNoteScript({12, false}, At(2, 3)), "insert Dmesnote 2,3 1 1 0 12\r\n"},
+        {"CX pin note, scale .5", CoreNoteScript({12, true}, half),
+         "insert Dmehnote 2,3 .5 .5 0 12\r\n"},
+        {"CX pin note at the defaults", CoreNoteScript({7, true}, DrawContext{}),
+         "insert Dmehnote 1,1 1 1 0 7\r\n"},
+        // s1 = .25 - sqrt(.0625 - .015625) = .03349365; d/2 = .114585;
+        // s2 = .25 - sqrt(.0625 - .114585^2) = .02780576, so P6 lies at 1.027806. Without
+        // hidden the file ends without a line end.
+        {"taper pin", TaperPinScript({.25f, 1.0f, 0, false}, At(0, 0)),
+         "Layer set 0 \r\nLine 0,.125 0,-.125 1,-.114585 1,.114585 0,.125  "
+         "ARC 0,.125 -.03349365,0 0,-.125 ARC 1,-.114585 1.027806,0 1,.114585 "},
+        // With hidden the current layer follows on the same line.
+        {"taper pin, hidden", TaperPinScript({.25f, 1.0f, 0, true}, At(2, 3, "WALLS")),
+         "Layer set HID \r\nLine 2,3.125 2,2.875 3,2.885415 3,3.114585 2,3.125  "
+         "ARC 2,3.125 1.966506,3 2,2.875 ARC 3,2.885415 3.027806,3 3,3.114585 "
+         "Layer set WALLS \r\n"},
+    };
+    test::ExpectCases(cases);
+    // The small end takes .02083 per unit of length, not a forty-eighth (.2291667).
+    EXPECT_EQ(TaperPinSmallEnd(.25f, 1.0f), .22917f);
+}
+
+TEST(PinChecks, MessagesInTheOrderOkRunsThem) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const test::Case cases[] = {
+        {"ejector: pin before depth", CheckEjector({}), "You Must Select Pin Size"},
+        {"ejector: side without depth", CheckEjector({.25f, {}, View::Side}),
+         "You Must Select Depth"},
+        {"ejector: face without depth", CheckEjector({.25f, {}, View::Face}), nullptr},
+        {"ejector: pin not a number", CheckEjector({nan, 1.0f}),
+         "Pin Diameter Must Be Greater Than Zero"},
+        {"ejector: pin before missing depth", CheckEjector({0.0f, {}}),
+         "Pin Diameter Must Be Greater Than Zero"},
+        {"ejector: zero depth", CheckEjector({.25f, 0.0f}), "Depth Must Be Greater Than Zero"},
+        {"ejector: face ignores a zero depth", CheckEjector({.25f, 0.0f, View::Face}), nullptr},
+        {"core pin: nothing selected", CheckCorePin({}), "You Must Select Pin Size"},
+        {"core pin: pin first", CheckCorePin({CorePinSize{0, 0, 0}}),
+         "Pin Diameter Must Be Greater Than Zero"},
+        {"core pin: head diameter", CheckCorePin({CorePinSize{.25f, 0, .25f}, View::Face}),
+         "Head Diameter Must Be Greater Than Zero"},
+        {"core pin: head length", CheckCorePin({CorePinSize{.25f, .375f, -.1f}}),
+         "Head Length Must Be Greater Than Zero"},
+        // The face view draws no length, so a missing head length does not stop it.
+        {"core pin: face without head length",
+         CheckCorePin({CorePinSize{.25f, .375f, 0}, View::Face}), nullptr},
+        {"core note: number 0 is a number", CheckCoreNote({0}), nullptr},
+        {"taper: size first", CheckTaperPin({}), "You Must Select Pin Size"},
+        {"taper: no length", CheckTaperPin({.25f, {}}), "You Must Select Pin Length"},
+        {"taper: zero diameter", CheckTaperPin({0.0f, 1.0f}),
+         "Pin Diameter Must Be Greater Than Zero"},
+        {"taper: zero length", CheckTaperPin({.25f, 0.0f}), "Pin Length Must Be Greater Than Zero"},
+        // .25 - 12 x .02083 = .00004: still a (thin) pin; at 12.01 the small end is gone, and
+        // at 40 the crown's square root has no real value.
+        {"taper: 12 long", CheckTaperPin({.25f, 12.0f}), nullptr},
+        {"taper: 12.01 long", CheckTaperPin({.25f, 12.01f}),
+         "Pin Length Is Too Long For This Pin Size"},
+        {"taper: 40 long", CheckTaperPin({.25f, 40.0f}),
+         "Pin Length Is Too Long For This Pin Size"},
+    };
+    test::ExpectCases(cases);
+}
+
+// The core pin rows as "label|pin|head|head length".
+std::string Pins(const CorePinTable& table) {
+    std::vector<float> pin, head, length;
+    for (const CorePinSize& s : table.sizes) {
+        pin.push_back(s.pinDiameter);
+        head.push_back(s.headDiameter);
+        length.push_back(s.headLength);
+    }
+    return Rows(table.labels, pin, head, length);
+}
+
+TEST(PinTables, FieldsLandInTheirColumnsWhateverTheLineLayout) {
+    const auto ejector = ParseEjectorTable(
+        "2\r\n1/8,.125\r\n\"1/4, long\",  .25\r\n3, 1/2,.5,1,1\r\n\"2\",2\r\nx\r\n");
+    EXPECT_EQ(Kept(ejector, Rows(ejector.table.pinLabels, ejector.table.pinDiameters)),
+              "1/8|0.125; 1/4, long|0.25");
+    EXPECT_EQ(Rows(ejector.table.depthLabels, ejector.table.depths), "1/2|0.5; 1|1; 2|2");
+    const auto corePin =
+        ParseCorePinTable("2\r\n1/8,.125,.3125,.125\r\n\"1/4\"\r\n.25\r\n.4375\r\n.1875\r\n");
+    EXPECT_EQ(Kept(corePin, Pins(corePin.table)), "1/8|0.125|0.3125|0.125; 1/4|0.25|0.4375|0.1875");
+    // Core numbers are whole 16-bit values; halves go to the even neighbour.
+    const auto numbers = ParseCoreNumberTable("4\r\n1/8,8\r\nA,12.5\r\nB,13.5\r\n\"C, x\",-3\r\n");
+    EXPECT_EQ(Kept(numbers, Rows(numbers.table.labels, numbers.table.numbers)),
+              "1/8|8; A|12; B|14; C, x|-3");
+}
+
+TEST(PinTables, AShortFileKeepsWhatItsTableKeeps) {
+    // The ejector's pin sizes keep whole records only; its depths, the core pins and the core
+    // numbers keep the last label with the numbers it had and zero for the rest.
+    const auto pins = ParseEjectorTable("3\r\nA,.1\r\nB,.2\r\nC\r\n");
+    EXPECT_EQ(Kept(pins, Rows(pins.table.pinLabels, pins.table.pinDiameters)),
+              "corrupt: A|0.1; B|0.2");
+    const auto depths = ParseEjectorTable("1\r\nA,.1\r\n2\r\nX,1\r\nY\r\n");
+    EXPECT_EQ(Kept(depths, Rows(depths.table.depthLabels, depths.table.depths)),
+              "corrupt: X|1; Y|0");
+    const auto corePin = ParseCorePinTable("3\r\nA,.1,.2,.3\r\nB,.5\r\n");
+    EXPECT_EQ(Kept(corePin, Pins(corePin.table)), "corrupt: A|0.1|0.2|0.3; B|0.5|0|0");
+    const auto numbers = ParseCoreNumberTable("3\r\nA,4\r\nB\r\n");
+    EXPECT_EQ(Kept(numbers, Rows(numbers.table.labels, numbers.table.numbers)),
+              "corrupt: A|4; B|0");
+    // The rows are listed, but OK refuses their zeros instead of drawing nothing.
+    EXPECT_EQ(CheckEjector({.1f, depths.table.depths[1]}), "Depth Must Be Greater Than Zero");
+    EXPECT_EQ(CheckCorePin({corePin.table.sizes[1]}), "Head Diameter Must Be Greater Than Zero");
+}
+
+std::string SizeRecord(const std::string& name, float diameter, int first, int last) {
+    return Padded(name, 12) + LeSingle(diameter) + test::Le16(first) + test::Le16(last);
+}
+
+std::string Sizes(const TaperPinSizesLoad& load) {
+    return Records(load.table, &TaperPinSize::name, &TaperPinSize::diameter,
+                   &TaperPinSize::firstRecord, &TaperPinSize::lastRecord);
+}
+
+TEST(TaperPinSizes, WholeTwentyByteRecordsWithSignedRecordNumbers) {
+    // 45 bytes: two records and 5 bytes that are not a record. 65535 is -1.
+    EXPECT_EQ(Sizes(ParseTaperPinSizes(SizeRecord("No. 1", .172f, 1, 3) +
+                                       SizeRecord("Twelve chars", .25f, -2, 65535) + "junk!")),
+              "No. 1       |0.172|1|3; Twelve chars|0.25|-2|-1");
+    EXPECT_EQ(Sizes(ParseTaperPinSizes("nineteen bytes long")), "");
+    // More records than a 16-bit count holds is a corrupt file.
+    const auto tooMany = ParseTaperPinSizes(std::string(32768 * 20, 'x'));
+    EXPECT_EQ(Kept(tooMany, Sizes(tooMany)), "corrupt: ");
+    EXPECT_EQ(tooMany.diagnostic.detail, "32768 records, more than 32767");
+    std::string most;
+    for (int i = 0; i < 32767; ++i) most += SizeRecord("A", .25f, 1, 1);
+    EXPECT_EQ(ParseTaperPinSizes(most + std::string(19, 'x')).table.size(), 32767u);
+}
+
+TaperPinSize No4(int first, int last) {
+    return {"No. 4       ", .25f, static_cast<float>(first), static_cast<float>(last)};
+}
+
+TEST(TaperPinLengths, RecordsFirstToLastBothIncludedOrTheRangeIsRefused) {
+    test::TempDir dir;
+    // Four whole records; the 4-byte tail is not a fifth.
+    dir.Write("003", Padded("1/2", 6) + LeSingle(.5f) + Padded("3/4", 6) + LeSingle(.75f) +
+                         Padded("1", 6) + LeSingle(1) + Padded("1-1/4", 6) + LeSingle(1.25f) +
+                         "tail");
+    // The status, the message and the lengths listed, on one line.
+    const auto lengths = [&](int first, int last) {
+        const TaperPinLengthsLoad load = LoadTaperPinLengths(dir.Path(), No4(first, last));
+        const char* status[] = {"", "not found: ", "refused: "};
+        const std::string line = status[static_cast<int>(load.status)] + load.message;
+        const std::string listed =
+            Records(load.lengths, &TaperPinLength::label, &TaperPinLength::length);
+        return line + (line.empty() || listed.empty() ? "" : "; ") + listed;
+    };
+    EXPECT_EQ(lengths(2, 4), "3/4   |0.75; 1     |1; 1-1/4 |1.25");
+    EXPECT_EQ(lengths(1, 1), "1/2   |0.5");
+    const std::pair<int, int> outside[] = {{0, 2}, {-1, 1}, {3, 2}, {2, 5}, {5, 5}};
+    for (auto [first, last] : outside) {
+        EXPECT_EQ(lengths(first, last), "refused: Pin Size No. 4 Has Invalid Length Records")
+            << first << ".." << last;
+    }
+    // A length that is no size is refused, keeping the lengths before it.
+    dir.Write("003", Padded("1/2", 6) + LeSingle(.5f) + Padded("huge", 6) + LeSingle(3e38f) +
+                         Padded("1", 6) + LeSingle(1));
+    EXPECT_EQ(lengths(1, 3),
+              "refused: Data File Is Corrupt: 003, record 2 (huge), length 3e+38 is more than "
+              "1000000; 1/2   |0.5");
+    std::filesystem::remove(dir.File("003"));
+    EXPECT_EQ(lengths(1, 1), "not found: Taper Pin Length File NOT Found");
+}
+
+TEST(ShippedPinTables, EveryRowMakesAPin) {
+    // Whether each size's records lie in 003 is the start-up check's part.
+    for (const TaperPinSize& size : LoadTaperPinSizes(BW_DATA_DIR).table) {
+        const TaperPinLengthsLoad lengths = LoadTaperPinLengths(BW_DATA_DIR, size);
+        EXPECT_FALSE(lengths.lengths.empty()) << size.name;
+        for (const TaperPinLength& length : lengths.lengths) {
+            EXPECT_EQ(CheckTaperPin({size.diameter, length.length}), std::nullopt) << size.name;
+        }
+    }
+    for (const CorePinSize& s : LoadCorePinTable(BW_DATA_DIR).table.sizes) {
+        EXPECT_GT(s.headDiameter, s.pinDiameter);
+    }
+    const auto ejector = LoadEjectorTable(BW_DATA_DIR).table.pinDiameters;
+    for (size_t i = 1; i < ejector.size(); ++i) EXPECT_GT(ejector[i], ejector[i - 1]) << i;
+}
+
+}  // namespace
+}  // namespace bw
