@@ -1,128 +1,201 @@
-// The preview pane in the real window: it follows the current tab's size, view, direction and
-// hidden choices, shows a failed check's message instead of a drawing, and never touches the
-// insertion-info file, the script or the flag that says the info was read.
+// The preview pane on a fake host, with stand-in tabs whose scripts the test chooses, and how
+// it paints a drawing.
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QImage>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "preview/script_interpreter.h"
-#include "support/window_fixture.h"
+#include "support/fake_host.h"
+#include "ui/feature_tab.h"
 #include "ui/preview_pane.h"
 
 namespace bw::test {
 namespace {
 
-using preview::Drawing;
-using preview::Point;
-
-class PreviewPaneTest : public WindowTest {
-  protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        ws_.WriteInfo("A,2,3,1,1,[L1]");
-        ASSERT_TRUE(Start());
-        Window().showNormal();
-        pane_ = Find<PreviewPane>("PreviewPane");
-        ASSERT_NE(pane_, nullptr);
-        ASSERT_TRUE(Settle());
-        // The CAD side has left the info for the next feature; only an OK may read it.
-        ws_.WriteInfo(kNextInfo);
-        TakeMessages();
+class StandInTab : public FeatureTab {
+  public:
+    using FeatureTab::FeatureTab;
+    std::optional<FeatureStep> Step() const override {
+        ++asked;
+        if (!outcome) return std::nullopt;
+        return [made = *outcome](const DrawContext&) { return made; };
     }
-
-    bool Settle() { return test::Settle(pane_); }
-
-    const Drawing& Shown() {
-        static const Drawing none;
-        EXPECT_TRUE(Settle());
-        EXPECT_EQ(pane_->Message().toStdString(), "");
-        const Drawing* d = pane_->ShownDrawing();
-        EXPECT_NE(d, nullptr);
-        return d ? *d : none;
-    }
-
-    std::string MessageShown() {
-        EXPECT_TRUE(Settle());
-        EXPECT_EQ(pane_->ShownDrawing(), nullptr);
-        return pane_->Message().toStdString();
-    }
-
-    static constexpr const char* kNextInfo = "B,7,7,1,1,[NEXT]\r\n";
-    PreviewPane* pane_ = nullptr;
+    void Disable(const std::string& why) { DisableOk(why); }
+    std::optional<StepOutcome> outcome;
+    mutable int asked = 0;
 };
 
-void ExpectPoint(Point p, double x, double y) {
-    EXPECT_NEAR(p.x, x, 1e-6);
-    EXPECT_NEAR(p.y, y, 1e-6);
+class PreviewPaneTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        host_.context.CurrentLayer = "L1";
+        pane_->setGeometry(0, 0, 300, 200);
+        window_.show();
+    }
+    // Lets the pane's pause run out and its worker finish, or `done` come true; false after
+    // five seconds.
+    bool Settle(std::function<bool()> done = {}) {
+        QElapsedTimer clock;
+        clock.start();
+        while ((done ? !done() : pane_->Busy()) && clock.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        return clock.elapsed() < 5000;
+    }
+    // Shows `tab_` drawing `script`, or failing with `message`.
+    void Show(const std::string& script, const std::string& message = "") {
+        tab_->outcome = StepOutcome{script, message};
+        pane_->SetTab(tab_);
+        ASSERT_TRUE(Settle());
+    }
+    double Radius() { return pane_->ShownDrawing()->circles.at(0).radius; }
+    std::string Message() { return pane_->Message().toStdString(); }
+
+    FakeHost host_{"."};
+    QWidget window_;
+    StandInTab* tab_ = new StandInTab(host_, &window_);
+    PreviewPane* pane_ = new PreviewPane(host_, &window_);
+};
+
+TEST_F(PreviewPaneTest, FollowsTheCurrentTabAndItsChangesOnTheHostsLayer) {
+    auto* tabs = new QTabWidget(&window_);
+    auto* other = new StandInTab(host_);
+    tabs->addTab(new StandInTab(host_), "Draws nothing");
+    tabs->addTab(other, "Other");
+    other->outcome = StepOutcome{"", "You Must Select Thread Size"};
+    pane_->Attach(tabs);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(Message(), "");
+    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
+    tabs->setCurrentIndex(1);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(Message(), "You Must Select Thread Size");
+    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
+    EXPECT_TRUE(pane_->Picture().isNull());
+    other->outcome = StepOutcome{"Circle 1,1 D 2\r\n", ""};
+    emit other->InputsChanged();
+    ASSERT_TRUE(Settle());
+    const preview::Drawing* d = pane_->ShownDrawing();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->LayerName(d->circles.at(0).layer), "L1") << "drawn from the current layer";
+    EXPECT_EQ(pane_->ExtentText().toStdString(), "2.000 \u00d7 2.000");
+    // The preview never runs an OK: nothing reaches the host's script or insertion info.
+    EXPECT_TRUE(host_.scripts.empty());
+    EXPECT_TRUE(host_.timings.empty());
 }
 
-TEST_F(PreviewPaneTest, FollowsSizeViewDirectionAndHiddenOfTheEjectorTab) {
-    ASSERT_EQ(Window().SSTab1()->currentIndex(), 0);
-    EXPECT_EQ(MessageShown(), "You Must Select Pin Size");
-
-    Pick("List1", 0);  // 1/16: .0625, the bore .0625 + .015
-    EXPECT_EQ(MessageShown(), "You Must Select Depth");
-
-    Pick("List2", 0);  // 1/4
-    {
-        const Drawing& d = Shown();
-        ASSERT_EQ(d.segments.size(), 5u);
-        for (const auto& s : d.segments) EXPECT_EQ(d.LayerName(s.layer), "HIDDEN");
-        // Drawn at the insertion point read at start-up, towards +X.
-        ExpectPoint(d.segments[0].start, 2, 3.03875);
-        ExpectPoint(d.segments[0].end, 2.25, 3.03875);
-        ExpectPoint(d.segments[3].end, 2.5, 3.03125);
-        EXPECT_EQ(pane_->ExtentText().toStdString(), "0.500 \u00d7 0.0775");
-        EXPECT_EQ(pane_->Picture().size(), pane_->size());
-    }
-
-    Click("Option05");  // 90: the hole runs towards +Y
-    {
-        const Drawing& d = Shown();
-        ASSERT_EQ(d.segments.size(), 5u);
-        ExpectPoint(d.segments[0].start, 2 - .03875, 3);
-        ExpectPoint(d.segments[0].end, 2 - .03875, 3.25);
-        ExpectPoint(d.segments[3].end, 2 - .03125, 3.5);
-    }
-
-    Click("Option02");  // Draw Face: the pin circle, the bore circle behind the face
-    {
-        const Drawing& d = Shown();
-        EXPECT_TRUE(d.segments.empty());
-        ASSERT_EQ(d.circles.size(), 2u);
-        ExpectPoint(d.circles[0].centre, 2, 3);
-        ExpectPoint(d.circles[1].centre, 2, 3);
-        EXPECT_NEAR(d.circles[0].radius, .03125, 1e-7);
-        EXPECT_EQ(d.LayerName(d.circles[0].layer), "L1");
-        EXPECT_EQ(d.LayerName(d.circles[1].layer), "HIDDEN");
-    }
-
-    Click("Check01");  // Hidden off: both circles on the current layer
-    {
-        const Drawing& d = Shown();
-        ASSERT_EQ(d.circles.size(), 2u);
-        EXPECT_EQ(d.LayerName(d.circles[1].layer), "L1");
-    }
-
-    // Nothing of the OK's machinery was touched.
-    EXPECT_EQ(ReadFile(ws_.InfoPath()), kNextInfo);
-    EXPECT_EQ(ws_.Script(), "<missing>");
-    EXPECT_TRUE(App().State().InsertionInfoRead);
-    EXPECT_EQ(App().State().info.CurrentLayer, "L1");
-    EXPECT_EQ(TakeMessages(), std::vector<std::string>{});
+TEST_F(PreviewPaneTest, AScriptTheReaderCannotReadOrATabWithoutItsTableShowsWhy) {
+    Show("Line 0,0 1,1 \r\nLine 2,2 x,y \r\n");
+    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
+    EXPECT_EQ(Message(),
+              "This script cannot be previewed: line 2, column 10 (byte 24): Line expects a "
+              "point x,y or an empty entry, found \"x,y\"");
+    tab_->Disable("Tap Data File NOT Found");
+    Show("", "You Must Select Tap Size");
+    EXPECT_EQ(Message(), "Tap Data File NOT Found");
 }
 
-TEST_F(PreviewPaneTest, FollowsTheCurrentTab) {
-    Window().SSTab1()->setCurrentIndex(5);  // Threads
-    EXPECT_EQ(MessageShown(), "You Must Select Thread Size");
-    Window().SSTab1()->setCurrentIndex(6);  // About draws nothing
-    EXPECT_EQ(MessageShown(), "");
-    Window().SSTab1()->setCurrentIndex(8);  // Slotted Holes: its boxes start filled
-    const Drawing& d = Shown();
-    EXPECT_EQ(d.arcs.size(), 2u);
-    EXPECT_EQ(d.segments.size(), 2u);
-    EXPECT_EQ(ReadFile(ws_.InfoPath()), kNextInfo);
-    EXPECT_EQ(ws_.Script(), "<missing>");
-    EXPECT_TRUE(App().State().InsertionInfoRead);
+TEST_F(PreviewPaneTest, ABurstOfChangesIsDrawnOnceAndAResizePaintsAgain) {
+    Show("Circle 1,1 D 2\r\n");
+    EXPECT_EQ(pane_->Picture().size(), QSize(300, 200));
+    const int asked = tab_->asked;
+    const int shown = pane_->UpdatesShown();
+    tab_->outcome = StepOutcome{"Circle 1,1 D 4\r\n", ""};
+    for (int i = 0; i < 10; ++i) pane_->ScheduleUpdate();
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(tab_->asked, asked + 1);
+    EXPECT_EQ(pane_->UpdatesShown(), shown + 1);
+    EXPECT_EQ(Radius(), 2);
+    pane_->resize(250, 180);
+    EXPECT_TRUE(Settle([&] { return pane_->Picture().size() == QSize(250, 180); }));
+}
+
+TEST_F(PreviewPaneTest, AwayItAsksNothingAndBackOnlyWhenTheInsertionInfoChanged) {
+    Show("Circle 1,1 D 2\r\n");
+    window_.showMinimized();
+    ASSERT_TRUE(Settle());
+    const int asked = tab_->asked;
+    tab_->outcome = StepOutcome{"Circle 1,1 D 6\r\n", ""};
+    pane_->UpdateNow();
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(tab_->asked, asked);
+    window_.showNormal();
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(Radius(), 3);
+    QEvent activate(QEvent::WindowActivate);
+    for (int changed : {0, 1}) {
+        host_.context.BasePoint.X += changed;  // an OK elsewhere read a new insertion point
+        QCoreApplication::sendEvent(&window_, &activate);
+        ASSERT_TRUE(Settle());
+        EXPECT_EQ(tab_->asked, asked + 1 + changed);
+    }
+}
+
+// The columns holding a dark (not red) pixel within a row of y: how many, the first, the last.
+struct Columns {
+    int count = 0, first = -1, last = -1;
+};
+Columns DarkColumns(const QImage& image, int y) {
+    Columns c;
+    for (int x = 0; x < image.width(); ++x) {
+        bool dark = false;
+        for (int dy = -1; dy <= 1; ++dy) {
+            const QRgb pixel = image.pixel(x, y + dy);
+            dark = dark || (qGray(pixel) < 200 && qRed(pixel) < 150);
+        }
+        if (!dark) continue;
+        ++c.count;
+        c.first = c.first < 0 ? x : c.first;
+        c.last = x;
+    }
+    return c;
+}
+
+TEST(PreviewRender, HiddenLayerDashedOthersSolidInsertionPointMarked) {
+    // A solid line along y = 0 and a hidden one along y = 10, both 100 long, the insertion
+    // point at (50, 5) between them: 100 units across 224 - 2 x 12 pixels puts the lines 20
+    // pixels apart about the middle row, from x = 12 to 212.
+    const auto r = preview::InterpretScript(
+        "Line 0,0 100,0 \r\nLayer set HID \r\nLine 0,10 100,10 \r\nLayer set 0 \r\n");
+    ASSERT_TRUE(r.Clean());
+    for (const std::string hidden : {"HID", "OTHER"}) {
+        const QImage image = RenderPreview(r.drawing, hidden, preview::Point{50, 5}, {224, 224});
+        ASSERT_EQ(image.size(), QSize(224, 224));
+        for (auto [y, dashed] : {std::pair{122, false}, {102, hidden == "HID"}}) {
+            const Columns c = DarkColumns(image, y);
+            EXPECT_NEAR(c.first, 12, 1) << y;
+            EXPECT_NEAR(c.last, 212, 2) << y;
+            EXPECT_EQ(c.count < (c.last - c.first) * 9 / 10, dashed) << hidden << " " << y;
+        }
+        // The red mark at the insertion point, the middle of the picture, and nowhere else.
+        int red = 0, farthest = 0;
+        for (int y = 0; y < 224; ++y) {
+            for (int x = 0; x < 224; ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (qRed(p) < 150 || qGreen(p) > 100 || qBlue(p) > 100) continue;
+                ++red;
+                farthest = std::max({farthest, std::abs(x - 112), std::abs(y - 112)});
+            }
+        }
+        EXPECT_GT(red, 12);
+        EXPECT_LE(farthest, 10);
+    }
+}
+
+TEST(PreviewRender, ThousandsOfSubPixelSegmentsStillCoverTheirPath) {
+    // 20000 steps of .001 along a line: far below a pixel each, painted as one stroke.
+    std::string script = "Line 0,0";
+    for (int i = 1; i <= 20000; ++i) script += " " + std::to_string(i * 0.001) + ",0";
+    const auto r = preview::InterpretScript(script + "  ");
+    ASSERT_EQ(r.drawing.segments.size(), 20000u);
+    const Columns c = DarkColumns(RenderPreview(r.drawing, "", std::nullopt, {224, 60}), 30);
+    EXPECT_EQ(c.count, c.last - c.first + 1);
+    EXPECT_NEAR(c.first, 12, 1);
+    EXPECT_NEAR(c.last, 212, 1);
 }
 
 }  // namespace
