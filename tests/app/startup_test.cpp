@@ -163,15 +163,20 @@ class FeatureOkTest : public WindowTest {
     }
 };
 
-TEST_F(FeatureOkTest, AFailedCheckKeepsTheInfoReadBeforeItForTheNextOkAlone) {
-    EXPECT_FALSE(Ok(InfoTiming::BeforeChecks, "You Must Select Pin Size"));
+TEST_F(FeatureOkTest, AFailedCheckLeavesTheInfoUnreadOrKeepsItForTheNextOkAlone) {
+    EXPECT_FALSE(Ok(InfoTiming::AfterChecks, "You Must Select Pin Size"));
     EXPECT_EQ(TakeMessages(), Messages{"You Must Select Pin Size"});
-    EXPECT_FALSE(Exists(ws_.InfoPath()));
-    EXPECT_EQ(ws_.Script(), "<missing>");
+    EXPECT_TRUE(Exists(ws_.InfoPath()));
     EXPECT_FALSE(Window().isMinimized());
-    ASSERT_TRUE(Ok(InfoTiming::AfterChecks));
+    ASSERT_TRUE(Ok(InfoTiming::AfterChecks));  // read after the checks, drawn where it says
     EXPECT_EQ(ws_.Script(), "Circle 2,3 D 1 L1\r\n");
     EXPECT_TRUE(Window().isMinimized());
+    ws_.WriteInfo("A,4,5,1,1,[L2]");
+    EXPECT_FALSE(Ok(InfoTiming::BeforeChecks, "You Must Select Pin Size"));
+    EXPECT_FALSE(Exists(ws_.InfoPath()));
+    ASSERT_TRUE(Ok(InfoTiming::AfterChecks));
+    EXPECT_EQ(TakeMessages(), Messages{"You Must Select Pin Size"});
+    EXPECT_EQ(ws_.Script(), "Circle 4,5 D 1 L2\r\n");
     ASSERT_TRUE(Ok(InfoTiming::BeforeChecks));  // the info was used up: the defaults
     EXPECT_EQ(TakeMessages(), Messages{"Insertion Info NOT Found, Using Defaults"});
     EXPECT_EQ(ws_.Script(), "Circle 1,1 D 1 0\r\n");
