@@ -121,13 +121,13 @@ TEST_F(PreviewPaneTest, FollowsTheCurrentTabAndItsChangesOnTheHostsLayer) {
     EXPECT_EQ(Message(), "You Must Select Thread Size");
     EXPECT_EQ(pane_->ShownDrawing(), nullptr);
     EXPECT_TRUE(pane_->Picture().isNull());
-    other->outcome = StepOutcome{"Circle 1,1 D 2\r\n", ""};
+    other->outcome = StepOutcome{"Circle 1,1 D .0775\r\n", ""};
     emit other->InputsChanged();
     ASSERT_TRUE(Settle());
     const preview::Drawing* d = pane_->ShownDrawing();
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->LayerName(d->circles.at(0).layer), "L1") << "drawn from the current layer";
-    EXPECT_EQ(pane_->ExtentText().toStdString(), "2.000 \u00d7 2.000");
+    EXPECT_EQ(pane_->ExtentText().toStdString(), "0.0775 \u00d7 0.0775");
     // The preview never runs an OK: nothing reaches the host's script or insertion info.
     EXPECT_TRUE(host_.scripts.empty());
     EXPECT_TRUE(host_.timings.empty());
