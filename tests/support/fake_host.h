@@ -11,9 +11,9 @@ namespace bw::test {
 
 class FakeHost : public Host {
   public:
-    explicit FakeHost(std::string folder) : folder_(std::move(folder)) {}
+    explicit FakeHost(std::string programFolder) : folder(std::move(programFolder)) {}
 
-    std::string ProgramFolder() const override { return folder_; }
+    std::string ProgramFolder() const override { return folder; }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     DrawContext CurrentDrawContext() const override { return context; }
     bool RunFeatureOk(InfoTiming timing, const FeatureStep& step) override {
@@ -30,15 +30,12 @@ class FakeHost : public Host {
     void SetDirectionAngle(int degrees) override { direction = degrees; }
     void BringToFront(QWidget* page) override { front = page; }
 
+    std::string folder;
     DrawContext context;
-    std::vector<std::string> messages;
-    std::vector<std::string> scripts;
+    std::vector<std::string> messages, scripts;
     std::vector<InfoTiming> timings;
     int direction = 0;
     QWidget* front = nullptr;
-
-  private:
-    std::string folder_;
 };
 
 }  // namespace bw::test

@@ -1,18 +1,15 @@
 #include "support/window_fixture.h"
 
-#include "ui/preview_pane.h"
-
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSettings>
 #include <QTableWidget>
-#include <QThread>
 #include <filesystem>
+#include <utility>
 
 namespace bw::test {
 
@@ -27,16 +24,20 @@ QString RecordingToolkit::ChooseFolder(QWidget*, const QString& title, const QSt
     folderTitles.push_back(title.toStdString());
     folderStarts.push_back(start.toStdString());
     if (folderAnswers.empty()) return {};
-    QString answer = folderAnswers.front();
+    const QString answer = folderAnswers.front();
     folderAnswers.pop_front();
     return answer;
 }
 
-Workspace::Workspace() {
-    program = dir.MakeDir("program");
-    cad = dir.MakeDir("cad/Brasswick");
+QString RecordingToolkit::ChooseSaveFile(QWidget*, const QString&, const QString& start,
+                                         const QString& suffix) {
+    saveStarts.push_back(start.toStdString() + " ." + suffix.toStdString());
+    return std::exchange(saveAnswer, {});
+}
+
+Workspace::Workspace() : program(dir.MakeDir("program")), drawing(dir.MakeDir("drawings") + "/") {
+    dir.MakeDir("cad/Brasswick");
     cad = dir.Path() + "/cad/";
-    drawing = dir.MakeDir("drawings") + "/";
 }
 
 void Workspace::CopyShippedData() const {
@@ -47,52 +48,30 @@ void Workspace::CopyShippedData() const {
     }
 }
 
-void Workspace::WriteSettings() const {
-    dir.Write("program/DrawPath.txt",
-              "\"" + cad + "\"\r\n\"" + drawing + "\"\r\nHIDDEN\r\n.015\r\n");
-}
-
-void Workspace::WriteInfo(const std::string& contents) const {
-    dir.Write("drawings/BW_Info.txt", contents);
-}
-
-bool Settle(const PreviewPane* pane) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 5000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (!pane->Busy()) return true;
-        QThread::msleep(2);
-    }
-    return false;
-}
-
 void WindowTest::SetUp() {
     // Each test starts as on a first start of the window: no remembered size or page.
     QSettings(QSettings::UserScope, QStringLiteral("Brasswick"), QStringLiteral("Brasswick"))
         .clear();
     ws_.CopyShippedData();
-    ws_.WriteSettings();
+    ws_.dir.Write("program/DrawPath.txt",
+                  "\"" + ws_.cad + "\"\r\n\"" + ws_.drawing + "\"\r\nHIDDEN\r\n.015\r\n");
 }
 
-void WindowTest::TearDown() { main_.reset(); }
-
 bool WindowTest::Start() {
+    main_.reset();  // the window before stores its layout first, as when the program ends
     main_ = std::make_unique<Main>(toolkit_, ws_.program);
     return main_->StartUp();
 }
 
 void WindowTest::Click(const char* name) {
     auto* button = Find<QAbstractButton>(name);
-    ASSERT_NE(button, nullptr);
-    ASSERT_TRUE(button->isEnabled()) << name << " is disabled";
+    ASSERT_TRUE(button && button->isEnabled()) << name << " is missing or disabled";
     button->click();
 }
 
 void WindowTest::Pick(const char* listName, int row) {
     auto* list = Find<QListWidget>(listName);
-    ASSERT_NE(list, nullptr);
-    ASSERT_LT(row, list->count()) << listName << " has only " << list->count() << " entries";
+    ASSERT_TRUE(list && row < list->count()) << listName << " has no entry " << row;
     QListWidgetItem* item = list->item(row);
     list->setCurrentItem(item);
     item->setSelected(true);
@@ -109,10 +88,8 @@ void WindowTest::Type(const char* boxName, const QString& text) {
 }
 
 Messages WindowTest::TakeMessages() {
-    Messages taken;
-    taken.swap(toolkit_.messages);
     toolkit_.messageTitles.clear();
-    return taken;
+    return std::exchange(toolkit_.messages, {});
 }
 
 void WindowTest::StartWithInfo(const std::string& info) {
@@ -131,20 +108,17 @@ void WindowTest::StartThenLeaveInfo(const std::string& info) {
 
 std::vector<std::string> WindowTest::Entries(const char* listName) {
     std::vector<std::string> entries;
-    if (auto* list = Find<QListWidget>(listName)) {
-        for (int i = 0; i < list->count(); ++i)
-            entries.push_back(list->item(i)->text().toStdString());
-    }
+    auto* list = Find<QListWidget>(listName);
+    for (int i = 0; list && i < list->count(); ++i)
+        entries.push_back(list->item(i)->text().toStdString());
     return entries;
 }
 
 std::string WindowTest::Caption(const char* name) {
-    if (auto* button = main_->findChild<QAbstractButton*>(QString::fromLatin1(name))) {
+    if (auto* button = main_->findChild<QAbstractButton*>(QString::fromLatin1(name)))
         return button->text().remove(QLatin1Char('&')).toStdString();
-    }
-    if (auto* frame = main_->findChild<QGroupBox*>(QString::fromLatin1(name))) {
+    if (auto* frame = main_->findChild<QGroupBox*>(QString::fromLatin1(name)))
         return frame->title().toStdString();
-    }
     ADD_FAILURE() << "no captioned control named " << name;
     return {};
 }
@@ -161,10 +135,9 @@ std::string WindowTest::Text(const char* name) {
 }
 
 FeatureTab* WindowTest::TabOf(const char* name) {
-    for (QWidget* w = Find<QWidget>(name); w; w = w->parentWidget()) {
-        if (auto* tab = qobject_cast<FeatureTab*>(w)) return tab;
-    }
-    return nullptr;
+    QWidget* w = Find<QWidget>(name);
+    while (w && !qobject_cast<FeatureTab*>(w)) w = w->parentWidget();
+    return qobject_cast<FeatureTab*>(w);
 }
 
 void WindowTest::FocusIn(const char* name) {
@@ -191,13 +164,10 @@ void WindowTest::Do(const std::string& steps) {
             Click(name.c_str());
         } else if (verb == "type") {
             Type(name.c_str(), QString::fromStdString(rest));
-        } else if (verb == "cell") {
-            std::istringstream cell(rest);
-            int column = 0;
-            std::string value;
-            cell >> column >> value;
-            Find<QTableWidget>("MSFlexGrid1")->setCurrentCell(std::stoi(name), column);
-            Type("Text14", QString::fromStdString(value));
+        } else if (verb == "cell") {  // "cell ROW COLUMN VALUE"
+            const std::vector<std::string> cell = Split(rest, ' ');
+            Find<QTableWidget>("MSFlexGrid1")->setCurrentCell(std::stoi(name), std::stoi(cell[0]));
+            Type("Text14", QString::fromStdString(cell.at(1)));
             Click("Command18");
         } else {
             ADD_FAILURE() << "unknown step " << step;

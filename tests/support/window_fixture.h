@@ -16,60 +16,48 @@
 #include "ui/feature_tab.h"
 #include "ui/toolkit.h"
 
-namespace bw {
-class PreviewPane;
-}
-
 namespace bw::test {
 
 using Messages = std::vector<std::string>;
 
-// Lets a preview pane's pause run out and its worker finish; false after five seconds.
-bool Settle(const PreviewPane* pane);
-
-// Records every message box and answers folder choosers from a queue (an empty answer is a
-// cancelled dialog), so no test ever blocks on a modal dialog.
+// Records every message box and answers the choosers from the test's answers (an empty one is
+// a cancelled dialog), so no test ever blocks on a modal dialog.
 class RecordingToolkit : public Toolkit {
   public:
-    void Message(QWidget* owner, const QString& title, const QString& text) override;
-    QString ChooseFolder(QWidget* owner, const QString& title, const QString& start) override;
+    void Message(QWidget*, const QString& title, const QString& text) override;
+    QString ChooseFolder(QWidget*, const QString& title, const QString& start) override;
 
-    std::vector<std::string> messages;       // texts, in order
-    std::vector<std::string> messageTitles;  // their titles
-    std::vector<std::string> folderTitles;   // titles of the folder choosers opened
-    std::vector<std::string> folderStarts;   // the folders they opened at
+    Messages messages, messageTitles;
+    Messages folderTitles, folderStarts;  // of the folder choosers opened
     std::deque<QString> folderAnswers;
+    // "Save as" choosers: where each opened and the suffix it offered; the next one's answer.
+    QString ChooseSaveFile(QWidget*, const QString&, const QString& start,
+                           const QString& suffix) override;
+    Messages saveStarts;
+    QString saveAnswer;
 };
 
 // A program folder with the shipped tables and a settings file, a CAD folder with its
-// Brasswick subfolder, and a drawing folder.
+// Brasswick subfolder, and a drawing folder; all but `program` end in a separator.
 struct Workspace {
     TempDir dir;
-    std::string program;  // no trailing separator
-    std::string cad;      // trailing separator
-    std::string drawing;  // trailing separator
+    std::string program, cad, drawing;
 
     Workspace();
-    // Copies every shipped table and text file from data/ beside the program.
-    void CopyShippedData() const;
-    // Writes DrawPath.txt pointing at cad and drawing.
-    void WriteSettings() const;
-    // Leaves an insertion-info file in the drawing folder.
-    void WriteInfo(const std::string& contents) const;
+    void WriteInfo(const std::string& text) const { dir.Write("drawings/BW_Info.txt", text); }
     std::string InfoPath() const { return drawing + "BW_Info.txt"; }
     std::string ScriptPath() const { return cad + "Brasswick/Brasswick.scr"; }
     std::string Script() const { return ReadFile(ScriptPath()); }
     std::string ProgramFile(const std::string& name) const { return program + "/" + name; }
+    void CopyShippedData() const;  // every shipped table and text file, beside the program
 };
 
 class WindowTest : public ::testing::Test {
   protected:
-    // Shipped data and settings are laid out; start the window with Start().
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override;  // shipped data and settings laid out; Start() starts the window
+    void TearDown() override { main_.reset(); }
 
-    // Builds Main and runs its start-up; returns whether the program goes on.
-    bool Start();
+    bool Start();  // builds Main and runs its start-up; whether the program goes on
     Main& Window() { return *main_; }
     AppContext& App() { return main_->App(); }
 
@@ -79,14 +67,12 @@ class WindowTest : public ::testing::Test {
         EXPECT_NE(widget, nullptr) << "no control named " << name;
         return widget;
     }
-    // Clicks a button, an option or a check box the way a user would.
+    // A user's click on a button, option or check box; a pick of a list entry (the list's
+    // click behaviour runs); a text typed into a box that is then left, so its tidy-up runs.
     void Click(const char* name);
-    // Picks an entry of a list the way a user would (the list's click behaviour runs).
     void Pick(const char* listName, int row);
-    // Sets a text box's text and leaves the box, so its tidy-up runs.
     void Type(const char* boxName, const QString& text);
-    // Messages recorded since the last call, then forgets them.
-    Messages TakeMessages();
+    Messages TakeMessages();  // the messages since the last call
 
     // Starts on an insertion-info file that start-up consumes: point (2,3), scale .5, layer L1.
     void StartWithInfo(const std::string& info = "A,2,3,1,.5,[L1]");
@@ -100,8 +86,7 @@ class WindowTest : public ::testing::Test {
     bool Enabled(const char* name);
     std::string Text(const char* name);
     FeatureTab* TabOf(const char* name);
-    // The keyboard focus arriving at a control, as the Tab key would bring it.
-    void FocusIn(const char* name);
+    void FocusIn(const char* name);  // the focus arriving at a control, as by the Tab key
     static std::vector<std::string> Split(const std::string& text, char separator);
     // The steps a user takes, separated by ";": "pick List1 9", "click Option02",
     // "type Text6 .5" (nothing after the name empties the box), or "cell 1 2 0.5" (select a

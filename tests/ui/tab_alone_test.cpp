@@ -1,15 +1,24 @@
-// A tab built alone on a fake host, as the window builds it: its tables, its OK, its preview,
-// the keyboard and the focus reach the host and nothing else.
+// Built alone on a fake host, as the window builds them: a tab, whose tables, OK, preview,
+// keyboard and focus reach the host and nothing else; the preview pane, with stand-in tabs whose
+// scripts the test chooses; and how the pane paints a drawing.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFocusEvent>
+#include <QImage>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 
 #include "features/pins/ejector_tab.h"
+#include "preview/script_interpreter.h"
 #include "support/fake_host.h"
+#include "ui/feature_tab.h"
+#include "ui/preview_pane.h"
 
 namespace bw::test {
 namespace {
@@ -21,7 +30,6 @@ TEST(TabAlone, AnEjectorTabOnAFakeHostLoadsChecksWritesAndAsksForTheFront) {
     tab.LoadTables();
     EXPECT_EQ(host.messages, std::vector<std::string>{});
     auto* list1 = tab.findChild<QListWidget*>(QStringLiteral("List1"));
-    auto* list2 = tab.findChild<QListWidget*>(QStringLiteral("List2"));
     ASSERT_GT(list1->count(), 0);
     tab.show();
 
@@ -31,19 +39,19 @@ TEST(TabAlone, AnEjectorTabOnAFakeHostLoadsChecksWritesAndAsksForTheFront) {
     EXPECT_EQ(host.messages, std::vector<std::string>{"You Must Select Pin Size"});
     EXPECT_EQ(host.timings, std::vector<InfoTiming>{InfoTiming::BeforeChecks});
 
-    // With a size and a depth, Enter on an option writes what the preview showed.
+    // With a size and a depth, Enter on an option writes what the preview showed: from the
+    // host's point (2,3) at 90 degrees, the 1/16 pin's clearance bore is .0625 + .015 wide,
+    // so its sides lie .03875 either side of x = 2, and run to the 1/4 depth.
     list1->setCurrentRow(0);
-    list2->setCurrentRow(0);
+    tab.findChild<QListWidget*>(QStringLiteral("List2"))->setCurrentRow(0);
     tab.findChild<QRadioButton*>(QStringLiteral("Option05"))->setChecked(true);
     const std::optional<StepOutcome> preview = tab.Preview();
-    ASSERT_TRUE(preview && !preview->Failed());
     auto* option01 = tab.findChild<QRadioButton*>(QStringLiteral("Option01"));
     option01->setFocus();
     QTest::keyClick(option01, Qt::Key_Enter);
     ASSERT_EQ(host.scripts.size(), 1u);
+    ASSERT_TRUE(preview.has_value());
     EXPECT_EQ(host.scripts[0], preview->script);
-    // Drawn from the host's point (2,3) at 90 degrees: the 1/16 pin's clearance bore is
-    // .0625 + .015 wide, so its sides lie .03875 either side of x = 2, and run to the 1/4 depth.
     EXPECT_EQ(host.scripts[0].substr(0, 44), "Layer set 0 \r\nLine 1.96125,3 1.96125,3.25 \r\n");
     EXPECT_EQ(host.direction, 90);
 
@@ -51,6 +59,188 @@ TEST(TabAlone, AnEjectorTabOnAFakeHostLoadsChecksWritesAndAsksForTheFront) {
     QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
     QApplication::sendEvent(list1, &in);
     EXPECT_EQ(host.front, &tab);
+}
+
+class StandInTab : public FeatureTab {
+  public:
+    using FeatureTab::FeatureTab;
+    std::optional<FeatureStep> Step() const override {
+        ++asked;
+        if (!outcome) return std::nullopt;
+        return [made = *outcome](const DrawContext&) { return made; };
+    }
+    void Disable(const std::string& why) { DisableOk(why); }
+    std::optional<StepOutcome> outcome;
+    mutable int asked = 0;
+};
+
+class PreviewPaneTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        host_.context.CurrentLayer = "L1";
+        pane_->setGeometry(0, 0, 300, 200);
+        window_.show();
+    }
+    // Lets the pane's pause run out and its worker finish, or `done` come true; false after
+    // five seconds.
+    bool Settle(std::function<bool()> done = {}) {
+        QElapsedTimer clock;
+        clock.start();
+        while ((done ? !done() : pane_->Busy()) && clock.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        return clock.elapsed() < 5000;
+    }
+    // Shows `tab_` drawing `script`, or failing with `message`.
+    void Show(const std::string& script, const std::string& message = "") {
+        tab_->outcome = StepOutcome{script, message};
+        pane_->SetTab(tab_);
+        ASSERT_TRUE(Settle());
+    }
+    double Radius() { return pane_->ShownDrawing()->circles.at(0).radius; }
+    std::string Message() { return pane_->Message().toStdString(); }
+
+    FakeHost host_{"."};
+    QWidget window_;
+    StandInTab* tab_ = new StandInTab(host_, &window_);
+    PreviewPane* pane_ = new PreviewPane(host_, &window_);
+};
+
+TEST_F(PreviewPaneTest, FollowsTheCurrentTabAndItsChangesOnTheHostsLayer) {
+    auto* tabs = new QTabWidget(&window_);
+    auto* other = new StandInTab(host_);
+    tabs->addTab(new StandInTab(host_), "Draws nothing");
+    tabs->addTab(other, "Other");
+    other->outcome = StepOutcome{"", "You Must Select Thread Size"};
+    pane_->Attach(tabs);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(Message(), "");
+    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
+    tabs->setCurrentIndex(1);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(Message(), "You Must Select Thread Size");
+    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
+    EXPECT_TRUE(pane_->Picture().isNull());
+    other->outcome = StepOutcome{"Circle 1,1 D .0775\r\n", ""};
+    emit other->InputsChanged();
+    ASSERT_TRUE(Settle());
+    const preview::Drawing* d = pane_->ShownDrawing();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->LayerName(d->circles.at(0).layer), "L1") << "drawn from the current layer";
+    EXPECT_EQ(pane_->ExtentText().toStdString(), "0.0775 \u00d7 0.0775");
+    // The preview never runs an OK: nothing reaches the host's script or insertion info.
+    EXPECT_TRUE(host_.scripts.empty());
+    EXPECT_TRUE(host_.timings.empty());
+}
+
+TEST_F(PreviewPaneTest, AScriptTheReaderCannotReadOrATabWithoutItsTableShowsWhy) {
+    Show("Line 0,0 1,1 \r\nLine 2,2 x,y \r\n");
+    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
+    EXPECT_EQ(Message(),
+              "This script cannot be previewed: line 2, column 10 (byte 24): Line expects a "
+              "point x,y or an empty entry, found \"x,y\"");
+    tab_->Disable("Tap Data File NOT Found");
+    Show("", "You Must Select Tap Size");
+    EXPECT_EQ(Message(), "Tap Data File NOT Found");
+}
+
+TEST_F(PreviewPaneTest, ABurstOfChangesIsDrawnOnceAndAResizePaintsAgain) {
+    Show("Circle 1,1 D 2\r\n");
+    EXPECT_EQ(pane_->Picture().size(), QSize(300, 200));
+    const int asked = tab_->asked;
+    const int shown = pane_->UpdatesShown();
+    tab_->outcome = StepOutcome{"Circle 1,1 D 4\r\n", ""};
+    for (int i = 0; i < 10; ++i) pane_->ScheduleUpdate();
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(tab_->asked, asked + 1);
+    EXPECT_EQ(pane_->UpdatesShown(), shown + 1);
+    EXPECT_EQ(Radius(), 2);
+    pane_->resize(250, 180);
+    EXPECT_TRUE(Settle([&] { return pane_->Picture().size() == QSize(250, 180); }));
+}
+
+TEST_F(PreviewPaneTest, AwayItAsksNothingAndBackOnlyWhenTheInsertionInfoChanged) {
+    Show("Circle 1,1 D 2\r\n");
+    window_.showMinimized();
+    ASSERT_TRUE(Settle());
+    const int asked = tab_->asked;
+    tab_->outcome = StepOutcome{"Circle 1,1 D 6\r\n", ""};
+    pane_->UpdateNow();
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(tab_->asked, asked);
+    window_.showNormal();
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(Radius(), 3);
+    QEvent activate(QEvent::WindowActivate);
+    for (int changed : {0, 1}) {
+        host_.context.BasePoint.X += changed;  // an OK elsewhere read a new insertion point
+        QCoreApplication::sendEvent(&window_, &activate);
+        ASSERT_TRUE(Settle());
+        EXPECT_EQ(tab_->asked, asked + 1 + changed);
+    }
+}
+
+// The columns holding a dark (not red) pixel within a row of y: how many, the first, the last.
+struct Columns {
+    int count = 0, first = -1, last = -1;
+};
+Columns DarkColumns(const QImage& image, int y) {
+    Columns c;
+    for (int x = 0; x < image.width(); ++x) {
+        bool dark = false;
+        for (int dy = -1; dy <= 1; ++dy) {
+            const QRgb pixel = image.pixel(x, y + dy);
+            dark = dark || (qGray(pixel) < 200 && qRed(pixel) < 150);
+        }
+        if (!dark) continue;
+        ++c.count;
+        c.first = c.first < 0 ? x : c.first;
+        c.last = x;
+    }
+    return c;
+}
+
+TEST(PreviewRender, HiddenLayerDashedOthersSolidInsertionPointMarked) {
+    // A solid line along y = 0 and a hidden one along y = 10, both 100 long, the insertion
+    // point at (50, 5) between them: 100 units across 224 - 2 x 12 pixels puts the lines 20
+    // pixels apart about the middle row, from x = 12 to 212.
+    const auto r = preview::InterpretScript(
+        "Line 0,0 100,0 \r\nLayer set HID \r\nLine 0,10 100,10 \r\nLayer set 0 \r\n");
+    ASSERT_TRUE(r.Clean());
+    for (const std::string hidden : {"HID", "OTHER"}) {
+        const QImage image = RenderPreview(r.drawing, hidden, preview::Point{50, 5}, {224, 224});
+        ASSERT_EQ(image.size(), QSize(224, 224));
+        for (auto [y, dashed] : {std::pair{122, false}, {102, hidden == "HID"}}) {
+            const Columns c = DarkColumns(image, y);
+            EXPECT_NEAR(c.first, 12, 1) << y;
+            EXPECT_NEAR(c.last, 212, 2) << y;
+            EXPECT_EQ(c.count < (c.last - c.first) * 9 / 10, dashed) << hidden << " " << y;
+        }
+        // The red mark at the insertion point, the middle of the picture, and nowhere else.
+        int red = 0, farthest = 0;
+        for (int y = 0; y < 224; ++y) {
+            for (int x = 0; x < 224; ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (qRed(p) < 150 || qGreen(p) > 100 || qBlue(p) > 100) continue;
+                ++red;
+                farthest = std::max({farthest, std::abs(x - 112), std::abs(y - 112)});
+            }
+        }
+        EXPECT_GT(red, 12);
+        EXPECT_LE(farthest, 10);
+    }
+}
+
+TEST(PreviewRender, ThousandsOfSubPixelSegmentsStillCoverTheirPath) {
+    // 20000 steps of .001 along a line: far below a pixel each, painted as one stroke.
+    std::string script = "Line 0,0";
+    for (int i = 1; i <= 20000; ++i) script += " " + std::to_string(i * 0.001) + ",0";
+    const auto r = preview::InterpretScript(script + "  ");
+    ASSERT_EQ(r.drawing.segments.size(), 20000u);
+    const Columns c = DarkColumns(RenderPreview(r.drawing, "", std::nullopt, {224, 60}), 30);
+    EXPECT_EQ(c.count, c.last - c.first + 1);
+    EXPECT_NEAR(c.first, 12, 1);
+    EXPECT_NEAR(c.last, 212, 1);
 }
 
 }  // namespace
