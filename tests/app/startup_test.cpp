@@ -1,5 +1,6 @@
 // Start-up of the real window on a folder of its own, and the frame every feature OK runs in.
 #include <QApplication>
+#include <QLayout>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 
 #include "exchange/files.h"
 #include "support/window_fixture.h"
+#include "ui/preview_pane.h"
 
 namespace bw::test {
 namespace {
@@ -41,6 +43,28 @@ TEST_F(StartUpTest, FifteenCaptionsAllInViewAndOneClickBringsAnyPageForward) {
     }
     tabs->setCurrentIndex(11);  // SSTab1 keeps its role: the list names the page in front
     EXPECT_EQ(list->currentRow(), 11);
+}
+
+// The pages are as wide as the page in front needs, not as the widest page: the preview takes
+// what a narrow page leaves.
+TEST_F(StartUpTest, ThePreviewTakesTheWidthThePageInFrontLeaves) {
+    StartWithInfo();
+    Window().showNormal();
+    QTabWidget* tabs = Window().SSTab1();
+    auto* preview = Window().findChild<PreviewPane*>();
+    ASSERT_NE(preview, nullptr);
+    int narrow = 0, wide = 0, narrowPreview = 0, widePreview = 0;
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        Window().layout()->activate();
+        QWidget* page = tabs->currentWidget();
+        EXPECT_GE(page->width(), page->sizeHint().width()) << i;
+        if (page->sizeHint().width() < tabs->widget(narrow)->sizeHint().width()) narrow = i;
+        if (page->sizeHint().width() > tabs->widget(wide)->sizeHint().width()) wide = i;
+        if (i == narrow) narrowPreview = preview->width();
+        if (i == wide) widePreview = preview->width();
+    }
+    EXPECT_GT(narrowPreview, widePreview + 50) << "pages " << narrow << " and " << wide;
 }
 
 TEST_F(StartUpTest, TabEntersThePageCtrlTabTurnsPagesEscapeOrCancelMinimise) {
