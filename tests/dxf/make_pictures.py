@@ -22,9 +22,8 @@ from ezdxf.addons.drawing import Frontend, RenderContext  # noqa: E402
 from ezdxf.addons.drawing.matplotlib import MatplotlibBackend  # noqa: E402
 
 PICTURES = {
-    "cbore": ["cbore", "screw=.25", "cbore=.4375", "hidden=1", "layer=CUR", "hidden-layer=HID",
-              "base=0,0"],
-    "corenote": ["corenote", "kind=CX", "number=12", "base=0,0"],
+    "cbore": "cbore screw=.25 cbore=.4375 hidden=1 layer=CUR hidden-layer=HID base=0,0",
+    "corenote": "corenote kind=CX number=12 base=0,0",
 }
 
 
@@ -62,7 +61,7 @@ def main():
     with tempfile.TemporaryDirectory() as folder:
         for name, args in PICTURES.items():
             dxf = os.path.join(folder, name + ".dxf")
-            subprocess.run([tool] + args + ["--dxf", dxf], check=True, capture_output=True)
+            subprocess.run([tool, *args.split(), "--dxf", dxf], check=True, capture_output=True)
             ezdxf_png(dxf, os.path.join(docs, f"dxf-{name}-ezdxf.png"))
             librecad_png(dxf, folder, os.path.join(docs, f"dxf-{name}-librecad.png"))
 

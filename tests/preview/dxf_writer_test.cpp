@@ -70,12 +70,6 @@ TEST(PreviewDxf, EntitiesInScriptOrder) {
          "  0|ARC|  8|0| 10|1| 20|1| 30|0| 40|1| 50|90| 51|0|"},
         {"a three-point arc given clockwise is written counter-clockwise", "ARC 0,-1 -1,0 0,1 ",
          "  0|ARC|  8|0| 10|0| 20|0| 30|0| 40|1| 50|90| 51|270|"},
-        {"entities of several commands keep the script's order",
-         "Circle 0,0 1\r\nLine 0,0 1,0 1,1  Circle 5,5 2\r\n",
-         "  0|CIRCLE|  8|0| 10|0| 20|0| 30|0| 40|1|"
-         "  0|LINE|  8|0| 10|0| 20|0| 30|0| 11|1| 21|0| 31|0|"
-         "  0|LINE|  8|0| 10|1| 20|0| 30|0| 11|1| 21|1| 31|0|"
-         "  0|CIRCLE|  8|0| 10|5| 20|5| 30|0| 40|2|"},
         {"core note: the attribute a sixteenth below the base point, at the insert's scale",
          "insert Dmesnote 2,3 .5 .5 0 12\r\n",
          "  0|INSERT|  8|0| 66|1|  2|Dmesnote| 10|2| 20|3| 30|0| 41|0.5| 42|0.5| 50|0|"
