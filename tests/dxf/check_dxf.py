@@ -81,7 +81,7 @@ def read(doc):
     for e in doc.modelspace():
         t, layer = e.dxftype(), e.dxf.layer
         if t == "LINE":
-            out.append(("segment", layer, [*e.dxf.start[:2], *e.dxf.end[:2]], None))
+            out.append(("segment", layer, [*tuple(e.dxf.start)[:2], *tuple(e.dxf.end)[:2]], None))
         elif t in ("CIRCLE", "ARC"):
             c, r = e.dxf.center, e.dxf.radius
             ends = [] if t == "CIRCLE" else [
@@ -90,7 +90,7 @@ def read(doc):
             out.append((t.lower(), layer, [c.x, c.y, r] + ends, None))
         elif t == "INSERT":
             values = [a.dxf.text for a in e.attribs if a.dxf.tag == "NUMBER"]
-            out.append(("insert", layer, [*e.dxf.insert[:2], e.dxf.xscale, e.dxf.yscale,
+            out.append(("insert", layer, [*tuple(e.dxf.insert)[:2], e.dxf.xscale, e.dxf.yscale,
                                           e.dxf.rotation], (e.dxf.name, "|".join(values))))
         else:
             out.append((t, layer, [], None))
