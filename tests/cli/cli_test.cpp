@@ -43,6 +43,32 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
         {"taper diameter=.25 length=1 base=0,0",
          "Layer set 0 \r\nLine 0,.125 0,-.125 1,-.114585 1,.114585 0,.125  "
          "ARC 0,.125 -.03349365,0 0,-.125 ARC 1,-.114585 1.027806,0 1,.114585 "},
+        // Each feature's own names, where they land.
+        {"ejector pin=.25 depth=1 dir=90 hidden=0 clearance=0",
+         "Layer set 0 \r\nLine .875,1 .875,2 \r\nLine .875,2 1.125,2 \r\n..."},
+        {"corepin pin=.25 head=.375 headlen=.25 hidden-layer=H",
+         "Layer set H \r\nLine 1,1.1875 1.25,1.1875 \r\nLine 1.25,1.1875 1.25,.8125 \r\n"
+         "Line 1.25,.8125 1,.8125 \r\nLine 1.25,1.125 2,1.125 \r\nLine 1.25,.875 2,.875 \r\n"
+         "Layer set 0 \r\n"},
+        {"tap major=.19 drill=.1495 view=face layer=WALLS hidden-layer=HID",
+         "Layer set HID \r\nCircle 1,1 D .19\r\nCircle 1,1 D .252499997615814\r\n"
+         "Circle 1,1 D .1495\r\nLayer set WALLS \r\n"},
+        {"cbore screw=.25 cbore=.4375 view=face",
+         "Layer set 0 \r\nCircle 1,1 D .25\r\nLayer set 0 \r\nCircle 1,1 D .4375\r\n"
+         "Layer set 0 \r\n"},
+        {"thread diameter=.25 tpi=20 length=.05 layer=L",
+         "Layer set L \r\nline 1,1.125 1.025,.875 1,.9183013 \r\nline 1.025,.875 1.05,.9183013 "
+         "\r\nline 1,1.125 1.025,1.081699 1.05,1.125 \r\nline 1.025,1.081699 1.05,.9183013 \r\n"
+         "line 1.025,1.081699 1.05,.9183013 \r\nLayer set L \r\n"},
+        {"cam", "Layer set 0 \r\nARC C 1,1 1.0625,1.496078 1.0625,.5039216 ..."},
+        {"keyway kind=hub",
+         "Layer set 0 \r\nLine .875,1.484123 .875,1.609123 1.125,1.609123 1.125,1.484123  "
+         "ARC C 1,1 .875,1.484123 1.125,1.484123 "},
+        {"shaft segments=1.000:1.000,0.500:2.000 view=face base=0,0 hidden-layer=HID",
+         "Layer set 0 \r\nLayer set 0 \r\nCircle 0,0 D 1.000\r\nLayer set HID \r\n"
+         "Circle 0,0 D 0.500\r\nLayer set 0 \r\n"},
+        {"centerdrill type=bell b1=.5 b2=.125 b3=.3125 view=face hidden=0",
+         "Layer set 0 \r\nCircle 1,1 D 0.5\r\nCircle 1,1 D 0.3125\r\nCircle 1,1 D 0.125\r\n"},
         {"corenote kind=C number=12 base=2,3", "insert Dmesnote 2,3 1 1 0 12\r\n"},
         // The number is read as the table reads it: 12.5 is the whole number 12.
         {"corenote number=12.5 base=2,3 scale=.5", "insert Dmehnote 2,3 .5 .5 0 12\r\n"},
@@ -52,7 +78,15 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
         {"slot",
          "Layer set 0 \r\nARC C 1,1 1,1.25 1,.75 ARC C 2,1 2,.75 2,1.25 Line 1,.75 2,.75  "
          "Line 1,1.25 2,1.25 \r\n"},
+        // The boxes' start-up texts.
         {"shaft", "Layer set 0 \r\nLine 1,1.5 1,.5 2,.5 2,1.5 1,1.5  "},
+        {"keyway",
+         "Layer set 0 \r\n"
+         "Line .875,1.484123 .875,1.359123 1.125,1.359123 1.125,1.484123  Circle 1,1 .5\r\n"},
+        {"drill base=0,0",
+         "Layer set 0 \r\nLine 0,.25 1,.25 \r\nLine 1,.25 1.150215,0 \r\n"
+         "Line 1.150215,0 1,-.25 \r\nLine 1,-.25 0,-.25 \r\nLine 1,.25 1,-.25 \r\n"
+         "Layer set 0 \r\n"},
         // A tab without the view or direction options ignores them; threads per unit are
         // rounded to the whole count, as Thread.dat's field would be.
         {"thread diameter=.25 tpi=20.4 length=.05 view=face",
@@ -82,6 +116,7 @@ TEST(FeaturesCli, FailedChecksPrintTheMessageAndExitOne) {
         {"corepin pin=.25 head=.375 headlen=0", "Head Length Must Be Greater Than Zero"},
         {"corenote kind=C", "You Must Select Pin Size"},
         {"taper diameter=.25", "You Must Select Pin Length"},
+        {"taper diameter=.25 length=20", "Pin Length Is Too Long For This Pin Size"},
         {"tap depth=1", "You Must Select Tap Size"},
         {"tap major=0 drill=.201 view=face", "Tap Diameter Must Be Greater Than Zero"},
         {"cbore", "You Must Select Screw Size"},
@@ -89,9 +124,14 @@ TEST(FeaturesCli, FailedChecksPrintTheMessageAndExitOne) {
         {"thread diameter=.25 tpi=0 length=1", "Threads Per Unit Must Be Greater Than Zero"},
         {"thread diameter=.25 tpi=32767 length=2", "Thread Has More Than 32767 Turns"},
         {"drill depth=", "You Must Supply Drill Depth"},
+        {"drill countersunk=1 csink=.25", "Drill Diameter Is Larger Than Countersink Diameter"},
+        {"slot distance=0.00000001", "You Must Enter Center Distance"},
+        {"cam r1=.5 r2=.5 distance=1", "Center Distance Must Be Greater Than Sum Of Radi"},
+        {"keyway key=.26 diameter=.75", "Ket Width Is Excessive"},
         {"shaft segments=1:1,:,:", "Diameter Missing In Segment2"},
         {"shaft segments=1:1,1:", "Length Missing In Segment2"},
         {"centerdrill", "You Must Select Drill Size"},
+        {"centerdrill d1=.0625 d2=.25 l=.1", "Drill Size Data Is Invalid"},
     };
     for (const auto& [args, message] : cases) {
         const Result r = RunLine(args);
