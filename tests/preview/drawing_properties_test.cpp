@@ -38,7 +38,9 @@ std::string Text(double value) {
 const char* const kFeatures[] = {
     "ejector pin=.05~1 depth=.1~3 view=side|face",
     "corepin pin=.05~.5 head=.52~1 headlen=.05~1 view=side|face",
+    "corepin pin=.05~.1 head=.11~.3 headlen=.05~1 view=side|face",
     "tap major=.8~1.5 drill=.1~.75 depth=.2~3 view=side|face",
+    "tap major=.1~.3 drill=.05~.09 depth=.2~3 view=side|face",
     "cbore screw=.1~.5 cbore=.55~1 view=side|face",
     "drill drill=.1~.5 depth=.2~3 csink=.55~1.2 countersunk=0|1 angle=82|100 view=side|face",
     "centerdrill d1=.31~.6 d2=.02~.15 l=.02~.5 view=side|face",
