@@ -20,13 +20,8 @@ std::string Dxf(const std::string& script, const DxfOptions& options = {}) {
     return r.dxf.value_or("");
 }
 
-// The groups between `from` (included) and the next "  0|ENDSEC|" or "  0|ENDTAB|".
-std::string Part(const std::string& dxf, const std::string& from) {
-    const auto a = dxf.find(Lines(from));
-    if (a == std::string::npos) return "<no " + from + ">";
-    const auto b = std::min(dxf.find(Lines("  0|ENDSEC|"), a), dxf.find(Lines("  0|ENDTAB|"), a));
-    return dxf.substr(a, b - a);
-}
+const char* const kNotes =
+    "insert Dmesnote 2,3 .5 .5 0 12\r\ninsert DMESNOTE 0,0 1 1 0 3\r\ninsert Other 2,3 4 4 0 x\r\n";
 
 TEST(PreviewDxf, AnEmptyDrawingIsTheWholeSkeleton) {
     EXPECT_EQ(Dxf(""),
@@ -52,110 +47,88 @@ TEST(PreviewDxf, AnEmptyDrawingIsTheWholeSkeleton) {
                     "  0|EOF|"));
 }
 
-struct EntityCase {
-    const char* name;
-    const char* script;
-    const char* entities;  // after "  0|SECTION|  2|ENTITIES|"
-};
-
-TEST(PreviewDxf, EntitiesInScriptOrder) {
-    const EntityCase cases[] = {
-        {"line and circle, each on its layer",
-         "Line 0,0 4,0 \r\nLayer set HID \r\nCircle 2,0 D 2\r\n",
-         "  0|LINE|  8|0| 10|0| 20|0| 30|0| 11|4| 21|0| 31|0|"
+TEST(PreviewDxf, PartsOfSmallDrawings) {
+    const struct {
+        const char* script;
+        DxfOptions options;
+        std::string part;  // from its first two groups to the next ENDSEC or ENDTAB
+    } cases[] = {
+        // Entities in the script's order, each on its layer.
+        {"Line 0,0 4,0 \r\nLayer set HID \r\nCircle 2,0 D 2\r\n",
+         {},
+         "  0|SECTION|  2|ENTITIES|  0|LINE|  8|0| 10|0| 20|0| 30|0| 11|4| 21|0| 31|0|"
          "  0|CIRCLE|  8|HID| 10|2| 20|0| 30|0| 40|1|"},
-        {"nine digits, never -0", "Line -4.371139E-08,1234567.8 .50392157,-0 \r\n",
+        // Nine digits, never -0.
+        {"Line -4.371139E-08,1234567.8 .50392157,-0 \r\n",
+         {},
+         "  0|SECTION|  2|ENTITIES|"
          "  0|LINE|  8|0| 10|-4.371139e-08| 20|1234567.8| 30|0| 11|0.50392157| 21|0| 31|0|"},
-        {"three quarters counter-clockwise: 90 to 0, not 360", "ARC C 1,1 1,2 2,1 ",
-         "  0|ARC|  8|0| 10|1| 20|1| 30|0| 40|1| 50|90| 51|0|"},
-        {"a three-point arc given clockwise is written counter-clockwise", "ARC 0,-1 -1,0 0,1 ",
+        // Three quarters counter-clockwise: 90 to 0, not 360; a three-point arc given
+        // clockwise is written counter-clockwise.
+        {"ARC C 1,1 1,2 2,1 ARC 0,-1 -1,0 0,1 ",
+         {},
+         "  0|SECTION|  2|ENTITIES|  0|ARC|  8|0| 10|1| 20|1| 30|0| 40|1| 50|90| 51|0|"
          "  0|ARC|  8|0| 10|0| 20|0| 30|0| 40|1| 50|90| 51|270|"},
-        {"entities of several commands keep the script's order",
-         "Circle 0,0 1\r\nLine 0,0 1,0 1,1  Circle 5,5 2\r\n",
-         "  0|CIRCLE|  8|0| 10|0| 20|0| 30|0| 40|1|"
-         "  0|LINE|  8|0| 10|0| 20|0| 30|0| 11|1| 21|0| 31|0|"
-         "  0|LINE|  8|0| 10|1| 20|0| 30|0| 11|1| 21|1| 31|0|"
-         "  0|CIRCLE|  8|0| 10|5| 20|5| 30|0| 40|2|"},
-        {"core note: the attribute a sixteenth below the base point, at the insert's scale",
-         "insert Dmesnote 2,3 .5 .5 0 12\r\n",
+        // Core note: the attribute a sixteenth below the base point, at the insert's scale.
+        {"insert Dmesnote 2,3 .5 .5 0 12\r\n",
+         {},
+         "  0|SECTION|  2|ENTITIES|"
          "  0|INSERT|  8|0| 66|1|  2|Dmesnote| 10|2| 20|3| 30|0| 41|0.5| 42|0.5| 50|0|"
          "  0|ATTRIB|  8|0| 10|2| 20|2.96875| 30|0| 40|0.0625|  1|12|  2|NUMBER| 70|0| 50|0|"
-         " 41|1| 72|1| 11|2| 21|2.96875| 31|0| 74|2|"
-         "  0|SEQEND|  8|0|"},
-        {"a turned insert turns its attribute; unequal scales widen it",
-         "insert Dmehnote 1,1 2 1 90 -7\r\n",
+         " 41|1| 72|1| 11|2| 21|2.96875| 31|0| 74|2|  0|SEQEND|  8|0|"},
+        // A turned insert turns its attribute; unequal scales widen it.
+        {"insert Dmehnote 1,1 2 1 90 -7\r\n",
+         {},
+         "  0|SECTION|  2|ENTITIES|"
          "  0|INSERT|  8|0| 66|1|  2|Dmehnote| 10|1| 20|1| 30|0| 41|2| 42|1| 50|90|"
          "  0|ATTRIB|  8|0| 10|1.0625| 20|1| 30|0| 40|0.125|  1|-7|  2|NUMBER| 70|0| 50|90|"
-         " 41|2| 72|1| 11|1.0625| 21|1| 31|0| 74|2|"
-         "  0|SEQEND|  8|0|"},
-    };
-    for (const EntityCase& c : cases) {
-        EXPECT_EQ(Part(Dxf(c.script), "  0|SECTION|  2|ENTITIES|"),
-                  Lines(std::string("  0|SECTION|  2|ENTITIES|") + c.entities))
-            << c.name;
-    }
-}
-
-struct LayerCase {
-    const char* name;
-    const char* script;
-    DxfOptions options;
-    const char* layers;  // the LAYER entries after "  0|TABLE|  2|LAYER| 70|N|"
-};
-
-TEST(PreviewDxf, LayerTableAndTheHiddenLinetype) {
-    const LayerCase cases[] = {
-        {"hidden layer apart from the current one",
-         "Layer set HID \r\nLine 0,0 1,0 \r\nLayer set CUR \r\n",
+         " 41|2| 72|1| 11|1.0625| 21|1| 31|0| 74|2|  0|SEQEND|  8|0|"},
+        // The hidden layer apart from the current one is drawn HIDDEN.
+        {"Layer set HID \r\nLine 0,0 1,0 \r\nLayer set CUR \r\n",
          {"CUR", "HID", {}},
-         " 70|3|  0|LAYER|  2|0| 70|0| 62|7|  6|CONTINUOUS|"
+         "  0|TABLE|  2|LAYER| 70|3|  0|LAYER|  2|0| 70|0| 62|7|  6|CONTINUOUS|"
          "  0|LAYER|  2|CUR| 70|0| 62|7|  6|CONTINUOUS|"
          "  0|LAYER|  2|HID| 70|0| 62|7|  6|HIDDEN|"},
-        {"hidden layer that is the current one: nothing to tell apart",
-         "Layer set Cur \r\nLine 0,0 1,0 \r\n",
+        // A hidden layer that is the current one: nothing to tell apart.
+        {"Layer set Cur \r\nLine 0,0 1,0 \r\n",
          {"CUR", "cur", {}},
-         " 70|2|  0|LAYER|  2|0| 70|0| 62|7|  6|CONTINUOUS|"
+         "  0|TABLE|  2|LAYER| 70|2|  0|LAYER|  2|0| 70|0| 62|7|  6|CONTINUOUS|"
          "  0|LAYER|  2|CUR| 70|0| 62|7|  6|CONTINUOUS|"},
-        {"names that differ in case are one layer, spelled as first used",
-         "Layer set hid \r\nLine 0,0 1,0 \r\nLayer set HID \r\nLine 1,0 2,0 \r\n",
+        // Names that differ in case are one layer, spelled as first used.
+        {"Layer set hid \r\nLine 0,0 1,0 \r\nLayer set HID \r\nLine 1,0 2,0 \r\n",
          {"0", "HID", {}},
-         " 70|2|  0|LAYER|  2|0| 70|0| 62|7|  6|CONTINUOUS|"
+         "  0|TABLE|  2|LAYER| 70|2|  0|LAYER|  2|0| 70|0| 62|7|  6|CONTINUOUS|"
          "  0|LAYER|  2|hid| 70|0| 62|7|  6|HIDDEN|"},
+        // Each inserted block is defined once, with its attribute.
+        {kNotes,
+         {},
+         "  0|SECTION|  2|BLOCKS|"
+         "  0|BLOCK|  8|0|  2|Dmesnote| 70|2| 10|0| 20|0| 30|0|  3|Dmesnote|"
+         "  0|CIRCLE|  8|0| 10|0| 20|0| 30|0| 40|0.25|"
+         "  0|TEXT|  8|0| 10|0| 20|0.125| 30|0| 40|0.08|  1|C| 72|1| 11|0| 21|0.125| 31|0| 73|2|"
+         "  0|ATTDEF|  8|0| 10|0| 20|-0.0625| 30|0| 40|0.125|  1||  3|Core number|"
+         "  2|NUMBER| 70|0| 72|1| 11|0| 21|-0.0625| 31|0| 74|2|  0|ENDBLK|  8|0|"
+         "  0|BLOCK|  8|0|  2|Other| 70|2| 10|0| 20|0| 30|0|  3|Other|"
+         "  0|CIRCLE|  8|0| 10|0| 20|0| 30|0| 40|0.25|"
+         "  0|ATTDEF|  8|0| 10|0| 20|-0.0625| 30|0| 40|0.125|  1||  3|Core number|"
+         "  2|NUMBER| 70|0| 72|1| 11|0| 21|-0.0625| 31|0| 74|2|  0|ENDBLK|  8|0|"},
+        // The file's base point is the insertion point; the extent holds each note's circle
+        // at its scale: 0,0 r .25 and 2,3 r 1.
+        {kNotes,
+         {"0", {}, Point{2, -3.5}},
+         "  9|$INSBASE| 10|2| 20|-3.5| 30|0|  9|$EXTMIN| 10|-0.25| 20|-0.25| 30|0|"
+         "  9|$EXTMAX| 10|3| 20|4| 30|0|"},
     };
-    for (const LayerCase& c : cases) {
+    for (const auto& c : cases) {
         const std::string dxf = Dxf(c.script, c.options);
-        EXPECT_EQ(Part(dxf, "  0|TABLE|  2|LAYER|"),
-                  Lines(std::string("  0|TABLE|  2|LAYER|") + c.layers))
-            << c.name;
+        const std::string part = Lines(c.part);
+        std::size_t from = 0;
+        for (int i = 0; i < 4; ++i) from = part.find("\r\n", from) + 2;
+        const auto a = dxf.find(part.substr(0, from));
+        const auto b =
+            std::min(dxf.find(Lines("  0|ENDSEC|"), a), dxf.find(Lines("  0|ENDTAB|"), a));
+        EXPECT_EQ(a == std::string::npos ? "" : dxf.substr(a, b - a), part) << c.script;
     }
-}
-
-TEST(PreviewDxf, EachInsertedBlockIsDefinedOnceWithItsAttribute) {
-    DxfOptions options;
-    options.insertionPoint = Point{2, -3.5};
-    const std::string dxf =
-        Dxf("insert Dmesnote 2,3 .5 .5 0 12\r\ninsert DMESNOTE 0,0 1 1 0 3\r\n"
-            "insert Other 2,3 4 4 0 x\r\n",
-            options);
-    EXPECT_EQ(Part(dxf, "  0|SECTION|  2|BLOCKS|"),
-              Lines("  0|SECTION|  2|BLOCKS|"
-                    "  0|BLOCK|  8|0|  2|Dmesnote| 70|2| 10|0| 20|0| 30|0|  3|Dmesnote|"
-                    "  0|CIRCLE|  8|0| 10|0| 20|0| 30|0| 40|0.25|"
-                    "  0|TEXT|  8|0| 10|0| 20|0.125| 30|0| 40|0.08|  1|C|"
-                    " 72|1| 11|0| 21|0.125| 31|0| 73|2|"
-                    "  0|ATTDEF|  8|0| 10|0| 20|-0.0625| 30|0| 40|0.125|  1||  3|Core number|"
-                    "  2|NUMBER| 70|0| 72|1| 11|0| 21|-0.0625| 31|0| 74|2|"
-                    "  0|ENDBLK|  8|0|"
-                    "  0|BLOCK|  8|0|  2|Other| 70|2| 10|0| 20|0| 30|0|  3|Other|"
-                    "  0|CIRCLE|  8|0| 10|0| 20|0| 30|0| 40|0.25|"
-                    "  0|ATTDEF|  8|0| 10|0| 20|-0.0625| 30|0| 40|0.125|  1||  3|Core number|"
-                    "  2|NUMBER| 70|0| 72|1| 11|0| 21|-0.0625| 31|0| 74|2|"
-                    "  0|ENDBLK|  8|0|"));
-    // The file's base point is the insertion point; the extent holds each note's circle at
-    // its scale: 0,0 r .25 and 2,3 r 1.
-    EXPECT_EQ(Part(dxf, "  9|$INSBASE|"),
-              Lines("  9|$INSBASE| 10|2| 20|-3.5| 30|0|  9|$EXTMIN| 10|-0.25| 20|-0.25| 30|0|  "
-                    "9|$EXTMAX| 10|3| 20|4| 30|0|"));
 }
 
 TEST(PreviewDxf, DrawingsThatCannotBeWrittenSayWhy) {

@@ -1,0 +1,272 @@
+// brasswick-script: what only the command line decides (the names reaching the generators,
+// the tab's start-up state filling what is left out, exit codes and streams), `render` and the
+// drawing files beside a script. The drawings themselves are checked byte by byte in the
+// generators' and the preview's own tests, every common name over random values in the
+// preview's drawing properties, and each feature against the window's OK in the pages' tests.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli.h"
+#include "support/temp_dir.h"
+
+namespace bw::cli {
+namespace {
+
+using test::ReadFile;
+using test::TempDir;
+
+// The arguments as a shell would split them at blanks.
+Result RunLine(const std::string& line, const std::string& folder = BW_DATA_DIR) {
+    std::vector<std::string> args;
+    std::istringstream words(line);
+    for (std::string word; words >> word;) args.push_back(word);
+    return Run(args, folder);
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(FeaturesCli, PrintsTheScriptBytes) {
+    const struct {
+        const char* args;
+        std::string script;  // its start when it ends in "...", "= ARGS" what ARGS print
+    } cases[] = {
+        // Hidden is ticked at start-up on the ejector and center drill tabs.
+        {"ejector pin=.25 view=face layer=A hidden-layer=H",
+         "Layer set A \r\nCircle 1,1 D .25\r\nLayer set H \r\nCircle 1,1 D .265\r\nLayer set A "
+         "\r\n"},
+        {"centerdrill d1=.25 d2=.0625 l=.0625 view=face hidden-layer=HID",
+         "Layer set HID \r\nCircle 1,1 D 0.25\r\nCircle 1,1 D 0.0625\r\nLayer set 0 \r\n"},
+        // Hidden is clear at start-up on the taper pin tab: no line end at the end.
+        {"taper diameter=.25 length=1 base=0,0",
+         "Layer set 0 \r\nLine 0,.125 0,-.125 1,-.114585 1,.114585 0,.125  "
+         "ARC 0,.125 -.03349365,0 0,-.125 ARC 1,-.114585 1.027806,0 1,.114585 "},
+        // Each feature's own names, where they land.
+        {"ejector pin=.25 depth=1 dir=90 hidden=0 clearance=0",
+         "Layer set 0 \r\nLine .875,1 .875,2 \r\nLine .875,2 1.125,2 \r\n..."},
+        {"corepin pin=.25 head=.375 headlen=.25 hidden-layer=H",
+         "Layer set H \r\nLine 1,1.1875 1.25,1.1875 \r\nLine 1.25,1.1875 1.25,.8125 \r\n"
+         "Line 1.25,.8125 1,.8125 \r\nLine 1.25,1.125 2,1.125 \r\nLine 1.25,.875 2,.875 \r\n"
+         "Layer set 0 \r\n"},
+        {"tap major=.19 drill=.1495 view=face layer=WALLS hidden-layer=HID",
+         "Layer set HID \r\nCircle 1,1 D .19\r\nCircle 1,1 D .252499997615814\r\n"
+         "Circle 1,1 D .1495\r\nLayer set WALLS \r\n"},
+        {"cbore screw=.25 cbore=.4375 view=face",
+         "Layer set 0 \r\nCircle 1,1 D .25\r\nLayer set 0 \r\nCircle 1,1 D .4375\r\n"
+         "Layer set 0 \r\n"},
+        {"thread diameter=.25 tpi=20 length=.05 layer=L",
+         "Layer set L \r\nline 1,1.125 1.025,.875 1,.9183013 \r\nline 1.025,.875 1.05,.9183013 "
+         "\r\nline 1,1.125 1.025,1.081699 1.05,1.125 \r\nline 1.025,1.081699 1.05,.9183013 \r\n"
+         "line 1.025,1.081699 1.05,.9183013 \r\nLayer set L \r\n"},
+        {"cam", "Layer set 0 \r\nARC C 1,1 1.0625,1.496078 1.0625,.5039216 ..."},
+        {"keyway kind=hub",
+         "Layer set 0 \r\nLine .875,1.484123 .875,1.609123 1.125,1.609123 1.125,1.484123  "
+         "ARC C 1,1 .875,1.484123 1.125,1.484123 "},
+        {"shaft segments=1.000:1.000,0.500:2.000 view=face base=0,0 hidden-layer=HID",
+         "Layer set 0 \r\nLayer set 0 \r\nCircle 0,0 D 1.000\r\nLayer set HID \r\n"
+         "Circle 0,0 D 0.500\r\nLayer set 0 \r\n"},
+        {"centerdrill type=bell b1=.5 b2=.125 b3=.3125 view=face hidden=0",
+         "Layer set 0 \r\nCircle 1,1 D 0.5\r\nCircle 1,1 D 0.3125\r\nCircle 1,1 D 0.125\r\n"},
+        {"corenote kind=C number=12 base=2,3", "insert Dmesnote 2,3 1 1 0 12\r\n"},
+        // The number is read as the table reads it: 12.5 is the whole number 12.
+        {"corenote number=12.5 base=2,3 scale=.5", "insert Dmehnote 2,3 .5 .5 0 12\r\n"},
+        // .25 x cot 50 = .2097749: the shorter cone of the 100 degree countersink.
+        {"drill drill=.5 csink=1 depth=1 countersunk=1 hidden=0 base=0,0 angle=100",
+         "Layer set 0 \r\nLine 0,.5 .2097749,.25 \r\n..."},
+        {"slot",
+         "Layer set 0 \r\nARC C 1,1 1,1.25 1,.75 ARC C 2,1 2,.75 2,1.25 Line 1,.75 2,.75  "
+         "Line 1,1.25 2,1.25 \r\n"},
+        // The boxes' start-up texts.
+        {"shaft", "Layer set 0 \r\nLine 1,1.5 1,.5 2,.5 2,1.5 1,1.5  "},
+        {"keyway",
+         "Layer set 0 \r\n"
+         "Line .875,1.484123 .875,1.359123 1.125,1.359123 1.125,1.484123  Circle 1,1 .5\r\n"},
+        {"drill base=0,0",
+         "Layer set 0 \r\nLine 0,.25 1,.25 \r\nLine 1,.25 1.150215,0 \r\n"
+         "Line 1.150215,0 1,-.25 \r\nLine 1,-.25 0,-.25 \r\nLine 1,.25 1,-.25 \r\n"
+         "Layer set 0 \r\n"},
+        // A tab without the view or direction options ignores them; threads per unit are
+        // rounded to the whole count, as Thread.dat's field would be.
+        {"thread diameter=.25 tpi=20.4 length=.05 view=face",
+         "= thread diameter=.25 tpi=20 length=.05"},
+        {"keyway dir=90 view=face", "= keyway"},
+    };
+    for (const auto& c : cases) {
+        const Result r = RunLine(c.args);
+        const bool start = c.script.ends_with("...");
+        const std::string expected = c.script.starts_with("= ") ? RunLine(c.script.substr(2)).out
+                                     : start ? c.script.substr(0, c.script.size() - 3)
+                                             : c.script;
+        EXPECT_EQ(r.exitCode, 0) << c.args << ": " << r.err;
+        EXPECT_EQ(start ? r.out.substr(0, expected.size()) : r.out, expected) << c.args;
+        EXPECT_EQ(r.err, "") << c.args;
+    }
+}
+
+TEST(FeaturesCli, FailedChecksPrintTheMessageAndExitOne) {
+    // Absent list values are no selection; zero, negative and too large values are well
+    // formed, so the check refuses them rather than the command line.
+    const std::pair<const char*, std::string> cases[] = {
+        {"ejector depth=1", "You Must Select Pin Size"},
+        {"ejector pin=.25", "You Must Select Depth"},
+        {"ejector pin=0 view=face", "Pin Diameter Must Be Greater Than Zero"},
+        {"ejector pin=.25 depth=-1", "Depth Must Be Greater Than Zero"},
+        {"corepin pin=.25 head=.375 headlen=0", "Head Length Must Be Greater Than Zero"},
+        {"corenote kind=C", "You Must Select Pin Size"},
+        {"taper diameter=.25", "You Must Select Pin Length"},
+        {"taper diameter=.25 length=20", "Pin Length Is Too Long For This Pin Size"},
+        {"tap depth=1", "You Must Select Tap Size"},
+        {"tap major=0 drill=.201 view=face", "Tap Diameter Must Be Greater Than Zero"},
+        {"cbore", "You Must Select Screw Size"},
+        {"thread diameter=.25 tpi=20", "You Must Select Depth"},
+        {"thread diameter=.25 tpi=0 length=1", "Threads Per Unit Must Be Greater Than Zero"},
+        {"thread diameter=.25 tpi=32767 length=2", "Thread Has More Than 32767 Turns"},
+        {"drill depth=", "You Must Supply Drill Depth"},
+        {"drill countersunk=1 csink=.25", "Drill Diameter Is Larger Than Countersink Diameter"},
+        {"slot distance=0.00000001", "You Must Enter Center Distance"},
+        {"cam r1=.5 r2=.5 distance=1", "Center Distance Must Be Greater Than Sum Of Radi"},
+        {"keyway key=.26 diameter=.75", "Ket Width Is Excessive"},
+        {"shaft segments=1:1,:,:", "Diameter Missing In Segment2"},
+        {"shaft segments=1:1,1:", "Length Missing In Segment2"},
+        {"centerdrill", "You Must Select Drill Size"},
+        {"centerdrill d1=.0625 d2=.25 l=.1", "Drill Size Data Is Invalid"},
+    };
+    for (const auto& [args, message] : cases) {
+        const Result r = RunLine(args);
+        EXPECT_EQ(r.exitCode, 1) << args;
+        EXPECT_EQ(r.out, "") << args;
+        EXPECT_EQ(r.err, message + "\n");
+    }
+}
+
+TEST(FeaturesCli, MalformedValuesAreUsageErrors) {
+    // Another feature's name, a size given in part, a number no 16-bit field holds, a letter
+    // or a sign no box takes.
+    for (const char* args : {"ejector pin=abc",
+                             "ejector pin=.25 depth=",
+                             "ejector head=.25",
+                             "corepin pin=.25 head=.375",
+                             "corenote kind=X number=1",
+                             "corenote number=40000",
+                             "corenote number=1,2",
+                             "tap major=.25",
+                             "cbore cbore=.4375",
+                             "thread diameter=.25 tpi=40000 length=1",
+                             "thread diameter=.25 tpi=20 length=1 left=2",
+                             "drill drill=1a",
+                             "drill drill=-1",
+                             "drill angle=90",
+                             "cam r1=1e2",
+                             "keyway kind=bore",
+                             "keyway key=1/4",
+                             "shaft segments=1",
+                             "shaft segments=1:2:3",
+                             "shaft segments=1:a",
+                             "shaft segments=",
+                             "centerdrill d1=.25 d2=.0625",
+                             "centerdrill type=bell d1=.25 d2=.0625 l=.1",
+                             "centerdrill type=round",
+                             "nosuch"}) {
+        const Result r = RunLine(args);
+        EXPECT_EQ(r.exitCode, 2) << args;
+        EXPECT_EQ(r.out, "") << args;
+        EXPECT_EQ(r.err.rfind("brasswick-script: ", 0), 0u) << args;
+        EXPECT_NE(r.err.find("usage: brasswick-script FEATURE"), std::string::npos);
+    }
+}
+
+TEST(PreviewCli, RenderListsTheScriptFileOrNamesItInItsProblem) {
+    TempDir dir;
+    const std::string good =
+        dir.Write("s.scr",
+                  "Layer set 0 \r\nARC C 1,1 1,1.25 1,.75 Line 1,.75 2,.75 \r\n"
+                  "Layer set HID \r\ninsert Dmesnote 2,3 .5 .5 0 12\r\n");
+    Result r = cli::Run({"render", good}, dir.Path());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out,
+              "arc 0 1,1 r=0.25 from=1,1.25 to=1,0.75 at=2:1\n"
+              "segment 0 1,0.75 2,0.75 at=2:24\n"
+              "insert HID Dmesnote 2,3 scale=0.5,0.5 rotation=0 value=12 at=4:1\n");
+    const std::string bad = dir.Write("bad.scr", "Line 0,0 1,1 \r\nLine 2,2 two,2 \r\n");
+    r = cli::Run({"render", bad}, dir.Path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, bad +
+                         ": line 2, column 10 (byte 24): Line expects a point x,y or an empty "
+                         "entry, found \"two,2\"\n");
+    r = cli::Run({"render", dir.File("none.scr")}, dir.Path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, dir.File("none.scr") + ": ")) << r.err;
+}
+
+TEST(PreviewCli, RenderWritesSvgOrDxfInsteadOfTheListingOrSaysWhyItCannot) {
+    TempDir dir;
+    const std::string script =
+        dir.Write("c.scr", "Circle 0,0 D 2\r\nLayer set H \r\nCircle 0,0 D 1\r\n");
+    Result r = cli::Run({"render", script, "--svg", dir.File("c.svg"), "hidden-layer=H", "base=0,0",
+                         "--dxf", dir.File("c.dxf"), "layer=NOTES"},
+                        dir.Path());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    // The hidden circle dashed and the base point marked; the first circle on the start layer
+    // and the hidden one dashed in the DXF.
+    const std::string svg = ReadFile(dir.File("c.svg"));
+    EXPECT_TRUE(
+        Contains(svg, "stroke-dasharray=\"0.04 0.025\">\n<circle cx=\"0\" cy=\"0\" r=\"0.5\"/>"))
+        << svg;
+    EXPECT_TRUE(Contains(svg, "<circle cx=\"0\" cy=\"0\" r=\"0.05\"/>"));
+    const std::string dxf = ReadFile(dir.File("c.dxf"));
+    EXPECT_TRUE(Contains(dxf, "CIRCLE\r\n  8\r\nNOTES\r\n")) << dxf;
+    EXPECT_TRUE(Contains(dxf, "LAYER\r\n  2\r\nH\r\n 70\r\n0\r\n 62\r\n7\r\n  6\r\nHIDDEN\r\n"));
+    const std::string bad = dir.Write("b.scr", "Layer set A|B \r\n");
+    r = cli::Run({"render", bad, "--dxf", dir.File("b.dxf")}, dir.Path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, dir.File("b.dxf") +
+                         ": the drawing cannot be written as DXF: the layer name \"A|B\" holds a "
+                         "character DXF forbids in names (one of <>/\\\":;?*|,=` or a control "
+                         "character)\n");
+    EXPECT_EQ(ReadFile(dir.File("b.dxf")), "<missing>");
+}
+
+TEST(PreviewCli, AFeatureWritesItsDrawingOnlyBesideItsUnchangedScript) {
+    TempDir dir;
+    const std::string bytes =
+        "Layer set 0 \r\nCircle 1,1 D .25\r\nLayer set HID \r\nCircle 1,1 D .265\r\nLayer set 0 "
+        "\r\n";
+    Result r = cli::Run({"ejector", "pin=.25", "--svg", dir.File("e.svg"), "--dxf",
+                         dir.File("e.dxf"), "view=face", "hidden-layer=HID"},
+                        dir.Path());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, bytes);
+    EXPECT_TRUE(Contains(ReadFile(dir.File("e.svg")), "<circle cx=\"1\" cy=\"-1\" r=\"0.1325\"/>"));
+    EXPECT_TRUE(
+        Contains(ReadFile(dir.File("e.dxf")),
+                 "CIRCLE\r\n  8\r\nHID\r\n 10\r\n1\r\n 20\r\n1\r\n 30\r\n0\r\n 40\r\n0.1325\r\n"));
+    // A failed check writes no drawing; a drawing that cannot be written fails the feature.
+    r = cli::Run({"ejector", "--svg", dir.File("f.svg")}, dir.Path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "You Must Select Pin Size\n");
+    EXPECT_EQ(ReadFile(dir.File("f.svg")), "<missing>");
+    const std::string nowhere = dir.File("no/such/folder/e.svg");
+    r = cli::Run({"ejector", "pin=.25", "depth=1", "--svg", nowhere}, dir.Path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind(nowhere + ": ", 0), 0u) << r.err;
+}
+
+TEST(PreviewCli, UsageErrors) {
+    for (const char* args :
+         {"ejector pin=.25 --svg", "render", "render x.scr colour=red", "render x.scr base=1",
+          "render x.scr --svg a --svg b", "render x.scr --dxf", "corenote --dxf a --dxf b",
+          "check --svg a.svg", "check --dxf a.dxf"}) {
+        const Result r = RunLine(args, ".");
+        EXPECT_EQ(r.exitCode, 2) << args;
+        EXPECT_TRUE(Contains(r.err, "brasswick-script render SCRIPT")) << r.err;
+    }
+}
+
+}  // namespace
+}  // namespace bw::cli
