@@ -3,7 +3,7 @@
 brasswick-script writes, ezdxf (its drawing add-on through matplotlib) and LibreCAD (dxf2pdf,
 then pdftoppm).
 
-usage: make_pictures.py BRASSWICK_SCRIPT DOCS_FOLDER
+usage: dxf_pictures.py BRASSWICK_SCRIPT DOCS_FOLDER
 Needs python3-ezdxf, python3-matplotlib, librecad, poppler-utils and imagemagick.
 """
 
