@@ -70,16 +70,17 @@ TEST(TableFiles, EachFileReportsWhatItKeptAndWhereItWentWrong) {
         std::vector<std::pair<std::string, std::string>> files;  // laid into an empty folder
         const char* expected;                                    // the line of the first file
     } cases[] = {
-        // Counts below 1 are empty sections.
-        {{{"Keyway.dat", "0\r\n-3\r\n"}}, "Keyway.dat: 0 key widths, 0 diameters"},
+        // A count below 1 is an empty section; one beyond 16 bits does not read.
+        {{{"Keyway.dat", "-3\r\n40000\r\n"}},
+         "Keyway.dat: Keyway Data File Is Corrupt (field 2 at byte 4: count out of range); kept 0 "
+         "key widths, 0 diameters"},
         // A short file: the count promises more than the file holds.
-        {{{"ejector.dat", "2\r\nA,.1\r\n"}},
-         "ejector.dat: Ejector Data File Is Corrupt (field 4 at byte 9: the file ends before "
-         "all its fields were read); kept 1 pin size, 0 depths"},
+        {{{"Cbore.dat", "3\r\nA,.25,.4375\r\nB,.5,.8125\r\n"}},
+         "Cbore.dat: Counterbore Data File Is Corrupt (field 8 at byte 28: the file ends before "
+         "all its fields were read); kept 2 screw sizes"},
         {{{"Csink.dat", ""}},
          "Csink.dat: Countersink Data File Is Corrupt (field 1 at byte 0: the file ends before "
          "all its fields were read); kept 0 screw sizes"},
-        // Fields that do not read.
         {{{"Thread.dat", "1\r\n\"1/4-20, UNC\",.25,40000\r\n1\r\nL,.5\r\n"}},
          "Thread.dat: Thread Data File Is Corrupt (field 4 at byte 21: count out of range); kept "
          "1 thread size, 0 depths"},
@@ -88,12 +89,12 @@ TEST(TableFiles, EachFileReportsWhatItKeptAndWhereItWentWrong) {
         {{{"ejector.dat", "1\r\nA,2.9e38\r\n1\r\nD,2.9e38\r\n"}},
          "ejector.dat: Ejector Data File Is Corrupt: ejector.dat, pin size 1 (A), diameter "
          "2.9e+38 is more than 1000000; kept 0 pin sizes, 0 depths"},
-        {{{"ejector.dat", "1\r\nA,.25\r\n2\r\nD,1\r\nE,2.9e38\r\n"}},
-         "ejector.dat: Ejector Data File Is Corrupt: ejector.dat, depth 2 (E), depth 2.9e+38 is "
-         "more than 1000000; kept 1 pin size, 1 depth"},
-        {{{"Tap.dat", "1\r\nA,.25,-.2\r\n0\r\n"}},
-         "Tap.dat: Tap Data File Is Corrupt: Tap.dat, tap size 1 (A), drill diameter -0.2 is not "
-         "greater than zero; kept 0 tap sizes, 0 depths"},
+        {{{"Slot.dat", "1\r\nA,.25\r\n2\r\nD,1\r\nE,2.9e38\r\n"}},
+         "Slot.dat: Slot Data File Is Corrupt: Slot.dat, center distance 2 (E), center distance "
+         "2.9e+38 is more than 1000000; kept 1 slot width, 1 center distance"},
+        {{{"Drill.dat", "2\r\nA,.25\r\nB,-.2\r\n"}},
+         "Drill.dat: Drill Data File Is Corrupt: Drill.dat, dimension 2 (B), dimension -0.2 is "
+         "not greater than zero; kept 1 dimension"},
         // The record files: the same rule, whatever the bytes hold.
         {{{"000", TaperSize("No. 1", .25f, 1, 1) + TaperSize("No. 2", -kInf, 1, 1)}},
          "000: Data File Is Corrupt: 000, record 2 (No. 2), diameter -Infinity is not a finite "
