@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
-#include <sstream>
 #include <stdexcept>
 
 namespace bw::test {
@@ -48,16 +48,18 @@ void KeepScripts(const std::string& folder) {
     }
 }
 
+// The low `bytes` bytes of `bits`, lowest first.
+std::string LittleEndian(uint32_t bits, int bytes) {
+    std::string out;
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((bits >> (8 * i)) & 0xff));
+    return out;
+}
+
 }  // namespace
 
 TempDir::~TempDir() {
     KeepScripts(path_);
     std::error_code ec;
-    // Restore rights that a test may have taken away, so the folder can be removed.
-    for (auto it = fs::recursive_directory_iterator(path_, ec);
-         it != fs::recursive_directory_iterator(); it.increment(ec)) {
-        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
-    }
     fs::remove_all(path_, ec);
 }
 
@@ -66,8 +68,7 @@ std::string TempDir::File(const std::string& name) const { return path_ + kPathS
 std::string TempDir::Write(const std::string& name, std::string_view bytes) const {
     const fs::path p = File(name);
     fs::create_directories(p.parent_path());
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(p, std::ios::binary | std::ios::trunc) << bytes;
     return p.string();
 }
 
@@ -79,9 +80,7 @@ std::string TempDir::MakeDir(const std::string& name) const {
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return "<missing>";
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 bool Exists(const std::string& path) {
@@ -89,22 +88,12 @@ bool Exists(const std::string& path) {
     return fs::exists(path, ec);
 }
 
-std::string Le16(int value) {
-    const auto v = static_cast<uint16_t>(static_cast<int16_t>(value));
-    return std::string{static_cast<char>(v & 0xff), static_cast<char>(v >> 8)};
-}
+std::string Le16(int value) { return LittleEndian(static_cast<uint16_t>(value), 2); }
 
-std::string LeSingle(float value) {
-    const auto bits = std::bit_cast<uint32_t>(value);
-    std::string out;
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((bits >> (8 * i)) & 0xff));
-    return out;
-}
+std::string LeSingle(float value) { return LittleEndian(std::bit_cast<uint32_t>(value), 4); }
 
 std::string Padded(const std::string& text, size_t width) {
-    std::string out = text.substr(0, width);
-    out.append(width - out.size(), ' ');
-    return out;
+    return (text + std::string(width, ' ')).substr(0, width);
 }
 
 }  // namespace bw::test
