@@ -39,13 +39,6 @@ QGroupBox* Frame(const char* name, const char* caption, QWidget* parent) {
     return frame;
 }
 
-// A hidden-layer name must survive both the "Layer set NAME " line and the settings file.
-std::string HiddenLayerProblem(const std::string& name) {
-    if (std::string problem = LayerNameProblem(name); !problem.empty()) return problem;
-    if (name.find('"') != std::string::npos) return "the layer name holds a double quote";
-    return {};
-}
-
 }  // namespace
 
 SettingsTab::SettingsTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent), app_(app) {
@@ -177,12 +170,7 @@ bool SettingsTab::ReadSettingsFile() {
     SettingsReadResult parsed;
     if (file.ok) {
         parsed = ParseSettings(file.bytes);
-        if (!parsed.ok) {
-            problem = parsed.problem;
-        } else if (std::string layer = HiddenLayerProblem(parsed.settings.HiddenLayer);
-                   !layer.empty()) {
-            problem = "the hidden layer: " + layer;
-        }
+        if (!parsed.ok) problem = parsed.problem;
     }
     if (!problem.empty()) {
         app_.ShowMessage("Settings File Could Not Be Read: " + state.SettingsFile + " (" + problem +

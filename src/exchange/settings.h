@@ -35,6 +35,10 @@ std::string SettingsFileText(const Settings& settings);
 // The message for a clearance no drawing can use (negative, or beyond 1000000), or nothing.
 std::optional<std::string> ClearanceMessage(float clearance);
 
+// What keeps a hidden-layer name out of a "Layer set NAME " line or the settings file, or ""
+// when nothing does.
+std::string HiddenLayerProblem(const std::string& name);
+
 // The message for a hidden-layer name that a "Layer set NAME " line or the settings file
 // cannot carry, or nothing. The name is shown cut short when it is long.
 std::optional<std::string> HiddenLayerMessage(const std::string& name);
