@@ -26,6 +26,11 @@ SettingsReadResult ParseSettings(std::string_view contents) {
         result.problem = "the ejector clearance is negative or exceeds 1000000";
         return result;
     }
+    // An edited file may name a layer no "Layer set NAME " line can carry.
+    if (std::string layer = HiddenLayerProblem(s.HiddenLayer); !layer.empty()) {
+        result.problem = "the hidden layer: " + layer;
+        return result;
+    }
     result.ok = true;
     result.settings = s;
     return result;
@@ -37,12 +42,15 @@ std::optional<std::string> ClearanceMessage(float clearance) {
     return std::nullopt;
 }
 
-std::optional<std::string> HiddenLayerMessage(const std::string& name) {
-    std::string problem = LayerNameProblem(name);
+std::string HiddenLayerProblem(const std::string& name) {
+    if (std::string problem = LayerNameProblem(name); !problem.empty()) return problem;
     // A quote would end the name early when the file is read back.
-    if (problem.empty() && name.find('"') != std::string::npos) {
-        problem = "the layer name holds a double quote";
-    }
+    if (name.find('"') != std::string::npos) return "the layer name holds a double quote";
+    return {};
+}
+
+std::optional<std::string> HiddenLayerMessage(const std::string& name) {
+    const std::string problem = HiddenLayerProblem(name);
     if (problem.empty()) return std::nullopt;
     return NotUsableMessage("Hidden Layer Name", name, problem);
 }
