@@ -65,8 +65,9 @@ TEST(Limits, ChecksNameTheFieldThatIsOutOfRange) {
         {CheckShaft({{{"1", "1"}, {"2", kForty}}}), "Value Must Not Exceed 1000000 In Segment2"},
         {CheckShaft({{{"1", "1"}, {".00001", "1"}}}), "Value Must Be At Least .0001 In Segment2"},
         {CheckShaft({{{kForty, "1"}, {"", "1"}}}), "Diameter Missing In Segment2"},
-        {CheckCenterDrill({PlainCenterDrill{"P", .25f, .1f, 3e38f}}), "Drill Size Data Is Invalid"},
-        {CheckCenterDrill({PlainCenterDrill{"P", .25f, 1e-45f, .1f}}),
+        {CheckCenterDrill({PlainCenterDrill{"P", .25f, .1f, 3e38f}, std::nullopt}),
+         "Drill Size Data Is Invalid"},
+        {CheckCenterDrill({PlainCenterDrill{"P", .25f, 1e-45f, .1f}, std::nullopt}),
          "Drill Size Data Is Invalid"},
     };
     for (size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ(rows[i].first, rows[i].second) << i;
