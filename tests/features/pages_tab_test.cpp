@@ -375,11 +375,10 @@ TEST_F(PagesTest, StepsLeaveTheControlsAsTheUserExpects) {
         "pick List14 10; ? List15#11; down List14; ? List15#13; remove 003; pick List14 0; "
         "! Taper Pin Length File NOT Found; ? List15#13 Command16:OK-",
         // The shaft grid: zero segments, nothing, more than fifty or leaving for another
-        // program keep it; a count typed and left rebuilds it, with the current
-        // cell on the last header and the scroll bar from three segments on.
-        "type Text13 0; "
-        "type Text13; type Text13 51; ! Number Of Segments Can Not Exceed 50; away Text13 4; "
-        "? MSFlexGrid1=,Segment1/Diameter,1.000/Length,1.000; type Text13 3; "
+        // program keep it; a count typed and left rebuilds it, with the current cell on the
+        // last header and the scroll bar from three segments on.
+        "type Text13 0; type Text13; type Text13 51; ! Number Of Segments Can Not Exceed 50; "
+        "away Text13 4; ? MSFlexGrid1=,Segment1/Diameter,1.000/Length,1.000; type Text13 3; "
         "? MSFlexGrid1=,Segment1,Segment2,Segment3/Diameter,1.000,,/Length,1.000,,; "
         "at 0,3; bar on; type Text13 2; "
         "? MSFlexGrid1=,Segment1,Segment2/Diameter,1.000,/Length,1.000,; bar off",
