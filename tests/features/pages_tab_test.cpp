@@ -1,6 +1,9 @@
 // Every feature page of the real window: the captions and start-up state of its controls,
 // what its OK writes (the bytes brasswick-script prints for the same choices) or refuses and
-// when it reads the insertion info, its tables missing, the focus, and the changes it reports.
+// when it reads the insertion info, its tables missing, the focus, the changes it reports;
+// and the controls that do more than pick and draw: lists that fill boxes or other lists,
+// the taper lengths, the views that grey the directions, the thread's progress bar, the
+// shaft grid and the typing rules of every number box.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
