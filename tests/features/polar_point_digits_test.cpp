@@ -4,8 +4,6 @@
 // single angle, times the distance, rounded to single, added to the base as a single.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "features/holes/thread.h"
 #include "features/profiles/cam.h"
 #include "features/profiles/slot.h"
@@ -13,69 +11,40 @@
 namespace bw {
 namespace {
 
-DrawContext AtOneOne() {
-    DrawContext c;
-    c.HiddenLayer = "HIDDEN";
-    return c;
-}
-
-ThreadInput Thread(float diameter, int tpi, float length, bool leftHand, int direction) {
-    ThreadInput in;
-    in.size = ThreadSize{diameter, tpi};
-    in.length = length;
-    in.leftHand = leftHand;
-    in.direction = direction;
-    return in;
+// One turn of a thread, drawn at (1,1).
+ThreadInput OneTurn(float diameter, int tpi, bool leftHand, int direction) {
+    return {ThreadSize{diameter, tpi}, .1f, leftHand, false, direction};
 }
 
 TEST(PolarPointDigits, WholeScriptsCarryTheDoubleCosineOfTheSingleAngle) {
-    struct Case {
-        const char* what;
-        std::function<std::string()> script;
-        const char* expected;
-    };
-    const Case cases[] = {
-        // Single cosine: -.046875 and -.04687494 where the double one gives -.04687506 and
-        // -.046875.
-        {"cam at its start-up values, 270, Hidden",
-         [] {
-             return CamScript({"0.500", "0.375", "1.000", 270, true}, AtOneOne());
-         },
+    DrawContext at;
+    at.HiddenLayer = "HIDDEN";
+    const std::pair<std::string, const char*> cases[] = {
+        // The cam at its start-up values, 270, Hidden. Single cosine: -.046875 and -.04687494
+        // where the double one gives -.04687506 and -.046875.
+        {CamScript({"0.500", "0.375", "1.000", 270, true}, at),
          "Layer set HIDDEN \r\n"
          "ARC C 1,1 1.496078,.9375 .5039216,.9374999 ARC C 1,0 .6279415,-.04687506 "
          "1.372059,-.046875 Line .5039216,.9374999 .6279415,-.04687506  "
-         "Line 1.496078,.9375 1.372059,-.046875 \r\n"
-         "Layer set 0 \r\n"},
-        // Single cosine: -6.556708E-08.
-        {"slot 1 wide, 1.5 apart, 90",
-         [] {
-             return SlotScript({"1.000", "1.500", 90, false}, AtOneOne());
-         },
-         "Layer set 0 \r\n"
-         "ARC C 1,1 0,.9999999 2,1 ARC C .9999999,2.5 2,2.5 -6.556709E-08,2.5 "
+         "Line 1.496078,.9375 1.372059,-.046875 \r\nLayer set 0 \r\n"},
+        // A slot 1 wide, 1.5 apart, 90. Single cosine: -6.556708E-08.
+        {SlotScript({"1.000", "1.500", 90, false}, at),
+         "Layer set 0 \r\nARC C 1,1 0,.9999999 2,1 ARC C .9999999,2.5 2,2.5 -6.556709E-08,2.5 "
          "Line 2,1 2,2.5  Line 0,.9999999 -6.556709E-08,2.5 \r\n"},
-        // Single cosine: 1.063141,1 for the first tooth's root.
-        {"thread .25 14 tpi, one turn, 90",
-         [] { return ThreadScript(Thread(.25f, 14, .1f, false, 90), AtOneOne()); },
-         "Layer set 0 \r\n"
-         "line .875,1 1.125,1.035714 1.063141,.9999999 \r\n"
-         "line 1.125,1.035714 1.063141,1.071429 \r\n"
-         "line .875,1 .936859,1.035714 .875,1.071429 \r\n"
-         "line .936859,1.035714 1.063141,1.071429 \r\n"
-         "line .936859,1.035714 1.063141,1.071429 \r\n"
-         "Layer set 0 \r\n"},
-        // Single cosine: .9586174.
-        {"left-hand thread .216 13 tpi, one turn, 0",
-         [] { return ThreadScript(Thread(.216f, 13, .1f, true, 0), AtOneOne()); },
-         "Layer set 0 \r\n"
-         "line 1,.892 1.038462,1.108 1,1.041383 \r\n"
-         "line 1.038462,1.108 1.076923,1.041383 \r\n"
-         "line 1,.892 1.038462,.9586173 1.076923,.892 \r\n"
-         "line 1.038462,.9586173 1.076923,1.041383 \r\n"
-         "line 1.038462,.9586173 1.076923,1.041383 \r\n"
-         "Layer set 0 \r\n"},
+        // A .25 thread of 14 per inch, 90. Single cosine: 1.063141,1 for the first root.
+        {ThreadScript(OneTurn(.25f, 14, false, 90), at),
+         "Layer set 0 \r\nline .875,1 1.125,1.035714 1.063141,.9999999 \r\n"
+         "line 1.125,1.035714 1.063141,1.071429 \r\nline .875,1 .936859,1.035714 .875,1.071429 "
+         "\r\nline .936859,1.035714 1.063141,1.071429 \r\n"
+         "line .936859,1.035714 1.063141,1.071429 \r\nLayer set 0 \r\n"},
+        // A left-hand .216 thread of 13 per inch, 0. Single cosine: .9586174.
+        {ThreadScript(OneTurn(.216f, 13, true, 0), at),
+         "Layer set 0 \r\nline 1,.892 1.038462,1.108 1,1.041383 \r\n"
+         "line 1.038462,1.108 1.076923,1.041383 \r\nline 1,.892 1.038462,.9586173 1.076923,.892 "
+         "\r\nline 1.038462,.9586173 1.076923,1.041383 \r\n"
+         "line 1.038462,.9586173 1.076923,1.041383 \r\nLayer set 0 \r\n"},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.script(), c.expected) << c.what;
+    for (const auto& [script, expected] : cases) EXPECT_EQ(script, expected);
 }
 
 }  // namespace

@@ -81,81 +81,77 @@ Outcome Run(const DrawContext& c, const Input& in, Check check, Make make) {
     return {std::nullopt, make(in, c)};
 }
 
-// One case of feature `which` (0 to 12), every input taken from the source.
+// One case of feature `which` (0 to 12), every input taken from the source. Braced
+// initialisers take their values from the source left to right.
 template <typename S>
 Outcome RunFeature(int which, S& s) {
     const DrawContext c = Context(s);
     const View view = s.Bool() ? View::Face : View::Side;
     switch (which) {
-        case 0: {
-            EjectorInput in{MaybeSingle(s), MaybeSingle(s), view, Direction(s), s.Bool()};
-            return Run(c, in, CheckEjector, EjectorScript);
-        }
-        case 1: {
-            CorePinInput in{CorePinSize{s.Single(), s.Single(), s.Single()}, view, Direction(s),
-                            s.Bool()};
-            return Run(c, in, CheckCorePin, CorePinScript);
-        }
-        case 2: {
-            CoreNoteInput in{s.Int(-32768, 32767), s.Bool()};
-            return Run(c, in, CheckCoreNote, CoreNoteScript);
-        }
-        case 3: {
-            TaperPinInput in{MaybeSingle(s), MaybeSingle(s), Direction(s), s.Bool()};
-            return Run(c, in, CheckTaperPin, TaperPinScript);
-        }
-        case 4: {
-            TappedHoleInput in{TapSize{s.Single(), s.Single()}, MaybeSingle(s), view, s.Bool(),
-                               Direction(s)};
-            return Run(c, in, CheckTappedHole, TappedHoleScript);
-        }
-        case 5: {
-            CounterboreInput in{CboreSize{s.Single(), s.Single()}, view, s.Bool(), Direction(s)};
-            return Run(c, in, CheckCounterbore, CounterboreScript);
-        }
+        case 0:
+            return Run(c,
+                       EjectorInput{MaybeSingle(s), MaybeSingle(s), view, Direction(s), s.Bool()},
+                       CheckEjector, EjectorScript);
+        case 1:
+            return Run(c,
+                       CorePinInput{CorePinSize{s.Single(), s.Single(), s.Single()}, view,
+                                    Direction(s), s.Bool()},
+                       CheckCorePin, CorePinScript);
+        case 2:
+            return Run(c, CoreNoteInput{s.Int(-32768, 32767), s.Bool()}, CheckCoreNote,
+                       CoreNoteScript);
+        case 3:
+            return Run(c, TaperPinInput{MaybeSingle(s), MaybeSingle(s), Direction(s), s.Bool()},
+                       CheckTaperPin, TaperPinScript);
+        case 4:
+            return Run(c,
+                       TappedHoleInput{TapSize{s.Single(), s.Single()}, MaybeSingle(s), view,
+                                       s.Bool(), Direction(s)},
+                       CheckTappedHole, TappedHoleScript);
+        case 5:
+            return Run(
+                c,
+                CounterboreInput{CboreSize{s.Single(), s.Single()}, view, s.Bool(), Direction(s)},
+                CheckCounterbore, CounterboreScript);
         case 6: {
             // Thread counts are 16-bit. A script of thousands of turns takes milliseconds, so
             // most lengths are a few turns long and only some come from the whole range.
             const int tpi = s.Bool() ? s.Int(-2, 80) : s.Int(-32768, 32767);
-            std::optional<float> length;
             const int pick = s.Int(0, 511);
+            std::optional<float> length;
             if (pick == 0) {
                 length = s.Single();
             } else if (pick < 8) {
                 length = s.Wild();
             } else if (pick > 8) {
-                length = static_cast<float>(s.Int(1, 160)) /
-                         (10.0f * static_cast<float>(tpi == 0 ? 1 : tpi));
+                length =
+                    static_cast<float>(s.Int(1, 160)) / (10.0f * static_cast<float>(tpi ? tpi : 1));
             }
             ThreadInput in{ThreadSize{s.Single(), tpi}, length, s.Bool(), s.Bool(), Direction(s)};
             return Run(c, in, CheckThread, [](const ThreadInput& i, const DrawContext& d) {
                 return ThreadScript(i, d);
             });
         }
-        case 7: {
-            DrilledHoleInput in{s.BoxText(),         s.BoxText(), s.BoxText(), s.Bool(),
-                                s.Bool() ? 82 : 100, view,        s.Bool(),    Direction(s)};
-            return Run(c, in, CheckDrilledHole, DrilledHoleScript);
-        }
-        case 8: {
-            SlotInput in{s.BoxText(), s.BoxText(), Direction(s), s.Bool()};
-            return Run(c, in, CheckSlot, SlotScript);
-        }
-        case 9: {
-            CamInput in{s.BoxText(), s.BoxText(), s.BoxText(), Direction(s), s.Bool()};
-            return Run(c, in, CheckCam, CamScript);
-        }
-        case 10: {
-            KeywayInput in{s.BoxText(), s.BoxText(), s.Bool() ? KeywayKind::Shaft : KeywayKind::Hub,
-                           s.Bool()};
-            return Run(c, in, CheckKeyway, KeywayScript);
-        }
+        case 7:
+            return Run(c,
+                       DrilledHoleInput{s.BoxText(), s.BoxText(), s.BoxText(), s.Bool(),
+                                        s.Bool() ? 82 : 100, view, s.Bool(), Direction(s)},
+                       CheckDrilledHole, DrilledHoleScript);
+        case 8:
+            return Run(c, SlotInput{s.BoxText(), s.BoxText(), Direction(s), s.Bool()}, CheckSlot,
+                       SlotScript);
+        case 9:
+            return Run(c, CamInput{s.BoxText(), s.BoxText(), s.BoxText(), Direction(s), s.Bool()},
+                       CheckCam, CamScript);
+        case 10:
+            return Run(c,
+                       KeywayInput{s.BoxText(), s.BoxText(),
+                                   s.Bool() ? KeywayKind::Shaft : KeywayKind::Hub, s.Bool()},
+                       CheckKeyway, KeywayScript);
         case 11: {
-            ShaftInput in;
-            in.segments.clear();
+            ShaftInput in{{}, view};
             const int n = s.Int(0, 15) == 0 ? s.Int(0, kMaxShaftSegments + 1) : s.Int(1, 4);
             for (int i = 0; i < n; ++i) in.segments.push_back({s.BoxText(), s.BoxText()});
-            in.view = view;
             in.direction = Direction(s);
             in.hidden = s.Bool();
             return Run(c, in, CheckShaft, ShaftScript);
