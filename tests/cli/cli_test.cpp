@@ -63,6 +63,8 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
         {"cbore screw=.25 cbore=.4375 view=face",
          "Layer set 0 \r\nCircle 1,1 D .25\r\nLayer set 0 \r\nCircle 1,1 D .4375\r\n"
          "Layer set 0 \r\n"},
+        // Crest radius .125, pitch .05, tooth depth .05 x sin 60 = .0433013; the last line
+        // is written twice.
         {"thread diameter=.25 tpi=20 length=.05 layer=L",
          "Layer set L \r\nline 1,1.125 1.025,.875 1,.9183013 \r\nline 1.025,.875 1.05,.9183013 "
          "\r\nline 1,1.125 1.025,1.081699 1.05,1.125 \r\nline 1.025,1.081699 1.05,.9183013 \r\n"

@@ -99,12 +99,8 @@ TEST(HoleScripts, PiecesWhereARoundingOrACarryShows) {
         // 1.5045725; rounding after each term would give 1.5045724 (1.504572).
         {"drill: axial sums rounded once",
          DrilledHoleScript(Drill("1", ".257", "1", true), Walls(0, 0)), " 1.504573,0 \r\n"},
-        // Crest radius .125, pitch .05, tooth depth .05 x sin 60 = .0433013.
-        {"thread: the first turn", tenTurns,
-         "Layer set WALLS \r\nline 1,1.125 1.025,.875 1,.9183013 \r\n"
-         "line 1.025,.875 1.05,.9183013 \r\nline 1,1.125 1.025,1.081699 1.05,1.125 \r\n"
-         "line 1.025,1.081699 1.05,.9183013 \r\nline 1.05,1.125 "},
-        // The tenth turn starts at 1.45; its last line is written twice, and the current
+        // The first turn is the command line test's; the tenth turn starts at 1.45; its last line
+        // is written twice, and the current
         // layer is set again even without hidden.
         {"thread: the last turn", tenTurns,
          "\r\nline 1.45,1.125 1.475,.875 1.45,.9183013 \r\nline 1.475,.875 1.5,.9183013 \r\n"
