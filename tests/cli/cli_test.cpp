@@ -111,10 +111,12 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
     }
 }
 
-TEST(FeaturesCli, FailedChecksPrintTheMessageAndExitOne) {
+TEST(FeaturesCli, FailedChecksExitOneAndMalformedValuesTwo) {
     // Absent list values are no selection; zero, negative and too large values are well
-    // formed, so the check refuses them rather than the command line.
-    const std::pair<const char*, std::string> cases[] = {
+    // formed, so the check refuses them (exit 1, its message) rather than the command line.
+    // Another feature's name, a size given in part, a number no 16-bit field holds, a letter
+    // or a sign no box takes are usage errors (nullptr: exit 2, the problem and the usage).
+    const std::pair<const char*, const char*> cases[] = {
         {"ejector depth=1", "You Must Select Pin Size"},
         {"ejector pin=.25", "You Must Select Depth"},
         {"ejector pin=0 view=face", "Pin Diameter Must Be Greater Than Zero"},
@@ -130,65 +132,51 @@ TEST(FeaturesCli, FailedChecksPrintTheMessageAndExitOne) {
         {"shaft segments=1:1,:,:", "Diameter Missing In Segment2"},
         {"shaft segments=1:1,1:", "Length Missing In Segment2"},
         {"centerdrill", "You Must Select Drill Size"},
-        {"centerdrill d1=.0625 d2=.25 l=.1", "Drill Size Data Is Invalid"},
+        {"ejector pin=abc", nullptr},
+        {"ejector pin=.25 depth=", nullptr},
+        {"ejector head=.25", nullptr},
+        {"corepin pin=.25 head=.375", nullptr},
+        {"corenote kind=X number=1", nullptr},
+        {"corenote number=40000", nullptr},
+        {"corenote number=1,2", nullptr},
+        {"tap major=.25", nullptr},
+        {"cbore cbore=.4375", nullptr},
+        {"thread diameter=.25 tpi=40000 length=1", nullptr},
+        {"thread diameter=.25 tpi=20 length=1 left=2", nullptr},
+        {"drill drill=1a", nullptr},
+        {"drill drill=-1", nullptr},
+        {"drill angle=90", nullptr},
+        {"cam r1=1e2", nullptr},
+        {"keyway kind=bore", nullptr},
+        {"keyway key=1/4", nullptr},
+        {"shaft segments=1", nullptr},
+        {"shaft segments=1:2:3", nullptr},
+        {"shaft segments=1:a", nullptr},
+        {"shaft segments=", nullptr},
+        {"centerdrill d1=.25 d2=.0625", nullptr},
+        {"centerdrill type=bell d1=.25 d2=.0625 l=.1", nullptr},
+        {"centerdrill type=round", nullptr},
+        {"nosuch", nullptr},
     };
     for (const auto& [args, message] : cases) {
         const Result r = RunLine(args);
-        EXPECT_EQ(r.exitCode, 1) << args;
+        EXPECT_EQ(r.exitCode, message ? 1 : 2) << args;
         EXPECT_EQ(r.out, "") << args;
-        EXPECT_EQ(r.err, message + "\n");
-    }
-}
-
-TEST(FeaturesCli, MalformedValuesAreUsageErrors) {
-    // Another feature's name, a size given in part, a number no 16-bit field holds, a letter
-    // or a sign no box takes.
-    for (const char* args : {"ejector pin=abc",
-                             "ejector pin=.25 depth=",
-                             "ejector head=.25",
-                             "corepin pin=.25 head=.375",
-                             "corenote kind=X number=1",
-                             "corenote number=40000",
-                             "corenote number=1,2",
-                             "tap major=.25",
-                             "cbore cbore=.4375",
-                             "thread diameter=.25 tpi=40000 length=1",
-                             "thread diameter=.25 tpi=20 length=1 left=2",
-                             "drill drill=1a",
-                             "drill drill=-1",
-                             "drill angle=90",
-                             "cam r1=1e2",
-                             "keyway kind=bore",
-                             "keyway key=1/4",
-                             "shaft segments=1",
-                             "shaft segments=1:2:3",
-                             "shaft segments=1:a",
-                             "shaft segments=",
-                             "centerdrill d1=.25 d2=.0625",
-                             "centerdrill type=bell d1=.25 d2=.0625 l=.1",
-                             "centerdrill type=round",
-                             "nosuch"}) {
-        const Result r = RunLine(args);
-        EXPECT_EQ(r.exitCode, 2) << args;
-        EXPECT_EQ(r.out, "") << args;
-        EXPECT_EQ(r.err.rfind("brasswick-script: ", 0), 0u) << args;
-        EXPECT_NE(r.err.find("usage: brasswick-script FEATURE"), std::string::npos);
+        const bool usage = r.err.starts_with("brasswick-script: ") &&
+                           Contains(r.err, "usage: brasswick-script FEATURE");
+        EXPECT_TRUE(message ? r.err == std::string(message) + "\n" : usage)
+            << args << ": " << r.err;
     }
 }
 
 TEST(PreviewCli, RenderListsTheScriptFileOrNamesItInItsProblem) {
+    // Each entity's listing is the interpreter tests' part.
     TempDir dir;
-    const std::string good =
-        dir.Write("s.scr",
-                  "Layer set 0 \r\nARC C 1,1 1,1.25 1,.75 Line 1,.75 2,.75 \r\n"
-                  "Layer set HID \r\ninsert Dmesnote 2,3 .5 .5 0 12\r\n");
-    Result r = cli::Run({"render", good}, dir.Path());
+    Result r = cli::Run({"render", dir.Write("s.scr", "Layer set H \r\nLine 1,.75 2,.75 \r\n")},
+                        dir.Path());
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out,
-              "arc 0 1,1 r=0.25 from=1,1.25 to=1,0.75 at=2:1\n"
-              "segment 0 1,0.75 2,0.75 at=2:24\n"
-              "insert HID Dmesnote 2,3 scale=0.5,0.5 rotation=0 value=12 at=4:1\n");
+    EXPECT_EQ(r.out, "segment H 1,0.75 2,0.75 at=2:1\n");
     const std::string bad = dir.Write("bad.scr", "Line 0,0 1,1 \r\nLine 2,2 two,2 \r\n");
     r = cli::Run({"render", bad}, dir.Path());
     EXPECT_EQ(r.exitCode, 1);
@@ -220,26 +208,22 @@ TEST(PreviewCli, RenderWritesSvgOrDxfInsteadOfTheListingOrSaysWhyItCannot) {
     const std::string dxf = ReadFile(dir.File("c.dxf"));
     EXPECT_TRUE(Contains(dxf, "CIRCLE\r\n  8\r\nNOTES\r\n")) << dxf;
     EXPECT_TRUE(Contains(dxf, "LAYER\r\n  2\r\nH\r\n 70\r\n0\r\n 62\r\n7\r\n  6\r\nHIDDEN\r\n"));
+    // Why a drawing cannot be DXF is the DXF tests' part.
     const std::string bad = dir.Write("b.scr", "Layer set A|B \r\n");
     r = cli::Run({"render", bad, "--dxf", dir.File("b.dxf")}, dir.Path());
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, dir.File("b.dxf") +
-                         ": the drawing cannot be written as DXF: the layer name \"A|B\" holds a "
-                         "character DXF forbids in names (one of <>/\\\":;?*|,=` or a control "
-                         "character)\n");
+    EXPECT_TRUE(r.err.starts_with(dir.File("b.dxf") + ": the drawing cannot be written as DXF: "))
+        << r.err;
     EXPECT_EQ(ReadFile(dir.File("b.dxf")), "<missing>");
 }
 
 TEST(PreviewCli, AFeatureWritesItsDrawingOnlyBesideItsUnchangedScript) {
     TempDir dir;
-    const std::string bytes =
-        "Layer set 0 \r\nCircle 1,1 D .25\r\nLayer set HID \r\nCircle 1,1 D .265\r\nLayer set 0 "
-        "\r\n";
     Result r = cli::Run({"ejector", "pin=.25", "--svg", dir.File("e.svg"), "--dxf",
                          dir.File("e.dxf"), "view=face", "hidden-layer=HID"},
                         dir.Path());
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, bytes);
+    EXPECT_EQ(r.out, RunLine("ejector pin=.25 view=face hidden-layer=HID", dir.Path()).out);
     EXPECT_TRUE(Contains(ReadFile(dir.File("e.svg")), "<circle cx=\"1\" cy=\"-1\" r=\"0.1325\"/>"));
     EXPECT_TRUE(
         Contains(ReadFile(dir.File("e.dxf")),
