@@ -46,7 +46,7 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
         {"taper diameter=.25 length=1 base=0,0",
          "Layer set 0 \r\nLine 0,.125 0,-.125 1,-.114585 1,.114585 0,.125  "
          "ARC 0,.125 -.03349365,0 0,-.125 ARC 1,-.114585 1.027806,0 1,.114585 "},
-        // Each feature's own names, where they land.
+        // Each feature's own names, where they land (a slot's width is its ends' radius).
         {"ejector pin=.25 depth=1 dir=90 hidden=0 clearance=0",
          "Layer set 0 \r\nLine .875,1 .875,2 \r\nLine .875,2 1.125,2 \r\n..."},
         // Head .375 from x = 1 to 1.25; pin .25 from 1.25 to 2.
@@ -68,7 +68,7 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
          "Layer set L \r\nline 1,1.125 1.025,.875 1,.9183013 \r\nline 1.025,.875 1.05,.9183013 "
          "\r\nline 1,1.125 1.025,1.081699 1.05,1.125 \r\nline 1.025,1.081699 1.05,.9183013 \r\n"
          "line 1.025,1.081699 1.05,.9183013 \r\nLayer set L \r\n"},
-        {"cam", "Layer set 0 \r\nARC C 1,1 1.0625,1.496078 1.0625,.5039216 ..."},
+        {"cam r1=.375 r2=.5", "Layer set 0 \r\nARC C 1,1 .953125,1.372059 .953125,.6279413 ..."},
         // A hub keyway's script ends without a line end.
         {"keyway kind=hub",
          "Layer set 0 \r\nLine .875,1.484123 .875,1.609123 1.125,1.609123 1.125,1.484123  "
@@ -84,9 +84,9 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
         // .25 x cot 50 = .2097749: the shorter cone of the 100 degree countersink.
         {"drill drill=.5 csink=1 depth=1 countersunk=1 hidden=0 base=0,0 angle=100",
          "Layer set 0 \r\nLine 0,.5 .2097749,.25 \r\n..."},
-        {"slot",
-         "Layer set 0 \r\nARC C 1,1 1,1.25 1,.75 ARC C 2,1 2,.75 2,1.25 Line 1,.75 2,.75  "
-         "Line 1,1.25 2,1.25 \r\n"},
+        {"slot width=.5 distance=2",
+         "Layer set 0 \r\nARC C 1,1 1,1.5 1,.5 ARC C 3,1 3,.5 3,1.5 Line 1,.5 3,.5  "
+         "Line 1,1.5 3,1.5 \r\n"},
         // The boxes' start-up texts.
         {"shaft", "Layer set 0 \r\nLine 1,1.5 1,.5 2,.5 2,1.5 1,1.5  "},
         {"keyway",
@@ -127,6 +127,7 @@ TEST(FeaturesCli, FailedChecksExitOneAndMalformedValuesTwo) {
         {"thread diameter=.25 tpi=20", "You Must Select Depth"},
         {"thread diameter=.25 tpi=0 length=1", "Threads Per Unit Must Be Greater Than Zero"},
         {"drill depth=", "You Must Supply Drill Depth"},
+        {"cam distance=.875", "Center Distance Must Be Greater Than Sum Of Radi"},
         {"keyway key=.26 diameter=.75", "Ket Width Is Excessive"},
         {"shaft segments=1:1,:,:", "Diameter Missing In Segment2"},
         {"shaft segments=1:1,1:", "Length Missing In Segment2"},
