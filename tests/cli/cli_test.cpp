@@ -1,8 +1,8 @@
 // brasswick-script: what only the command line decides (the names reaching the generators,
 // the tab's start-up state filling what is left out, exit codes and streams), `render` and the
-// drawing files beside a script. Each whole script here is pinned nowhere else; the others and
-// the checks in OK's order are the generators' tests', every common name over random values
-// the preview's drawing properties', each feature against the window's OK the pages' tests'.
+// drawing files beside a script. The generators' tests do not repeat the scripts pinned here;
+// they hold the others and the checks in OK's order. Every common name over random values is
+// the preview's drawing properties' part, each feature against the window's OK the pages'.
 #include <gtest/gtest.h>
 
 #include <sstream>
