@@ -1,8 +1,8 @@
 // brasswick-script: what only the command line decides (the names reaching the generators,
 // the tab's start-up state filling what is left out, exit codes and streams), `render` and the
-// drawing files beside a script. The drawings themselves are checked byte by byte in the
-// generators' and the preview's own tests, every common name over random values in the
-// preview's drawing properties, and each feature against the window's OK in the pages' tests.
+// drawing files beside a script. The generators' tests do not repeat the scripts pinned here;
+// they hold the others and the checks in OK's order. Every common name over random values is
+// the preview's drawing properties' part, each feature against the window's OK the pages'.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -37,30 +37,39 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
         {"ejector pin=.25 view=face layer=A hidden-layer=H",
          "Layer set A \r\nCircle 1,1 D .25\r\nLayer set H \r\nCircle 1,1 D .265\r\nLayer set A "
          "\r\n"},
+        // The center drill's face circles take the plain number form.
         {"centerdrill d1=.25 d2=.0625 l=.0625 view=face hidden-layer=HID",
          "Layer set HID \r\nCircle 1,1 D 0.25\r\nCircle 1,1 D 0.0625\r\nLayer set 0 \r\n"},
         // Hidden is clear at start-up on the taper pin tab: no line end at the end.
+        // The small end d = .25 - .02083 = .22917 (not .25 - 1/48), s1 = .25 - sqrt(.0625 -
+        // .015625) = .03349365, s2 = .25 - sqrt(.0625 - (d/2)^2) = .02780576: P6 at 1.027806.
         {"taper diameter=.25 length=1 base=0,0",
          "Layer set 0 \r\nLine 0,.125 0,-.125 1,-.114585 1,.114585 0,.125  "
          "ARC 0,.125 -.03349365,0 0,-.125 ARC 1,-.114585 1.027806,0 1,.114585 "},
-        // Each feature's own names, where they land.
+        // Each feature's own names, where they land (a slot's width is its ends' radius).
         {"ejector pin=.25 depth=1 dir=90 hidden=0 clearance=0",
          "Layer set 0 \r\nLine .875,1 .875,2 \r\nLine .875,2 1.125,2 \r\n..."},
+        // Head .375 from x = 1 to 1.25; pin .25 from 1.25 to 2.
         {"corepin pin=.25 head=.375 headlen=.25 hidden-layer=H",
          "Layer set H \r\nLine 1,1.1875 1.25,1.1875 \r\nLine 1.25,1.1875 1.25,.8125 \r\n"
          "Line 1.25,.8125 1,.8125 \r\nLine 1.25,1.125 2,1.125 \r\nLine 1.25,.875 2,.875 \r\n"
          "Layer set 0 \r\n"},
+        // Only the major diameter is behind the face; .19 is a single, so the chamfer circle
+        // is .252499997615814, not .2525.
         {"tap major=.19 drill=.1495 view=face layer=WALLS hidden-layer=HID",
          "Layer set HID \r\nCircle 1,1 D .19\r\nCircle 1,1 D .252499997615814\r\n"
          "Circle 1,1 D .1495\r\nLayer set WALLS \r\n"},
         {"cbore screw=.25 cbore=.4375 view=face",
          "Layer set 0 \r\nCircle 1,1 D .25\r\nLayer set 0 \r\nCircle 1,1 D .4375\r\n"
          "Layer set 0 \r\n"},
+        // Crest radius .125, pitch .05, tooth depth .05 x sin 60 = .0433013; the last line
+        // is written twice.
         {"thread diameter=.25 tpi=20 length=.05 layer=L",
          "Layer set L \r\nline 1,1.125 1.025,.875 1,.9183013 \r\nline 1.025,.875 1.05,.9183013 "
          "\r\nline 1,1.125 1.025,1.081699 1.05,1.125 \r\nline 1.025,1.081699 1.05,.9183013 \r\n"
          "line 1.025,1.081699 1.05,.9183013 \r\nLayer set L \r\n"},
-        {"cam", "Layer set 0 \r\nARC C 1,1 1.0625,1.496078 1.0625,.5039216 ..."},
+        {"cam r1=.375 r2=.5", "Layer set 0 \r\nARC C 1,1 .953125,1.372059 .953125,.6279413 ..."},
+        // A hub keyway's script ends without a line end.
         {"keyway kind=hub",
          "Layer set 0 \r\nLine .875,1.484123 .875,1.609123 1.125,1.609123 1.125,1.484123  "
          "ARC C 1,1 .875,1.484123 1.125,1.484123 "},
@@ -75,18 +84,14 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
         // .25 x cot 50 = .2097749: the shorter cone of the 100 degree countersink.
         {"drill drill=.5 csink=1 depth=1 countersunk=1 hidden=0 base=0,0 angle=100",
          "Layer set 0 \r\nLine 0,.5 .2097749,.25 \r\n..."},
-        {"slot",
-         "Layer set 0 \r\nARC C 1,1 1,1.25 1,.75 ARC C 2,1 2,.75 2,1.25 Line 1,.75 2,.75  "
-         "Line 1,1.25 2,1.25 \r\n"},
+        {"slot width=.5 distance=2",
+         "Layer set 0 \r\nARC C 1,1 1,1.5 1,.5 ARC C 3,1 3,.5 3,1.5 Line 1,.5 3,.5  "
+         "Line 1,1.5 3,1.5 \r\n"},
         // The boxes' start-up texts.
         {"shaft", "Layer set 0 \r\nLine 1,1.5 1,.5 2,.5 2,1.5 1,1.5  "},
         {"keyway",
          "Layer set 0 \r\n"
          "Line .875,1.484123 .875,1.359123 1.125,1.359123 1.125,1.484123  Circle 1,1 .5\r\n"},
-        {"drill base=0,0",
-         "Layer set 0 \r\nLine 0,.25 1,.25 \r\nLine 1,.25 1.150215,0 \r\n"
-         "Line 1.150215,0 1,-.25 \r\nLine 1,-.25 0,-.25 \r\nLine 1,.25 1,-.25 \r\n"
-         "Layer set 0 \r\n"},
         // A tab without the view or direction options ignores them; threads per unit are
         // rounded to the whole count, as Thread.dat's field would be.
         {"thread diameter=.25 tpi=20.4 length=.05 view=face",
@@ -105,91 +110,73 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
     }
 }
 
-TEST(FeaturesCli, FailedChecksPrintTheMessageAndExitOne) {
+TEST(FeaturesCli, FailedChecksExitOneAndMalformedValuesTwo) {
     // Absent list values are no selection; zero, negative and too large values are well
-    // formed, so the check refuses them rather than the command line.
-    const std::pair<const char*, std::string> cases[] = {
+    // formed, so the check refuses them (exit 1, its message) rather than the command line.
+    // Another feature's name, a size given in part, a number no 16-bit field holds, a letter
+    // or a sign no box takes are usage errors (nullptr: exit 2, the problem and the usage).
+    const std::pair<const char*, const char*> cases[] = {
         {"ejector depth=1", "You Must Select Pin Size"},
         {"ejector pin=.25", "You Must Select Depth"},
         {"ejector pin=0 view=face", "Pin Diameter Must Be Greater Than Zero"},
         {"ejector pin=.25 depth=-1", "Depth Must Be Greater Than Zero"},
-        {"corepin pin=.25 head=.375 headlen=0", "Head Length Must Be Greater Than Zero"},
         {"corenote kind=C", "You Must Select Pin Size"},
         {"taper diameter=.25", "You Must Select Pin Length"},
-        {"taper diameter=.25 length=20", "Pin Length Is Too Long For This Pin Size"},
         {"tap depth=1", "You Must Select Tap Size"},
-        {"tap major=0 drill=.201 view=face", "Tap Diameter Must Be Greater Than Zero"},
         {"cbore", "You Must Select Screw Size"},
         {"thread diameter=.25 tpi=20", "You Must Select Depth"},
         {"thread diameter=.25 tpi=0 length=1", "Threads Per Unit Must Be Greater Than Zero"},
-        {"thread diameter=.25 tpi=32767 length=2", "Thread Has More Than 32767 Turns"},
         {"drill depth=", "You Must Supply Drill Depth"},
-        {"drill countersunk=1 csink=.25", "Drill Diameter Is Larger Than Countersink Diameter"},
-        {"slot distance=0.00000001", "You Must Enter Center Distance"},
-        {"cam r1=.5 r2=.5 distance=1", "Center Distance Must Be Greater Than Sum Of Radi"},
+        {"cam distance=.875", "Center Distance Must Be Greater Than Sum Of Radi"},
         {"keyway key=.26 diameter=.75", "Ket Width Is Excessive"},
         {"shaft segments=1:1,:,:", "Diameter Missing In Segment2"},
         {"shaft segments=1:1,1:", "Length Missing In Segment2"},
         {"centerdrill", "You Must Select Drill Size"},
-        {"centerdrill d1=.0625 d2=.25 l=.1", "Drill Size Data Is Invalid"},
+        {"ejector pin=abc", nullptr},
+        {"ejector pin=.25 depth=", nullptr},
+        {"ejector head=.25", nullptr},
+        {"corepin pin=.25 head=.375", nullptr},
+        {"corenote kind=X number=1", nullptr},
+        {"corenote number=40000", nullptr},
+        {"corenote number=1,2", nullptr},
+        {"tap major=.25", nullptr},
+        {"cbore cbore=.4375", nullptr},
+        {"thread diameter=.25 tpi=40000 length=1", nullptr},
+        {"thread diameter=.25 tpi=20 length=1 left=2", nullptr},
+        {"drill drill=1a", nullptr},
+        {"drill drill=-1", nullptr},
+        {"drill angle=90", nullptr},
+        {"cam r1=1e2", nullptr},
+        {"keyway kind=bore", nullptr},
+        {"keyway key=1/4", nullptr},
+        {"shaft segments=1", nullptr},
+        {"shaft segments=1:2:3", nullptr},
+        {"shaft segments=1:a", nullptr},
+        {"shaft segments=", nullptr},
+        {"centerdrill d1=.25 d2=.0625", nullptr},
+        {"centerdrill type=bell d1=.25 d2=.0625 l=.1", nullptr},
+        {"centerdrill type=round", nullptr},
+        {"nosuch", nullptr},
     };
     for (const auto& [args, message] : cases) {
         const Result r = RunLine(args);
-        EXPECT_EQ(r.exitCode, 1) << args;
+        EXPECT_EQ(r.exitCode, message ? 1 : 2) << args;
         EXPECT_EQ(r.out, "") << args;
-        EXPECT_EQ(r.err, message + "\n");
-    }
-}
-
-TEST(FeaturesCli, MalformedValuesAreUsageErrors) {
-    // Another feature's name, a size given in part, a number no 16-bit field holds, a letter
-    // or a sign no box takes.
-    for (const char* args : {"ejector pin=abc",
-                             "ejector pin=.25 depth=",
-                             "ejector head=.25",
-                             "corepin pin=.25 head=.375",
-                             "corenote kind=X number=1",
-                             "corenote number=40000",
-                             "corenote number=1,2",
-                             "tap major=.25",
-                             "cbore cbore=.4375",
-                             "thread diameter=.25 tpi=40000 length=1",
-                             "thread diameter=.25 tpi=20 length=1 left=2",
-                             "drill drill=1a",
-                             "drill drill=-1",
-                             "drill angle=90",
-                             "cam r1=1e2",
-                             "keyway kind=bore",
-                             "keyway key=1/4",
-                             "shaft segments=1",
-                             "shaft segments=1:2:3",
-                             "shaft segments=1:a",
-                             "shaft segments=",
-                             "centerdrill d1=.25 d2=.0625",
-                             "centerdrill type=bell d1=.25 d2=.0625 l=.1",
-                             "centerdrill type=round",
-                             "nosuch"}) {
-        const Result r = RunLine(args);
-        EXPECT_EQ(r.exitCode, 2) << args;
-        EXPECT_EQ(r.out, "") << args;
-        EXPECT_EQ(r.err.rfind("brasswick-script: ", 0), 0u) << args;
-        EXPECT_NE(r.err.find("usage: brasswick-script FEATURE"), std::string::npos);
+        const bool usage = r.err.starts_with("brasswick-script: ") &&
+                           Contains(r.err, "usage: brasswick-script FEATURE");
+        EXPECT_TRUE(message ? r.err == std::string(message) + "\n" : usage)
+            << args << ": " << r.err;
     }
 }
 
 TEST(PreviewCli, RenderListsTheScriptFileOrNamesItInItsProblem) {
+    // Each entity's listing is the interpreter tests' part.
     TempDir dir;
-    const std::string good =
-        dir.Write("s.scr",
-                  "Layer set 0 \r\nARC C 1,1 1,1.25 1,.75 Line 1,.75 2,.75 \r\n"
-                  "Layer set HID \r\ninsert Dmesnote 2,3 .5 .5 0 12\r\n");
-    Result r = cli::Run({"render", good}, dir.Path());
+    Result r = cli::Run({"render", dir.Write("s.scr", "Layer set H \r\nLine 1,.75 2,.75 \r\n")},
+                        dir.Path());
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out,
-              "arc 0 1,1 r=0.25 from=1,1.25 to=1,0.75 at=2:1\n"
-              "segment 0 1,0.75 2,0.75 at=2:24\n"
-              "insert HID Dmesnote 2,3 scale=0.5,0.5 rotation=0 value=12 at=4:1\n");
+    EXPECT_EQ(r.out, "segment H 1,0.75 2,0.75 at=2:1\n");
     const std::string bad = dir.Write("bad.scr", "Line 0,0 1,1 \r\nLine 2,2 two,2 \r\n");
     r = cli::Run({"render", bad}, dir.Path());
     EXPECT_EQ(r.exitCode, 1);
@@ -221,26 +208,22 @@ TEST(PreviewCli, RenderWritesSvgOrDxfInsteadOfTheListingOrSaysWhyItCannot) {
     const std::string dxf = ReadFile(dir.File("c.dxf"));
     EXPECT_TRUE(Contains(dxf, "CIRCLE\r\n  8\r\nNOTES\r\n")) << dxf;
     EXPECT_TRUE(Contains(dxf, "LAYER\r\n  2\r\nH\r\n 70\r\n0\r\n 62\r\n7\r\n  6\r\nHIDDEN\r\n"));
+    // Why a drawing cannot be DXF is the DXF tests' part.
     const std::string bad = dir.Write("b.scr", "Layer set A|B \r\n");
     r = cli::Run({"render", bad, "--dxf", dir.File("b.dxf")}, dir.Path());
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, dir.File("b.dxf") +
-                         ": the drawing cannot be written as DXF: the layer name \"A|B\" holds a "
-                         "character DXF forbids in names (one of <>/\\\":;?*|,=` or a control "
-                         "character)\n");
+    EXPECT_TRUE(r.err.starts_with(dir.File("b.dxf") + ": the drawing cannot be written as DXF: "))
+        << r.err;
     EXPECT_EQ(ReadFile(dir.File("b.dxf")), "<missing>");
 }
 
 TEST(PreviewCli, AFeatureWritesItsDrawingOnlyBesideItsUnchangedScript) {
     TempDir dir;
-    const std::string bytes =
-        "Layer set 0 \r\nCircle 1,1 D .25\r\nLayer set HID \r\nCircle 1,1 D .265\r\nLayer set 0 "
-        "\r\n";
     Result r = cli::Run({"ejector", "pin=.25", "--svg", dir.File("e.svg"), "--dxf",
                          dir.File("e.dxf"), "view=face", "hidden-layer=HID"},
                         dir.Path());
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, bytes);
+    EXPECT_EQ(r.out, RunLine("ejector pin=.25 view=face hidden-layer=HID", dir.Path()).out);
     EXPECT_TRUE(Contains(ReadFile(dir.File("e.svg")), "<circle cx=\"1\" cy=\"-1\" r=\"0.1325\"/>"));
     EXPECT_TRUE(
         Contains(ReadFile(dir.File("e.dxf")),

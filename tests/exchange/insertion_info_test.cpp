@@ -20,8 +20,6 @@ TEST(InsertionInfo, ReadsTheSixFields) {
         {"A,1,1,9,2,xLx", {1.0f, 1.0f}, 2.0f, "L"},
         // The limits themselves are read.
         {"A,-1000000,1000000,1,.0001,[" + l255 + "]", {-1e6f, 1e6f}, 1e-4f, l255},
-        // Fields may stand on lines of their own and in quotes.
-        {"\"a,b\"\r\n-4\r\n5.25\r\n1\r\n1\r\n\"(M-1)\"\r\n", {-4.0f, 5.25f}, 1.0f, "M-1"},
     };
     for (const auto& c : cases) {
         const InfoReadResult r = ParseInsertionInfo(c.contents);

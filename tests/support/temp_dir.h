@@ -36,4 +36,19 @@ std::string LeSingle(float value);
 // Text padded with blanks (or cut) to `width` bytes.
 std::string Padded(const std::string& text, size_t width);
 
+// One record of each record file: 000's taper pin size, 003's length, 001's plain and 002's
+// bell center drill.
+inline std::string SizeRecord(const std::string& name, float diameter, int first, int last) {
+    return Padded(name, 12) + LeSingle(diameter) + Le16(first) + Le16(last);
+}
+inline std::string LengthRecord(const std::string& label, float length) {
+    return Padded(label, 6) + LeSingle(length);
+}
+inline std::string PlainRecord(const std::string& name, float d1, float d2, float l) {
+    return Padded(name, 10) + LeSingle(d1) + LeSingle(d2) + LeSingle(l);
+}
+inline std::string BellRecord(const std::string& name, float b1, float b2, float b3) {
+    return Padded(name, 11) + LeSingle(b1) + LeSingle(b2) + LeSingle(b3);
+}
+
 }  // namespace bw::test

@@ -15,16 +15,11 @@
 namespace bw {
 namespace {
 
-using test::Le16;
-using test::LeSingle;
-using test::Padded;
+using test::LengthRecord;
+using test::SizeRecord;
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
-
-std::string TaperSize(const std::string& name, float d, int first, int last) {
-    return Padded(name, 12) + LeSingle(d) + Le16(first) + Le16(last);
-}
 
 // The line `check` prints for `file`.
 std::string LineOf(const std::string& lines, const std::string& file) {
@@ -96,26 +91,26 @@ TEST(TableFiles, EachFileReportsWhatItKeptAndWhereItWentWrong) {
          "Drill.dat: Drill Data File Is Corrupt: Drill.dat, dimension 2 (B), dimension -0.2 is "
          "not greater than zero; kept 1 dimension"},
         // The record files: the same rule, whatever the bytes hold.
-        {{{"000", TaperSize("No. 1", .25f, 1, 1) + TaperSize("No. 2", -kInf, 1, 1)}},
+        {{{"000", SizeRecord("No. 1", .25f, 1, 1) + SizeRecord("No. 2", -kInf, 1, 1)}},
          "000: Data File Is Corrupt: 000, record 2 (No. 2), diameter -Infinity is not a finite "
          "number; kept 1 taper pin size"},
         // A taper pin size of 1e-45 used to load and write a degenerate pin.
-        {{{"000", TaperSize("No. 1", 1e-45f, 1, 1)}},
+        {{{"000", SizeRecord("No. 1", 1e-45f, 1, 1)}},
          "000: Data File Is Corrupt: 000, record 1 (No. 1), diameter 1e-45 is too small to draw "
          "with; kept 0 taper pin sizes"},
-        {{{"003", Padded("1", 6) + LeSingle(1.0f) + Padded("2", 6) + LeSingle(kNaN)}},
+        {{{"003", LengthRecord("1", 1) + LengthRecord("2", kNaN)}},
          "003: Data File Is Corrupt: 003, record 2 (2), length NaN is not a finite number; kept "
          "1 length record"},
         // 003 against the sizes of 000: a range a pick would refuse.
-        {{{"003", Padded("1", 6) + LeSingle(1.0f)}, {"000", TaperSize("No. 1", .172f, 1, 3)}},
+        {{{"003", LengthRecord("1", 1)}, {"000", SizeRecord("No. 1", .172f, 1, 3)}},
          "003: Data File Is Corrupt (Pin Size No. 1 Has Invalid Length Records); kept 1 length "
          "record"},
-        {{{"002", Padded("#11", 11) + LeSingle(.5f) + LeSingle(.125f) + LeSingle(2e6f)}},
+        {{{"002", test::BellRecord("#11", .5f, .125f, 2e6f)}},
          "002: Data File Is Corrupt: 002, record 1 (#11), countersink diameter 2e+06 is more "
          "than 1000000; kept 0 bell center drills"},
         // Sizes that are each usable but do not nest load, and are named by record number.
-        {{{"001", Padded("#1", 10) + LeSingle(.25f) + LeSingle(.0625f) + LeSingle(.0625f) +
-                      Padded("#2", 10) + LeSingle(.125f) + LeSingle(.25f) + LeSingle(.1f)}},
+        {{{"001", test::PlainRecord("#1", .25f, .0625f, .0625f) +
+                      test::PlainRecord("#2", .125f, .25f, .1f)}},
          "001: 2 plain center drills (records that cannot be drawn: 2)"},
     };
     for (const auto& c : cases) {

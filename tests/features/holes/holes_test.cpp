@@ -57,12 +57,6 @@ TEST(HoleScripts, WholeScripts) {
          TappedHoleScript(Tap(.25f, .201f, std::nullopt, View::Face, false), Walls(1, 1)),
          "Layer set WALLS \r\nCircle 1,1 D .3125\r\nCircle 1,1 D .201\r\nLayer set HID \r\n"
          "Circle 1,1 D .25\r\nLayer set WALLS \r\n"},
-        // The single .19 widened to double is .18999999761581..., so the chamfer circle is
-        // .252499997615814 in fifteen digits, not .2525.
-        {"tap face .19, hidden",
-         TappedHoleScript(Tap(.19f, .1495f, std::nullopt, View::Face), Walls(1, 1)),
-         "Layer set HID \r\nCircle 1,1 D .19\r\nCircle 1,1 D .252499997615814\r\n"
-         "Circle 1,1 D .1495\r\nLayer set WALLS \r\n"},
         // R = .25, chamfer 1/32, tap drill half .21095, point .25 x .6008606 = .1502151.
         {"tap side", TappedHoleScript(Tap(.5f, .4219f, 1.0f, View::Side, false), Walls(0, 0)),
          "Layer set WALLS \r\nLine 0,.28125 .03125,.25 \r\nLine .03125,.25 .03125,-.25 \r\n"
@@ -105,13 +99,8 @@ TEST(HoleScripts, PiecesWhereARoundingOrACarryShows) {
         // 1.5045725; rounding after each term would give 1.5045724 (1.504572).
         {"drill: axial sums rounded once",
          DrilledHoleScript(Drill("1", ".257", "1", true), Walls(0, 0)), " 1.504573,0 \r\n"},
-        // Crest radius .125, pitch .05, tooth depth .05 x sin 60 = .0433013.
-        {"thread: the first turn", tenTurns,
-         "Layer set WALLS \r\nline 1,1.125 1.025,.875 1,.9183013 \r\n"
-         "line 1.025,.875 1.05,.9183013 \r\nline 1,1.125 1.025,1.081699 1.05,1.125 \r\n"
-         "line 1.025,1.081699 1.05,.9183013 \r\nline 1.05,1.125 "},
-        // The tenth turn starts at 1.45; its last line is written twice, and the current
-        // layer is set again even without hidden.
+        // The first turn is the command line test's. The tenth starts at 1.45; its last line
+        // is written twice, and the current layer is set again even without hidden.
         {"thread: the last turn", tenTurns,
          "\r\nline 1.45,1.125 1.475,.875 1.45,.9183013 \r\nline 1.475,.875 1.5,.9183013 \r\n"
          "line 1.45,1.125 1.475,1.081699 1.5,1.125 \r\nline 1.475,1.081699 1.5,.9183013 \r\n"
@@ -216,6 +205,7 @@ TEST(ScriptNumber15, FifteenSignificantDigitsWithoutLeadingOrTrailingZeros) {
         double value;
         const char* text;
     } cases[] = {
+        // The single .19 widened to double, plus a sixteenth: a tap's chamfer circle.
         {static_cast<double>(.19f) + .0625, ".252499997615814"},
         {-0.0, "0"},
         {-0.5, "-.5"},
@@ -228,28 +218,15 @@ TEST(ScriptNumber15, FifteenSignificantDigitsWithoutLeadingOrTrailingZeros) {
     for (const auto& c : cases) EXPECT_EQ(holes::ScriptNumber15(c.value), c.text) << c.text;
 }
 
-TEST(HoleTables, FieldsLandInTheirColumnsAndAShortFileKeepsWhatItRead) {
-    const auto tap = ParseTapTable(
-        "2\r\n\"1/4-20, UNC\",.25,.201\r\n  #10-32 UNF , .19 , .159\r\n"
-        "3\r\n1/2,.5\r\n\"1\",1\r\n2,2\r\nanything after the last record\r\n");
-    EXPECT_EQ(
-        Kept(tap, Rows(tap.table.sizeLabels, tap.table.majorDiameter, tap.table.drillDiameter)),
-        "1/4-20, UNC|0.25|0.201; #10-32 UNF |0.19|0.159");
-    EXPECT_EQ(Rows(tap.table.depthLabels, tap.table.depth), "1/2|0.5; 1|1; 2|2");
-    // The count promises two sizes; the file ends after the second one's major diameter.
-    const auto cut = ParseTapTable("2\r\nA,.25,.201\r\nB,.3");
-    EXPECT_EQ(
-        Kept(cut, Rows(cut.table.sizeLabels, cut.table.majorDiameter, cut.table.drillDiameter)),
-        "corrupt: A|0.25|0.201; B|0.3|0");
-    // Threads per unit are whole 16-bit counts: 12.5 goes to the even 12.
+TEST(HoleTables, ThreadFieldsLandInTheirColumns) {
+    // The tap, counterbore and countersink columns show in how the shipped rows nest; the
+    // sections' counts in the table files test. Threads per unit are whole 16-bit counts:
+    // 12.5 goes to the even 12.
     const auto thread = ParseThreadTable("2\r\nA,.25,20\r\nB,.5,12.5\r\n1\r\nL,.5\r\n");
     EXPECT_EQ(Kept(thread, Rows(thread.table.sizeLabels, thread.table.diameter,
                                 thread.table.threadsPerUnit)),
               "A|0.25|20; B|0.5|12");
     EXPECT_EQ(Rows(thread.table.depthLabels, thread.table.depth), "L|0.5");
-    const auto csink = ParseCsinkTable("1\r\n\"1/4 (drill 17/64)\",.265625,.531\r\n");
-    EXPECT_EQ(Rows(csink.table.labels, csink.table.drillDiameter, csink.table.csinkDiameter),
-              "1/4 (drill 17/64)|0.265625|0.531");
 }
 
 TEST(HoleTables, ShippedRowsNestAsHoles) {

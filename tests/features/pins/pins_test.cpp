@@ -18,10 +18,10 @@ namespace {
 
 using test::At;
 using test::Kept;
-using test::LeSingle;
-using test::Padded;
+using test::LengthRecord;
 using test::Records;
 using test::Rows;
+using test::SizeRecord;
 
 EjectorInput Ejector(View view, int direction, bool hidden, std::optional<float> depth = 1.0f) {
     return {.25f, depth, view, direction, hidden};
@@ -33,22 +33,12 @@ DrawContext Clearance(float clearance, const std::string& current = "0") {
     return c;
 }
 
-CorePinInput CorePin(View view, bool hidden) {
-    return {CorePinSize{.25f, .375f, .25f}, view, 0, hidden};
-}
-
 TEST(PinScripts, WholeScripts) {
-    DrawContext half = At(2, 3);
-    half.InsertScale = .5f;
     const test::Case cases[] = {
         // Dh = .25 + 2 x .0075 = .265; the face view needs no depth and has no direction.
         {"ejector face, no depth",
          EjectorScript(Ejector(View::Face, 270, false, {}), Clearance(.015f)),
          "Layer set 0 \r\nCircle 1,1 D .25\r\nCircle 1,1 D .265\r\n"},
-        {"ejector face, hidden",
-         EjectorScript(Ejector(View::Face, 0, true), Clearance(.015f, "WALLS")),
-         "Layer set WALLS \r\nCircle 1,1 D .25\r\nLayer set HID \r\nCircle 1,1 D .265\r\n"
-         "Layer set WALLS \r\n"},
         {"ejector face, no clearance", EjectorScript(Ejector(View::Face, 0, false), Clearance(0)),
          "Layer set 0 \r\nCircle 1,1 D .25\r\nCircle 1,1 D .25\r\n"},
         // The clearance bore's sides lie .1325 either side of the axis; the pin bore (.125
@@ -62,23 +52,9 @@ TEST(PinScripts, WholeScripts) {
          EjectorScript(Ejector(View::Side, 0, false, .5f), Clearance(0)),
          "Layer set 0 \r\nLine 1,1.125 1.5,1.125 \r\nLine 1.5,1.125 1.5,.875 \r\n"
          "Line 1.5,.875 1,.875 \r\nLine 1.5,1.125 2,1.125 \r\nLine 1.5,.875 2,.875 \r\n"},
-        {"core pin face", CorePinScript(CorePin(View::Face, false), At(1, 1, "PART")),
+        {"core pin face",
+         CorePinScript({CorePinSize{.25f, .375f, .25f}, View::Face, 0, false}, At(1, 1, "PART")),
          "Layer set PART \r\nCircle 1,1 D .25\r\nCircle 1,1 D .375\r\n"},
-        // Head .375 from x = 1 to 1.25; pin .25 from 1.25 to 2.
-        {"core pin side", CorePinScript(CorePin(View::Side, false), At(1, 1, "PART")),
-         "Layer set PART \r\nLine 1,1.1875 1.25,1.1875 \r\nLine 1.25,1.1875 1.25,.8125 \r\n"
-         "Line 1.25,.8125 1,.8125 \r\nLine 1.25,1.125 2,1.125 \r\nLine 1.25,.875 2,.875 \r\n"},
-        {"C pin note", CoreNoteScript({12, false}, At(2, 3)), "insert Dmesnote 2,3 1 1 0 12\r\n"},
-        {"CX pin note, scale .5", CoreNoteScript({12, true}, half),
-         "insert Dmehnote 2,3 .5 .5 0 12\r\n"},
-        {"CX pin note at the defaults", CoreNoteScript({7, true}, DrawContext{}),
-         "insert Dmehnote 1,1 1 1 0 7\r\n"},
-        // s1 = .25 - sqrt(.0625 - .015625) = .03349365; d/2 = .114585;
-        // s2 = .25 - sqrt(.0625 - .114585^2) = .02780576, so P6 lies at 1.027806. Without
-        // hidden the file ends without a line end.
-        {"taper pin", TaperPinScript({.25f, 1.0f, 0, false}, At(0, 0)),
-         "Layer set 0 \r\nLine 0,.125 0,-.125 1,-.114585 1,.114585 0,.125  "
-         "ARC 0,.125 -.03349365,0 0,-.125 ARC 1,-.114585 1.027806,0 1,.114585 "},
         // With hidden the current layer follows on the same line.
         {"taper pin, hidden", TaperPinScript({.25f, 1.0f, 0, true}, At(2, 3, "WALLS")),
          "Layer set HID \r\nLine 2,3.125 2,2.875 3,2.885415 3,3.114585 2,3.125  "
@@ -86,8 +62,6 @@ TEST(PinScripts, WholeScripts) {
          "Layer set WALLS \r\n"},
     };
     test::ExpectCases(cases);
-    // The small end takes .02083 per unit of length, not a forty-eighth (.2291667).
-    EXPECT_EQ(TaperPinSmallEnd(.25f, 1.0f), .22917f);
 }
 
 TEST(PinChecks, MessagesInTheOrderOkRunsThem) {
@@ -157,26 +131,14 @@ TEST(PinTables, FieldsLandInTheirColumnsWhateverTheLineLayout) {
 }
 
 TEST(PinTables, AShortFileKeepsWhatItsTableKeeps) {
-    // The ejector's pin sizes keep whole records only; its depths, the core pins and the core
-    // numbers keep the last label with the numbers it had and zero for the rest.
+    // The ejector's pin sizes keep whole records only; its depths, as every other section,
+    // keep the last label with the numbers it had and zero for the rest (OK refuses the zero).
     const auto pins = ParseEjectorTable("3\r\nA,.1\r\nB,.2\r\nC\r\n");
     EXPECT_EQ(Kept(pins, Rows(pins.table.pinLabels, pins.table.pinDiameters)),
               "corrupt: A|0.1; B|0.2");
     const auto depths = ParseEjectorTable("1\r\nA,.1\r\n2\r\nX,1\r\nY\r\n");
     EXPECT_EQ(Kept(depths, Rows(depths.table.depthLabels, depths.table.depths)),
               "corrupt: X|1; Y|0");
-    const auto corePin = ParseCorePinTable("3\r\nA,.1,.2,.3\r\nB,.5\r\n");
-    EXPECT_EQ(Kept(corePin, Pins(corePin.table)), "corrupt: A|0.1|0.2|0.3; B|0.5|0|0");
-    const auto numbers = ParseCoreNumberTable("3\r\nA,4\r\nB\r\n");
-    EXPECT_EQ(Kept(numbers, Rows(numbers.table.labels, numbers.table.numbers)),
-              "corrupt: A|4; B|0");
-    // The rows are listed, but OK refuses their zeros instead of drawing nothing.
-    EXPECT_EQ(CheckEjector({.1f, depths.table.depths[1]}), "Depth Must Be Greater Than Zero");
-    EXPECT_EQ(CheckCorePin({corePin.table.sizes[1]}), "Head Diameter Must Be Greater Than Zero");
-}
-
-std::string SizeRecord(const std::string& name, float diameter, int first, int last) {
-    return Padded(name, 12) + LeSingle(diameter) + test::Le16(first) + test::Le16(last);
 }
 
 std::string Sizes(const TaperPinSizesLoad& load) {
@@ -206,9 +168,8 @@ TaperPinSize No4(int first, int last) {
 TEST(TaperPinLengths, RecordsFirstToLastBothIncludedOrTheRangeIsRefused) {
     test::TempDir dir;
     // Four whole records; the 4-byte tail is not a fifth.
-    dir.Write("003", Padded("1/2", 6) + LeSingle(.5f) + Padded("3/4", 6) + LeSingle(.75f) +
-                         Padded("1", 6) + LeSingle(1) + Padded("1-1/4", 6) + LeSingle(1.25f) +
-                         "tail");
+    dir.Write("003", LengthRecord("1/2", .5f) + LengthRecord("3/4", .75f) + LengthRecord("1", 1) +
+                         LengthRecord("1-1/4", 1.25f) + "tail");
     // The status, the message and the lengths listed, on one line.
     const auto lengths = [&](int first, int last) {
         const TaperPinLengthsLoad load = LoadTaperPinLengths(dir.Path(), No4(first, last));
@@ -226,8 +187,7 @@ TEST(TaperPinLengths, RecordsFirstToLastBothIncludedOrTheRangeIsRefused) {
             << first << ".." << last;
     }
     // A length that is no size is refused, keeping the lengths before it.
-    dir.Write("003", Padded("1/2", 6) + LeSingle(.5f) + Padded("huge", 6) + LeSingle(3e38f) +
-                         Padded("1", 6) + LeSingle(1));
+    dir.Write("003", LengthRecord("1/2", .5f) + LengthRecord("huge", 3e38f) + LengthRecord("1", 1));
     EXPECT_EQ(lengths(1, 3),
               "refused: Data File Is Corrupt: 003, record 2 (huge), length 3e+38 is more than "
               "1000000; 1/2   |0.5");
