@@ -25,26 +25,7 @@ class SettingsTabTest : public WindowTest {
     }
 };
 
-TEST_F(SettingsTabTest, OkStoresWhatReadsBackAndLeavesTheInsertionInfoAlone) {
-    const std::string lt = ws_.dir.Path() + "/LT";
-    Set("Text2", lt);
-    Set("Text3", ws_.dir.Path());
-    Set("Text4", "HID,DEN");
-    Type("Text5", ".02");
-    EXPECT_EQ(Text("Text5"), "0.020") << "tidied when left";
-    Click("Command9");
-    EXPECT_EQ(TakeMessages(), Messages{});
-    // Separators are added in the file, not in the box; the comma quoted, the clearance bare.
-    EXPECT_EQ(SettingsText(),
-              "\"" + lt + "/\"\r\n\"" + ws_.dir.Path() + "/\"\r\n\"HID,DEN\"\r\n.02\r\n");
-    EXPECT_EQ(Text("Text2"), lt);
-    EXPECT_EQ(App().State().ScriptFile, lt + "/Brasswick/Brasswick.scr");
-    EXPECT_EQ(App().State().InfoFile, ws_.dir.Path() + "/BW_Info.txt");
-    EXPECT_TRUE(App().State().InsertionInfoRead);
-    EXPECT_FALSE(Window().isMinimized()) << "OK on the Settings tab stays on the tab";
-}
-
-TEST_F(SettingsTabTest, WhatCannotBeStoredIsRefusedAndCancelShowsTheStoredValues) {
+TEST_F(SettingsTabTest, WhatCannotBeStoredIsRefusedCancelShowsTheStoredAndOkStoresTheRest) {
     const std::string before = SettingsText();
     EXPECT_EQ(Text("Text5"), "0.015");
     const struct {
@@ -62,6 +43,22 @@ TEST_F(SettingsTabTest, WhatCannotBeStoredIsRefusedAndCancelShowsTheStoredValues
     }
     EXPECT_EQ(Text("Text4") + "|" + Text("Text5"), "HIDDEN| .015");
     EXPECT_EQ(App().State().settings.EjectorClearance, .015f);
+    const std::string lt = ws_.dir.Path() + "/LT";
+    Set("Text2", lt);
+    Set("Text3", ws_.dir.Path());
+    Set("Text4", "HID,DEN");
+    Type("Text5", ".02");
+    EXPECT_EQ(Text("Text5"), "0.020") << "tidied when left";
+    Click("Command9");
+    EXPECT_EQ(TakeMessages(), Messages{});
+    // Separators are added in the file, not in the box; the comma quoted, the clearance bare.
+    EXPECT_EQ(SettingsText(),
+              "\"" + lt + "/\"\r\n\"" + ws_.dir.Path() + "/\"\r\n\"HID,DEN\"\r\n.02\r\n");
+    EXPECT_EQ(Text("Text2"), lt);
+    EXPECT_EQ(App().State().ScriptFile, lt + "/Brasswick/Brasswick.scr");
+    EXPECT_EQ(App().State().InfoFile, ws_.dir.Path() + "/BW_Info.txt");
+    EXPECT_TRUE(App().State().InsertionInfoRead);
+    EXPECT_FALSE(Window().isMinimized()) << "OK on the Settings tab stays on the tab";
     // A folder in the settings file's place: the replacement fails, the settings stay.
     fs::remove(ws_.ProgramFile("DrawPath.txt"));
     ws_.dir.MakeDir("program/DrawPath.txt");
@@ -70,7 +67,7 @@ TEST_F(SettingsTabTest, WhatCannotBeStoredIsRefusedAndCancelShowsTheStoredValues
     EXPECT_EQ(TakeMessages(), Messages{"Settings File Could Not Be Written: " + ws_.program +
                                        "/DrawPath.txt (it is a folder). The previous settings "
                                        "are kept."});
-    EXPECT_EQ(App().State().settings.HiddenLayer, "HIDDEN");
+    EXPECT_EQ(App().State().settings.HiddenLayer, "HID,DEN");
 }
 
 TEST_F(SettingsTabTest, BrowsingStartsAtTheBoxesFolderAndTheClearanceBoxFiltersWhatIsTyped) {

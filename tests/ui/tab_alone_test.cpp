@@ -1,6 +1,5 @@
-// Built alone on a fake host, as the window builds them: a tab, whose tables, OK, keyboard and
-// direction reach the host and nothing else; the preview pane, with stand-in tabs whose scripts
-// the test chooses; and how the pane paints a drawing.
+// Built alone on a fake host: a tab, whose OK, keyboard and direction reach the host alone; the
+// preview pane, with stand-in tabs whose scripts the test chooses; and how it paints a drawing.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -34,8 +33,6 @@ TEST(TabAlone, EnterOnAListOrAnOptionPressesTheEjectorTabsOkOnTheHost) {
     QTest::keyClick(list1, Qt::Key_Return);  // nothing picked yet: the check's message
     EXPECT_EQ(host.messages, std::vector<std::string>{"You Must Select Pin Size"});
     EXPECT_EQ(host.timings, std::vector<InfoTiming>{InfoTiming::BeforeChecks});
-    // From the host's point (2,3) at 90 degrees, the 1/16 pin's clearance bore is .0625 + .015
-    // wide, so its sides lie .03875 either side of x = 2, and run to the 1/4 depth.
     list1->setCurrentRow(0);
     tab.findChild<QListWidget*>(QStringLiteral("List2"))->setCurrentRow(0);
     tab.findChild<QRadioButton*>(QStringLiteral("Option05"))->setChecked(true);
@@ -43,6 +40,7 @@ TEST(TabAlone, EnterOnAListOrAnOptionPressesTheEjectorTabsOkOnTheHost) {
     option01->setFocus();
     QTest::keyClick(option01, Qt::Key_Enter);
     ASSERT_EQ(host.scripts.size(), 1u);
+    // The 1/16 pin's bore, .0625 + .015 wide, from the host's point (2,3) down to depth 1/4.
     EXPECT_EQ(host.scripts[0].substr(0, 44), "Layer set 0 \r\nLine 1.96125,3 1.96125,3.25 \r\n");
     EXPECT_EQ(host.direction, 90);
 }
