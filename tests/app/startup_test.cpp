@@ -88,15 +88,19 @@ TEST_F(StartUpTest, TabEntersThePageCtrlTabTurnsPagesEscapeOrCancelMinimise) {
     EXPECT_EQ(App().State().info.BasePoint, (PointXY{4.0f, 5.0f})) << "Cancel keeps the info";
 }
 
-TEST_F(StartUpTest, MissingTablesInTheLoadingOrderThenAMalformedInfoFileIsKept) {
+// Tables first, in their loading order, then the settings, then the insertion info.
+TEST_F(StartUpTest, MissingTablesThenAnUnreadableSettingsFileThenAMalformedInfoFileAllKept) {
     for (const char* name :
          {"ejector.dat", "Corepin.dat", "Cbore.dat", "Tap.dat", "Corenum.dat", "Thread.dat",
           "Slot.dat", "Keyway.dat", "000", "001", "002", "Drill.dat", "Csink.dat"}) {
         fs::remove(ws_.ProgramFile(name));
     }
+    ws_.dir.Write("program/DrawPath.txt", "\"/a/\"\r\n\"/b/\"\r\n");
+    toolkit_.folderAnswers = {QString::fromStdString(ws_.dir.Path() + "/cad"),
+                              QString::fromStdString(ws_.drawing)};
     ws_.WriteInfo("A,1,2");
     ASSERT_TRUE(Start());
-    EXPECT_EQ(toolkit_.messageTitles, Messages(14, "Brasswick"));
+    EXPECT_EQ(toolkit_.messageTitles, Messages(16, "Brasswick"));
     EXPECT_EQ(TakeMessages(),
               (Messages{"Ejector Data File NOT Found", "Core Data File NOT Found",
                         "Counterbore Data File NOT Found", "Tap Data File NOT Found",
@@ -105,34 +109,27 @@ TEST_F(StartUpTest, MissingTablesInTheLoadingOrderThenAMalformedInfoFileIsKept) 
                         "Taper Pin Diameter File NOT Found", "Plain Centerdrill File NOT Found",
                         "Bell Centerdrill File NOT Found", "Drill Data File NOT Found",
                         "Countersink Data File NOT Found",
+                        "Settings File Could Not Be Read: " + ws_.program +
+                            "/DrawPath.txt (it holds fewer than four fields). Choose the folders "
+                            "again; the file is replaced only when you press OK on the Settings "
+                            "tab.",
+                        "Use Settings To Assign Hidden Layer",
                         "Insertion Info File Is Malformed: " + ws_.InfoPath() +
                             " (it holds fewer than six fields). The file was left in place and "
                             "nothing was drawn."}));
     EXPECT_FALSE(App().State().InsertionInfoRead);
     EXPECT_EQ(App().State().info.BasePoint, (PointXY{1.0f, 1.0f}));
     EXPECT_EQ(ReadFile(ws_.InfoPath()), "A,1,2");
-    EXPECT_TRUE(Window().isMinimized());
-}
-
-TEST_F(StartUpTest, AnUnreadableSettingsFileAsksForBothFoldersAndIsKeptEvenOnQuit) {
-    ws_.dir.Write("program/DrawPath.txt", "\"/a/\"\r\n\"/b/\"\r\n");
-    toolkit_.folderAnswers = {QString::fromStdString(ws_.dir.Path() + "/cad"),
-                              QString::fromStdString(ws_.drawing)};
-    ASSERT_TRUE(Start());
-    const std::string unreadable = "Settings File Could Not Be Read: " + ws_.program +
-                                   "/DrawPath.txt (it holds fewer than four fields). Choose the "
-                                   "folders again; the file is replaced only when you press OK "
-                                   "on the Settings tab.";
-    EXPECT_EQ(TakeMessages(), (Messages{unreadable, "Use Settings To Assign Hidden Layer",
-                                        "Insertion Info NOT Found, Using Defaults"}));
     EXPECT_EQ(App().State().ScriptFile, ws_.ScriptPath()) << "the separator added";
     EXPECT_EQ(Text("Text2") + "|" + Text("Text4") + "|" + Text("Text5"), ws_.cad + "|0|.015");
     EXPECT_EQ(Window().SSTab1()->currentIndex(), 7);
+    EXPECT_TRUE(Window().isMinimized());
     Click("Command11");
     EXPECT_TRUE(Window().Ended());
     EXPECT_FALSE(Window().isVisible());
     EXPECT_EQ(SettingsText(), "\"/a/\"\r\n\"/b/\"\r\n");
     // On a first run, the drawing folder cancelled: the program cannot go on.
+    ws_.CopyShippedData();
     fs::remove(ws_.ProgramFile("DrawPath.txt"));
     toolkit_.folderAnswers = {QString::fromStdString(ws_.cad), QString()};
     EXPECT_FALSE(Start());
