@@ -25,9 +25,20 @@ class SettingsTabTest : public WindowTest {
     }
 };
 
-TEST_F(SettingsTabTest, WhatCannotBeStoredIsRefusedCancelShowsTheStoredAndOkStoresTheRest) {
-    const std::string before = SettingsText();
+TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
     EXPECT_EQ(Text("Text5"), "0.015");
+    toolkit_.folderAnswers = {"/", QString::fromStdString(ws_.dir.Path() + "/drawings")};
+    Click("Command7");
+    Click("Command8");
+    Click("Command8");  // cancelled: changes nothing
+    EXPECT_EQ(toolkit_.folderTitles,
+              (Messages{"Browse AutoCAD LT Path", "Browse Drawing Path", "Browse Drawing Path"}));
+    EXPECT_EQ(toolkit_.folderStarts, (Messages{ws_.cad, ws_.drawing, ws_.drawing}));
+    EXPECT_EQ(Text("Text2") + "|" + Text("Text3"), "/|" + ws_.drawing);
+    EXPECT_EQ(App().State().settings.CadPath, ws_.cad) << "only OK stores the settings";
+    Click("Command12");
+    EXPECT_EQ(Text("Text2") + "|" + Text("Text3"), ws_.cad + "|" + ws_.drawing);
+    const std::string before = SettingsText();
     const struct {
         const char* box;
         std::string text, message;
@@ -68,18 +79,6 @@ TEST_F(SettingsTabTest, WhatCannotBeStoredIsRefusedCancelShowsTheStoredAndOkStor
                                        "/DrawPath.txt (it is a folder). The previous settings "
                                        "are kept."});
     EXPECT_EQ(App().State().settings.HiddenLayer, "HID,DEN");
-}
-
-TEST_F(SettingsTabTest, BrowsingStartsAtTheBoxesFolderAndTheClearanceBoxFiltersWhatIsTyped) {
-    toolkit_.folderAnswers = {"/", QString::fromStdString(ws_.dir.Path() + "/drawings")};
-    Click("Command7");
-    Click("Command8");
-    Click("Command8");  // cancelled: changes nothing
-    EXPECT_EQ(toolkit_.folderTitles,
-              (Messages{"Browse AutoCAD LT Path", "Browse Drawing Path", "Browse Drawing Path"}));
-    EXPECT_EQ(toolkit_.folderStarts, (Messages{ws_.cad, ws_.drawing, ws_.drawing}));
-    EXPECT_EQ(Text("Text2") + "|" + Text("Text3"), "/|" + ws_.drawing);
-    EXPECT_EQ(App().State().settings.CadPath, ws_.cad) << "only OK stores the settings";
     // The clearance box takes only digits and points, however many, typed or pasted; Enter
     // stays in it; leaving it tidies a number only.
     Window().activateWindow();

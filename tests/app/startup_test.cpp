@@ -67,7 +67,7 @@ TEST_F(StartUpTest, ThePreviewTakesTheWidthThePageInFrontLeaves) {
     EXPECT_GT(narrowPreview, widePreview + 50) << "pages " << narrow << " and " << wide;
 }
 
-TEST_F(StartUpTest, TabEntersThePageCtrlTabTurnsPagesEscapeOrCancelMinimise) {
+TEST_F(StartUpTest, TabEntersThePageCtrlTabTurnsPagesEscapeCancelMinimiseQuitKeepsSizeAndPage) {
     StartWithInfo("A,4,5,1,1,[L1]");
     Window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
@@ -86,6 +86,15 @@ TEST_F(StartUpTest, TabEntersThePageCtrlTabTurnsPagesEscapeOrCancelMinimise) {
     EXPECT_FALSE(Window().Ended());
     EXPECT_TRUE(App().State().InsertionInfoRead);
     EXPECT_EQ(App().State().info.BasePoint, (PointXY{4.0f, 5.0f})) << "Cancel keeps the info";
+    // Quit, and the window comes back with its size and page.
+    Window().showNormal();
+    Window().resize(1234, 654);
+    Window().SSTab1()->setCurrentIndex(13);
+    Click("Command11");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Window().PageList()->currentRow(), 13);
+    Window().showNormal();
+    EXPECT_EQ(Window().size(), QSize(1234, 654));
 }
 
 // Tables first, in their loading order, then the settings, then the insertion info.
@@ -155,35 +164,15 @@ TEST_F(StartUpTest, AboutShowsTheFileExactlyEvenEmptyOrElseTheBuiltInText) {
               std::string::npos);
 }
 
-TEST_F(StartUpTest, TheWindowComesBackWithItsSizeAndPage) {
-    StartWithInfo();
-    Window().resize(1234, 654);
-    Window().SSTab1()->setCurrentIndex(13);
-    Click("Command11");
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(Window().PageList()->currentRow(), 13);
-    Window().showNormal();
-    EXPECT_EQ(Window().size(), QSize(1234, 654));
-}
-
 // The frame every OK runs in, driven with an OK whose script names the point and layer it was
-// drawn with, or whose check fails. (Where each page reads the info, the page tests show.)
-class FeatureOkTest : public WindowTest {
-  protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        StartThenLeaveInfo("A,2,3,1,1,[L1]");
-    }
-    bool Ok(InfoTiming timing, std::string failedCheck = "") {
-        return App().RunFeatureOk(timing, [failedCheck](const DrawContext& c) -> StepOutcome {
-            if (!failedCheck.empty()) return {"", failedCheck};
+// drawn with. (Where each page reads the info, and a refused check, the page tests show.)
+TEST_F(StartUpTest, AMalformedInfoOrAnUnwritableScriptStopsTheOkAndKeepsEverything) {
+    StartThenLeaveInfo("A,2,x,1,1,[L1]");
+    const auto Ok = [this](InfoTiming timing) {
+        return App().RunFeatureOk(timing, [](const DrawContext& c) -> StepOutcome {
             return {"Circle " + FormatPoint(c.BasePoint) + " D 1 " + c.CurrentLayer + "\r\n", ""};
         });
-    }
-};
-
-TEST_F(FeatureOkTest, AMalformedInfoOrAnUnwritableScriptStopsTheOkAndKeepsEverything) {
-    ws_.WriteInfo("A,2,x,1,1,[L1]");
+    };
     ws_.dir.Write("cad/Brasswick/Brasswick.scr", "previous");
     EXPECT_FALSE(Ok(InfoTiming::BeforeChecks));
     EXPECT_EQ(TakeMessages(), Messages{"Insertion Info File Is Malformed: " + ws_.InfoPath() +
