@@ -67,9 +67,8 @@ TEST_F(StartUpTest, ThePreviewTakesTheWidthThePageInFrontLeaves) {
     EXPECT_GT(narrowPreview, widePreview + 50) << "pages " << narrow << " and " << wide;
 }
 
-TEST_F(StartUpTest, TabEntersThePageCtrlTabTurnsPagesEscapeOrCancelMinimise) {
+TEST_F(StartUpTest, TabEntersThePageCtrlTabTurnsPagesEscapeCancelMinimiseQuitKeepsSizeAndPage) {
     StartWithInfo("A,4,5,1,1,[L1]");
-    EXPECT_FALSE(Exists(ws_.InfoPath())) << "start-up consumes the info";
     Window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
     Window().PageList()->setFocus();
@@ -87,81 +86,8 @@ TEST_F(StartUpTest, TabEntersThePageCtrlTabTurnsPagesEscapeOrCancelMinimise) {
     EXPECT_FALSE(Window().Ended());
     EXPECT_TRUE(App().State().InsertionInfoRead);
     EXPECT_EQ(App().State().info.BasePoint, (PointXY{4.0f, 5.0f})) << "Cancel keeps the info";
-}
-
-TEST_F(StartUpTest, MissingTablesInTheLoadingOrderThenAMalformedInfoFileIsKept) {
-    for (const char* name :
-         {"ejector.dat", "Corepin.dat", "Cbore.dat", "Tap.dat", "Corenum.dat", "Thread.dat",
-          "Slot.dat", "Keyway.dat", "000", "001", "002", "Drill.dat", "Csink.dat"}) {
-        fs::remove(ws_.ProgramFile(name));
-    }
-    ws_.WriteInfo("A,1,2");
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(toolkit_.messageTitles, Messages(14, "Brasswick"));
-    EXPECT_EQ(TakeMessages(),
-              (Messages{"Ejector Data File NOT Found", "Core Data File NOT Found",
-                        "Counterbore Data File NOT Found", "Tap Data File NOT Found",
-                        "Core Number Data File NOT Found", "Thread Data File NOT Found",
-                        "Slot Data File NOT Found", "Keyway Data File NOT Found",
-                        "Taper Pin Diameter File NOT Found", "Plain Centerdrill File NOT Found",
-                        "Bell Centerdrill File NOT Found", "Drill Data File NOT Found",
-                        "Countersink Data File NOT Found",
-                        "Insertion Info File Is Malformed: " + ws_.InfoPath() +
-                            " (it holds fewer than six fields). The file was left in place and "
-                            "nothing was drawn."}));
-    EXPECT_FALSE(App().State().InsertionInfoRead);
-    EXPECT_EQ(App().State().info.BasePoint, (PointXY{1.0f, 1.0f}));
-    EXPECT_EQ(ReadFile(ws_.InfoPath()), "A,1,2");
-    EXPECT_TRUE(Window().isMinimized());
-}
-
-TEST_F(StartUpTest, AnUnreadableSettingsFileAsksForBothFoldersAndIsKeptEvenOnQuit) {
-    ws_.dir.Write("program/DrawPath.txt", "\"/a/\"\r\n\"/b/\"\r\n");
-    toolkit_.folderAnswers = {QString::fromStdString(ws_.dir.Path() + "/cad"),
-                              QString::fromStdString(ws_.drawing)};
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(toolkit_.folderTitles, (Messages{"Browse AutoCAD LT Path", "Browse Drawing Path"}));
-    const std::string unreadable = "Settings File Could Not Be Read: " + ws_.program +
-                                   "/DrawPath.txt (it holds fewer than four fields). Choose the "
-                                   "folders again; the file is replaced only when you press OK "
-                                   "on the Settings tab.";
-    EXPECT_EQ(TakeMessages(), (Messages{unreadable, "Use Settings To Assign Hidden Layer",
-                                        "Insertion Info NOT Found, Using Defaults"}));
-    EXPECT_EQ(App().State().ScriptFile, ws_.ScriptPath()) << "the separator added";
-    EXPECT_EQ(Text("Text2") + "|" + Text("Text4") + "|" + Text("Text5"), ws_.cad + "|0|.015");
-    EXPECT_EQ(Window().SSTab1()->currentIndex(), 7);
-    Click("Command11");
-    EXPECT_TRUE(Window().Ended());
-    EXPECT_FALSE(Window().isVisible());
-    EXPECT_EQ(SettingsText(), "\"/a/\"\r\n\"/b/\"\r\n");
-    // On a first run, the drawing folder cancelled: the program cannot go on.
-    fs::remove(ws_.ProgramFile("DrawPath.txt"));
-    toolkit_.folderAnswers = {QString::fromStdString(ws_.cad), QString()};
-    EXPECT_FALSE(Start());
-    EXPECT_EQ(TakeMessages(), Messages{"Program Will NOT Function Without Path Settings"});
-    EXPECT_TRUE(Window().Ended());
-}
-
-TEST_F(StartUpTest, AboutShowsTheFileExactlyEvenEmptyOrElseTheBuiltInText) {
-    const std::pair<const char*, std::string> rows[] = {
-        {"Line one\r\nLine two\r\n", "Line one\nLine two\n"},
-        {"", ""},
-        {nullptr, "Brasswick For AutoCAD LT\nVersion 2.5\n"}};
-    std::string shown;
-    for (const auto& [file, start] : rows) {
-        if (file) ws_.dir.Write("program/Brasswick.msg", file);
-        if (!file) fs::remove(ws_.ProgramFile("Brasswick.msg"));
-        ASSERT_TRUE(Start());
-        shown = Find<QPlainTextEdit>("Text1")->toPlainText().toStdString();
-        EXPECT_EQ(file ? shown : shown.substr(0, start.size()), start);
-    }
-    // The built-in text names the script with the platform's separator.
-    EXPECT_NE(shown.find(std::string("Brasswick") + kPathSeparator + "Brasswick.scr"),
-              std::string::npos);
-}
-
-TEST_F(StartUpTest, TheWindowComesBackWithItsSizeAndPage) {
-    StartWithInfo();
+    // Quit, and the window comes back with its size and page.
+    Window().showNormal();
     Window().resize(1234, 654);
     Window().SSTab1()->setCurrentIndex(13);
     Click("Command11");
@@ -171,50 +97,88 @@ TEST_F(StartUpTest, TheWindowComesBackWithItsSizeAndPage) {
     EXPECT_EQ(Window().size(), QSize(1234, 654));
 }
 
-// The OK frame, driven with a generator of the test's own.
-class FeatureOkTest : public WindowTest {
-  protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        StartThenLeaveInfo("A,2,3,1,1,[L1]");
+// Tables first, in their loading order, then the settings, then the insertion info.
+TEST_F(StartUpTest, MissingTablesThenAnUnreadableSettingsFileThenAMalformedInfoFileAllKept) {
+    for (const char* name :
+         {"ejector.dat", "Corepin.dat", "Cbore.dat", "Tap.dat", "Corenum.dat", "Thread.dat",
+          "Slot.dat", "Keyway.dat", "000", "001", "002", "Drill.dat", "Csink.dat"}) {
+        fs::remove(ws_.ProgramFile(name));
     }
-    // An OK whose script names the point and layer it was drawn with, or whose check fails.
-    bool Ok(InfoTiming timing, std::string failedCheck = "") {
-        return App().RunFeatureOk(timing, [failedCheck](const DrawContext& c) -> StepOutcome {
-            if (!failedCheck.empty()) return {"", failedCheck};
-            return {"Circle " + FormatPoint(c.BasePoint) + " D 1 " + c.CurrentLayer + "\r\n", ""};
-        });
-    }
-};
-
-TEST_F(FeatureOkTest, AFailedCheckLeavesTheInfoUnreadOrKeepsItForTheNextOkAlone) {
-    EXPECT_FALSE(Ok(InfoTiming::AfterChecks, "You Must Select Pin Size"));
-    EXPECT_EQ(TakeMessages(), Messages{"You Must Select Pin Size"});
-    EXPECT_TRUE(Exists(ws_.InfoPath()));
-    EXPECT_FALSE(Window().isMinimized());
-    ASSERT_TRUE(Ok(InfoTiming::AfterChecks));  // read after the checks, drawn where it says
-    EXPECT_EQ(ws_.Script(), "Circle 2,3 D 1 L1\r\n");
+    ws_.dir.Write("program/DrawPath.txt", "\"/a/\"\r\n\"/b/\"\r\n");
+    toolkit_.folderAnswers = {QString::fromStdString(ws_.dir.Path() + "/cad"),
+                              QString::fromStdString(ws_.drawing)};
+    ws_.WriteInfo("A,1,2");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(toolkit_.messageTitles, Messages(16, "Brasswick"));
+    EXPECT_EQ(TakeMessages(),
+              (Messages{"Ejector Data File NOT Found", "Core Data File NOT Found",
+                        "Counterbore Data File NOT Found", "Tap Data File NOT Found",
+                        "Core Number Data File NOT Found", "Thread Data File NOT Found",
+                        "Slot Data File NOT Found", "Keyway Data File NOT Found",
+                        "Taper Pin Diameter File NOT Found", "Plain Centerdrill File NOT Found",
+                        "Bell Centerdrill File NOT Found", "Drill Data File NOT Found",
+                        "Countersink Data File NOT Found",
+                        "Settings File Could Not Be Read: " + ws_.program +
+                            "/DrawPath.txt (it holds fewer than four fields). Choose the folders "
+                            "again; the file is replaced only when you press OK on the Settings "
+                            "tab.",
+                        "Use Settings To Assign Hidden Layer",
+                        "Insertion Info File Is Malformed: " + ws_.InfoPath() +
+                            " (it holds fewer than six fields). The file was left in place and "
+                            "nothing was drawn."}));
+    EXPECT_FALSE(App().State().InsertionInfoRead);
+    EXPECT_EQ(App().State().info.BasePoint, (PointXY{1.0f, 1.0f}));
+    EXPECT_EQ(ReadFile(ws_.InfoPath()), "A,1,2");
+    EXPECT_EQ(App().State().ScriptFile, ws_.ScriptPath()) << "the separator added";
+    EXPECT_EQ(Text("Text2") + "|" + Text("Text4") + "|" + Text("Text5"), ws_.cad + "|0|.015");
+    EXPECT_EQ(Window().SSTab1()->currentIndex(), 7);
     EXPECT_TRUE(Window().isMinimized());
-    ws_.WriteInfo("A,4,5,1,1,[L2]");
-    EXPECT_FALSE(Ok(InfoTiming::BeforeChecks, "You Must Select Pin Size"));
-    EXPECT_FALSE(Exists(ws_.InfoPath()));
-    ASSERT_TRUE(Ok(InfoTiming::AfterChecks));
-    EXPECT_EQ(TakeMessages(), Messages{"You Must Select Pin Size"});
-    EXPECT_EQ(ws_.Script(), "Circle 4,5 D 1 L2\r\n");
-    ASSERT_TRUE(Ok(InfoTiming::BeforeChecks));  // the info was used up: the defaults
-    EXPECT_EQ(TakeMessages(), Messages{"Insertion Info NOT Found, Using Defaults"});
-    EXPECT_EQ(ws_.Script(), "Circle 1,1 D 1 0\r\n");
+    Click("Command11");
+    EXPECT_TRUE(Window().Ended());
+    EXPECT_FALSE(Window().isVisible());
+    EXPECT_EQ(SettingsText(), "\"/a/\"\r\n\"/b/\"\r\n");
+    // On a first run, the drawing folder cancelled: the program cannot go on.
+    ws_.CopyShippedData();
+    fs::remove(ws_.ProgramFile("DrawPath.txt"));
+    toolkit_.folderAnswers = {QString::fromStdString(ws_.cad), QString()};
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(TakeMessages(), Messages{"Program Will NOT Function Without Path Settings"});
+    EXPECT_TRUE(Window().Ended());
 }
 
-TEST_F(FeatureOkTest, AMalformedInfoOrAnUnwritableScriptStopsTheOkAndKeepsEverything) {
-    ws_.WriteInfo("A,2,x,1,1,[L1]");
+TEST_F(StartUpTest, AboutShowsTheFileExactlyEvenEmptyOrElseTheBuiltInText) {
+    const auto shown = [this] {
+        return Find<QPlainTextEdit>("Text1")->toPlainText().toStdString();
+    };
+    for (auto [file, text] :
+         {std::pair{"Line one\r\nLine two\r\n", "Line one\nLine two\n"}, {"", ""}}) {
+        ws_.dir.Write("program/Brasswick.msg", file);
+        ASSERT_TRUE(Start());
+        EXPECT_EQ(shown(), text);
+    }
+    fs::remove(ws_.ProgramFile("Brasswick.msg"));
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(shown().starts_with("Brasswick For AutoCAD LT\nVersion 2.5\n"));
+    // The built-in text names the script with the platform's separator.
+    EXPECT_NE(shown().find(std::string("Brasswick") + kPathSeparator + "Brasswick.scr"),
+              std::string::npos);
+}
+
+// The frame every OK runs in, driven with an OK whose script names the point and layer it was
+// drawn with. (Where each page reads the info, and a refused check, the page tests show.)
+TEST_F(StartUpTest, AMalformedInfoOrAnUnwritableScriptStopsTheOkAndKeepsEverything) {
+    StartThenLeaveInfo("A,2,x,1,1,[L1]");
+    const auto Ok = [this](InfoTiming timing) {
+        return App().RunFeatureOk(timing, [](const DrawContext& c) -> StepOutcome {
+            return {"Circle " + FormatPoint(c.BasePoint) + " D 1 " + c.CurrentLayer + "\r\n", ""};
+        });
+    };
     ws_.dir.Write("cad/Brasswick/Brasswick.scr", "previous");
     EXPECT_FALSE(Ok(InfoTiming::BeforeChecks));
     EXPECT_EQ(TakeMessages(), Messages{"Insertion Info File Is Malformed: " + ws_.InfoPath() +
                                        " (field 3 is not a number). The file was left in place "
                                        "and nothing was drawn."});
-    EXPECT_EQ(ReadFile(ws_.InfoPath()), "A,2,x,1,1,[L1]");
-    EXPECT_EQ(ws_.Script(), "previous");
+    EXPECT_EQ(ReadFile(ws_.InfoPath()) + "|" + ws_.Script(), "A,2,x,1,1,[L1]|previous");
     ws_.WriteInfo("A,2,3,1,1,[L1]");
     fs::remove_all(ws_.cad + "Brasswick");
     EXPECT_FALSE(Ok(InfoTiming::BeforeChecks));
@@ -226,6 +190,10 @@ TEST_F(FeatureOkTest, AMalformedInfoOrAnUnwritableScriptStopsTheOkAndKeepsEveryt
     ws_.dir.MakeDir("cad/Brasswick");
     ASSERT_TRUE(Ok(InfoTiming::BeforeChecks));
     EXPECT_EQ(ws_.Script(), "Circle 2,3 D 1 L1\r\n");
+    EXPECT_TRUE(Window().isMinimized());
+    ASSERT_TRUE(Ok(InfoTiming::AfterChecks));  // the info was used up: the defaults again
+    EXPECT_EQ(TakeMessages(), Messages{"Insertion Info NOT Found, Using Defaults"});
+    EXPECT_EQ(ws_.Script(), "Circle 1,1 D 1 0\r\n");
 }
 
 }  // namespace

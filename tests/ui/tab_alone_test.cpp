@@ -1,12 +1,9 @@
-// Built alone on a fake host, as the window builds them: a tab, whose tables, OK, preview,
-// keyboard and focus reach the host and nothing else; the preview pane, with stand-in tabs whose
-// scripts the test chooses; and how the pane paints a drawing.
+// Built alone on a fake host: a tab, whose OK, keyboard and direction reach the host alone; the
+// preview pane, with stand-in tabs whose scripts the test chooses; and how it paints a drawing.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFocusEvent>
 #include <QImage>
 #include <QListWidget>
 #include <QRadioButton>
@@ -23,7 +20,7 @@
 namespace bw::test {
 namespace {
 
-TEST(TabAlone, AnEjectorTabOnAFakeHostLoadsChecksWritesAndAsksForTheFront) {
+TEST(TabAlone, EnterOnAListOrAnOptionPressesTheEjectorTabsOkOnTheHost) {
     FakeHost host(BW_DATA_DIR);
     host.context.BasePoint = {2, 3};
     EjectorTab tab(host);
@@ -32,33 +29,19 @@ TEST(TabAlone, AnEjectorTabOnAFakeHostLoadsChecksWritesAndAsksForTheFront) {
     auto* list1 = tab.findChild<QListWidget*>(QStringLiteral("List1"));
     ASSERT_GT(list1->count(), 0);
     tab.show();
-
-    // Enter on a list presses the tab's OK: nothing picked yet, so the check's message.
     list1->setFocus();
-    QTest::keyClick(list1, Qt::Key_Return);
+    QTest::keyClick(list1, Qt::Key_Return);  // nothing picked yet: the check's message
     EXPECT_EQ(host.messages, std::vector<std::string>{"You Must Select Pin Size"});
-    EXPECT_EQ(host.timings, std::vector<InfoTiming>{InfoTiming::BeforeChecks});
-
-    // With a size and a depth, Enter on an option writes what the preview showed: from the
-    // host's point (2,3) at 90 degrees, the 1/16 pin's clearance bore is .0625 + .015 wide,
-    // so its sides lie .03875 either side of x = 2, and run to the 1/4 depth.
     list1->setCurrentRow(0);
     tab.findChild<QListWidget*>(QStringLiteral("List2"))->setCurrentRow(0);
     tab.findChild<QRadioButton*>(QStringLiteral("Option05"))->setChecked(true);
-    const std::optional<StepOutcome> preview = tab.Preview();
     auto* option01 = tab.findChild<QRadioButton*>(QStringLiteral("Option01"));
     option01->setFocus();
     QTest::keyClick(option01, Qt::Key_Enter);
     ASSERT_EQ(host.scripts.size(), 1u);
-    ASSERT_TRUE(preview.has_value());
-    EXPECT_EQ(host.scripts[0], preview->script);
+    // The 1/16 pin's bore, .0625 + .015 wide, from the host's point (2,3) down to depth 1/4.
     EXPECT_EQ(host.scripts[0].substr(0, 44), "Layer set 0 \r\nLine 1.96125,3 1.96125,3.25 \r\n");
     EXPECT_EQ(host.direction, 90);
-
-    // The focus arriving at one of its controls asks the host for the tab's page.
-    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(list1, &in);
-    EXPECT_EQ(host.front, &tab);
 }
 
 class StandInTab : public FeatureTab {
@@ -108,10 +91,9 @@ class PreviewPaneTest : public ::testing::Test {
 
 TEST_F(PreviewPaneTest, FollowsTheCurrentTabAndItsChangesOnTheHostsLayer) {
     auto* tabs = new QTabWidget(&window_);
-    auto* other = new StandInTab(host_);
     tabs->addTab(new StandInTab(host_), "Draws nothing");
-    tabs->addTab(other, "Other");
-    other->outcome = StepOutcome{"", "You Must Select Thread Size"};
+    tabs->addTab(tab_, "Other");
+    tab_->outcome = StepOutcome{"", "You Must Select Thread Size"};
     pane_->Attach(tabs);
     ASSERT_TRUE(Settle());
     EXPECT_EQ(Message(), "");
@@ -119,10 +101,9 @@ TEST_F(PreviewPaneTest, FollowsTheCurrentTabAndItsChangesOnTheHostsLayer) {
     tabs->setCurrentIndex(1);
     ASSERT_TRUE(Settle());
     EXPECT_EQ(Message(), "You Must Select Thread Size");
-    EXPECT_EQ(pane_->ShownDrawing(), nullptr);
     EXPECT_TRUE(pane_->Picture().isNull());
-    other->outcome = StepOutcome{"Circle 1,1 D .0775\r\n", ""};
-    emit other->InputsChanged();
+    tab_->outcome = StepOutcome{"Circle 1,1 D .0775\r\n", ""};
+    emit tab_->InputsChanged();
     ASSERT_TRUE(Settle());
     const preview::Drawing* d = pane_->ShownDrawing();
     ASSERT_NE(d, nullptr);
@@ -131,9 +112,7 @@ TEST_F(PreviewPaneTest, FollowsTheCurrentTabAndItsChangesOnTheHostsLayer) {
     // The preview never runs an OK: nothing reaches the host's script or insertion info.
     EXPECT_TRUE(host_.scripts.empty());
     EXPECT_TRUE(host_.timings.empty());
-}
-
-TEST_F(PreviewPaneTest, AScriptTheReaderCannotReadOrATabWithoutItsTableShowsWhy) {
+    // A script the reader cannot read, or a tab without its table, says why instead.
     Show("Line 0,0 1,1 \r\nLine 2,2 x,y \r\n");
     EXPECT_EQ(pane_->ShownDrawing(), nullptr);
     EXPECT_EQ(Message(),
@@ -144,10 +123,10 @@ TEST_F(PreviewPaneTest, AScriptTheReaderCannotReadOrATabWithoutItsTableShowsWhy)
     EXPECT_EQ(Message(), "Tap Data File NOT Found");
 }
 
-TEST_F(PreviewPaneTest, ABurstOfChangesIsDrawnOnceAndAResizePaintsAgain) {
+TEST_F(PreviewPaneTest, ABurstIsDrawnOnceAResizePaintsAgainAndAwayItAsksNothing) {
     Show("Circle 1,1 D 2\r\n");
     EXPECT_EQ(pane_->Picture().size(), QSize(300, 200));
-    const int asked = tab_->asked;
+    int asked = tab_->asked;
     const int shown = pane_->UpdatesShown();
     tab_->outcome = StepOutcome{"Circle 1,1 D 4\r\n", ""};
     for (int i = 0; i < 10; ++i) pane_->ScheduleUpdate();
@@ -157,13 +136,11 @@ TEST_F(PreviewPaneTest, ABurstOfChangesIsDrawnOnceAndAResizePaintsAgain) {
     EXPECT_EQ(Radius(), 2);
     pane_->resize(250, 180);
     EXPECT_TRUE(Settle([&] { return pane_->Picture().size() == QSize(250, 180); }));
-}
-
-TEST_F(PreviewPaneTest, AwayItAsksNothingAndBackOnlyWhenTheInsertionInfoChanged) {
-    Show("Circle 1,1 D 2\r\n");
+    // Minimised it asks nothing; back, it asks again, and on activation only when the
+    // insertion info changed.
     window_.showMinimized();
     ASSERT_TRUE(Settle());
-    const int asked = tab_->asked;
+    asked = tab_->asked;
     tab_->outcome = StepOutcome{"Circle 1,1 D 6\r\n", ""};
     pane_->UpdateNow();
     ASSERT_TRUE(Settle());
