@@ -34,6 +34,13 @@ TEST(ProgramFilePath, AlwaysAddsTheSeparatorWhereAFolderAddsItOnlyWhenMissing) {
 #ifdef _WIN32
     // A chosen drive root already ends in its backslash.
     EXPECT_EQ(WithTrailingSeparator("D:\\"), "D:\\");
+    const Settings folders{"C:\\LT\\", "D:\\", "0", 0.0f};
+    EXPECT_EQ(ScriptFilePath(folders), "C:\\LT\\Brasswick\\Brasswick.scr");
+    EXPECT_EQ(InfoFilePath(folders), "D:\\BW_Info.txt");
+#else
+    const Settings folders{"/opt/lt/", "/d/", "0", 0.0f};
+    EXPECT_EQ(ScriptFilePath(folders), "/opt/lt/Brasswick/Brasswick.scr");
+    EXPECT_EQ(InfoFilePath(folders), "/d/BW_Info.txt");
 #endif
 }
 
