@@ -41,6 +41,7 @@ TEST(Limits, ChecksNameTheFieldThatIsOutOfRange) {
         {CheckTaperPin({.25f, 1e-45f}), "Pin Length Must Be At Least .0001"},
         {CheckTaperPin({2e6f, 1}), "Pin Diameter Must Not Exceed 1000000"},
         {CheckTappedHole({TapSize{.25f, 2e38f}, 1}), "Tap Drill Diameter Must Not Exceed 1000000"},
+        {CheckTappedHole({TapSize{.25f, .2f}, -1}), "Depth Must Be Greater Than Zero"},
         {CheckCounterbore({CboreSize{.25f, 1e-5f}}), "Counterbore Diameter Must Be At Least .0001"},
         {CheckThread({ThreadSize{3e38f, 20}, 1.0f}), "Thread Diameter Must Not Exceed 1000000"},
         {CheckDrilledHole({kForty, "1", "1", true}),
