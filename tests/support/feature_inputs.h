@@ -108,15 +108,10 @@ Outcome RunFeature(int which, S& s) {
             // most lengths are a few turns long and only some come from the whole range.
             const int tpi = s.Bool() ? s.Int(-2, 80) : s.Int(-32768, 32767);
             const int pick = s.Int(0, 511);
-            std::optional<float> length;
-            if (pick == 0) {
-                length = s.Single();
-            } else if (pick < 8) {
-                length = s.Wild();
-            } else if (pick > 8) {
-                length =
-                    static_cast<float>(s.Int(1, 160)) / (10.0f * static_cast<float>(tpi ? tpi : 1));
-            }
+            std::optional<float> length;  // none when the pick is 8
+            if (pick < 8) length = pick == 0 ? s.Single() : s.Wild();
+            const float tenthTurnsPerUnit = 10.0f * static_cast<float>(tpi ? tpi : 1);
+            if (pick > 8) length = static_cast<float>(s.Int(1, 160)) / tenthTurnsPerUnit;
             ThreadInput in{ThreadSize{s.Single(), tpi}, length, s.Bool(), s.Bool(), direction()};
             return Run(c, in, CheckThread, [](const ThreadInput& i, const DrawContext& d) {
                 return ThreadScript(i, d);
