@@ -89,9 +89,7 @@ TEST_F(PagesTest, EveryControlStartsCaptionedAndSet) {
         "Text16=0.500 Text17=1.000",
     };
     for (int i = 0; i < 15; ++i) {
-        if (pages[i]) {
-            EXPECT_EQ(ShownPage(Window().SSTab1()->widget(i)), pages[i]);
-        }
+        if (pages[i]) EXPECT_EQ(ShownPage(Window().SSTab1()->widget(i)), pages[i]);
     }
 }
 
@@ -126,7 +124,7 @@ const Ok kOks[] = {
     {"Command3", "pick List4 27; pick List5 10; click Option17; click Check03",
      "tap major=.5 drill=.421875 depth=1 dir=90 hidden=0", 90},
     {"Command3", "pick List4 27", "You Must Select Depth"},
-    {"Command4", "pick List6 9", "cbore screw=.25 cbore=.4375"},
+    {"Command4", "pick List6 9; click Option21", "cbore screw=.25 cbore=.4375 dir=90", 90},
     {"Command4", "pick List6 9; click Option24; click Check04",
      "cbore screw=.25 cbore=.4375 view=face hidden=0"},
     {"Command4", "", "You Must Select Screw Size"},
@@ -167,11 +165,7 @@ TEST_F(PagesTest, EachOkWritesWhatItsPreviewShowedAndTheCommandLinePrintsOrRefus
         SCOPED_TRACE(std::string(row.ok) + ": " + row.steps);
         const bool draws = std::islower(static_cast<unsigned char>(row.expect[0])) != 0;
         std::filesystem::remove(ws_.InfoPath());
-        if (draws) {
-            StartWithInfo("A,2,3,1,.5,[L1]");
-        } else {
-            StartThenLeaveInfo("A,2,3,1,.5,[L1]");
-        }
+        draws ? StartWithInfo("A,2,3,1,.5,[L1]") : StartThenLeaveInfo("A,2,3,1,.5,[L1]");
         ws_.dir.Write("cad/Brasswick/Brasswick.scr", "earlier\r\n");
         for (const std::string& step : Split(row.steps, ';')) {
             // Every input the drawing depends on tells the preview it changed.
@@ -193,9 +187,7 @@ TEST_F(PagesTest, EachOkWritesWhatItsPreviewShowedAndTheCommandLinePrintsOrRefus
         EXPECT_EQ(TakeMessages(), Messages{});
         ASSERT_TRUE(preview.has_value());
         EXPECT_EQ(ws_.Script(), preview->script);
-        if (row.angle >= 0) {
-            EXPECT_EQ(App().State().DirectionAngle, row.angle);
-        }
+        if (row.angle >= 0) EXPECT_EQ(App().State().DirectionAngle, row.angle);
         std::vector<std::string> args = Split(row.expect, ' ');
         args.insert(args.end(), {"base=2,3", "scale=.5", "layer=L1", "hidden-layer=HIDDEN"});
         const cli::Result r = Cli(args);
