@@ -89,7 +89,9 @@ TEST_F(PagesTest, EveryControlStartsCaptionedAndSet) {
         "Text16=0.500 Text17=1.000",
     };
     for (int i = 0; i < 15; ++i) {
-        if (pages[i]) EXPECT_EQ(ShownPage(Window().SSTab1()->widget(i)), pages[i]);
+        if (pages[i]) {
+            EXPECT_EQ(ShownPage(Window().SSTab1()->widget(i)), pages[i]);
+        }
     }
 }
 
@@ -187,7 +189,9 @@ TEST_F(PagesTest, EachOkWritesWhatItsPreviewShowedAndTheCommandLinePrintsOrRefus
         EXPECT_EQ(TakeMessages(), Messages{});
         ASSERT_TRUE(preview.has_value());
         EXPECT_EQ(ws_.Script(), preview->script);
-        if (row.angle >= 0) EXPECT_EQ(App().State().DirectionAngle, row.angle);
+        if (row.angle >= 0) {
+            EXPECT_EQ(App().State().DirectionAngle, row.angle);
+        }
         std::vector<std::string> args = Split(row.expect, ' ');
         args.insert(args.end(), {"base=2,3", "scale=.5", "layer=L1", "hidden-layer=HIDDEN"});
         const cli::Result r = Cli(args);
