@@ -80,12 +80,12 @@ void WindowTest::Click(const char* name) {
     button->click();
 }
 
-void WindowTest::Type(const char* boxName, const QString& text) {
+void WindowTest::Type(const char* boxName, const QString& text, Qt::FocusReason how) {
     auto* box = Find<QLineEdit>(boxName);
     ASSERT_NE(box, nullptr);
     box->setFocus();
     box->setText(text);
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QFocusEvent out(QEvent::FocusOut, how);
     QApplication::sendEvent(box, &out);
 }
 
@@ -151,12 +151,9 @@ void WindowTest::Do(const std::string& steps) {
             QApplication::processEvents();
         } else if (verb == "click") {
             Click(name.c_str());
-        } else if (verb == "type") {
-            Type(name.c_str(), QString::fromStdString(rest));
-        } else if (verb == "away") {
-            box->setText(QString::fromStdString(rest));
-            QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-            QApplication::sendEvent(box, &away);
+        } else if (verb == "type" || verb == "away") {
+            Type(name.c_str(), QString::fromStdString(rest),
+                 verb == "away" ? Qt::ActiveWindowFocusReason : Qt::TabFocusReason);
         } else if (verb == "dclick") {
             QTest::mouseDClick(box, Qt::LeftButton);
         } else if (verb == "cell" || verb == "select") {  // "cell ROW COLUMN VALUE"

@@ -86,9 +86,9 @@ class WindowTest : public ::testing::Test {
         return widget;
     }
     // A user's click on a button, option or check box; a text typed into a box that is then
-    // left, so its tidy-up runs.
+    // left (for another control, or another program), so its tidy-up runs.
     void Click(const char* name);
-    void Type(const char* boxName, const QString& text);
+    void Type(const char* boxName, const QString& text, Qt::FocusReason how = Qt::TabFocusReason);
     Messages TakeMessages();  // the messages since the last call
 
     // Starts on an insertion-info file that start-up consumes: point (2,3), scale .5, layer L1.
