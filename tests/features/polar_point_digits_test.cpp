@@ -11,11 +11,6 @@
 namespace bw {
 namespace {
 
-// One turn of a thread, drawn at (1,1).
-ThreadInput OneTurn(float diameter, int tpi, bool leftHand, int direction) {
-    return {ThreadSize{diameter, tpi}, .1f, leftHand, false, direction};
-}
-
 TEST(PolarPointDigits, WholeScriptsCarryTheDoubleCosineOfTheSingleAngle) {
     DrawContext at;
     at.HiddenLayer = "HIDDEN";
@@ -31,14 +26,15 @@ TEST(PolarPointDigits, WholeScriptsCarryTheDoubleCosineOfTheSingleAngle) {
         {SlotScript({"1.000", "1.500", 90, false}, at),
          "Layer set 0 \r\nARC C 1,1 0,.9999999 2,1 ARC C .9999999,2.5 2,2.5 -6.556709E-08,2.5 "
          "Line 2,1 2,2.5  Line 0,.9999999 -6.556709E-08,2.5 \r\n"},
-        // A .25 thread of 14 per inch, 90. Single cosine: 1.063141,1 for the first root.
-        {ThreadScript(OneTurn(.25f, 14, false, 90), at),
+        // One turn (.1 long) of a .25 thread of 14 per inch, 90. Single cosine: 1.063141,1 for
+        // the first root.
+        {ThreadScript({ThreadSize{.25f, 14}, .1f, false, false, 90}, at),
          "Layer set 0 \r\nline .875,1 1.125,1.035714 1.063141,.9999999 \r\n"
          "line 1.125,1.035714 1.063141,1.071429 \r\nline .875,1 .936859,1.035714 .875,1.071429 "
          "\r\nline .936859,1.035714 1.063141,1.071429 \r\n"
          "line .936859,1.035714 1.063141,1.071429 \r\nLayer set 0 \r\n"},
         // A left-hand .216 thread of 13 per inch, 0. Single cosine: .9586174.
-        {ThreadScript(OneTurn(.216f, 13, true, 0), at),
+        {ThreadScript({ThreadSize{.216f, 13}, .1f, true, false, 0}, at),
          "Layer set 0 \r\nline 1,.892 1.038462,1.108 1,1.041383 \r\n"
          "line 1.038462,1.108 1.076923,1.041383 \r\nline 1,.892 1.038462,.9586173 1.076923,.892 "
          "\r\nline 1.038462,.9586173 1.076923,1.041383 \r\n"

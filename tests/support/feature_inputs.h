@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "features/holes/counterbore.h"
@@ -37,17 +38,6 @@ struct Outcome {
     std::optional<std::string> message;  // a failed check
     std::string script;                  // otherwise
 };
-
-template <typename S>
-std::optional<float> MaybeSingle(S& s) {
-    if (s.Int(0, 15) == 0) return std::nullopt;
-    return s.Single();
-}
-
-template <typename S>
-int Direction(S& s) {
-    return 90 * s.Int(0, 3);
-}
 
 template <typename S>
 std::string Layer(S& s) {
@@ -87,47 +77,42 @@ template <typename S>
 Outcome RunFeature(int which, S& s) {
     const DrawContext c = Context(s);
     const View view = s.Bool() ? View::Face : View::Side;
+    auto direction = [&] { return 90 * s.Int(0, 3); };
+    auto maybeSingle = [&] { return s.Int(0, 15) ? std::optional(s.Single()) : std::nullopt; };
     switch (which) {
         case 0:
-            return Run(c,
-                       EjectorInput{MaybeSingle(s), MaybeSingle(s), view, Direction(s), s.Bool()},
+            return Run(c, EjectorInput{maybeSingle(), maybeSingle(), view, direction(), s.Bool()},
                        CheckEjector, EjectorScript);
         case 1:
             return Run(c,
                        CorePinInput{CorePinSize{s.Single(), s.Single(), s.Single()}, view,
-                                    Direction(s), s.Bool()},
+                                    direction(), s.Bool()},
                        CheckCorePin, CorePinScript);
         case 2:
             return Run(c, CoreNoteInput{s.Int(-32768, 32767), s.Bool()}, CheckCoreNote,
                        CoreNoteScript);
         case 3:
-            return Run(c, TaperPinInput{MaybeSingle(s), MaybeSingle(s), Direction(s), s.Bool()},
+            return Run(c, TaperPinInput{maybeSingle(), maybeSingle(), direction(), s.Bool()},
                        CheckTaperPin, TaperPinScript);
         case 4:
             return Run(c,
-                       TappedHoleInput{TapSize{s.Single(), s.Single()}, MaybeSingle(s), view,
-                                       s.Bool(), Direction(s)},
+                       TappedHoleInput{TapSize{s.Single(), s.Single()}, maybeSingle(), view,
+                                       s.Bool(), direction()},
                        CheckTappedHole, TappedHoleScript);
         case 5:
             return Run(
-                c,
-                CounterboreInput{CboreSize{s.Single(), s.Single()}, view, s.Bool(), Direction(s)},
+                c, CounterboreInput{CboreSize{s.Single(), s.Single()}, view, s.Bool(), direction()},
                 CheckCounterbore, CounterboreScript);
         case 6: {
             // Thread counts are 16-bit. A script of thousands of turns takes milliseconds, so
             // most lengths are a few turns long and only some come from the whole range.
             const int tpi = s.Bool() ? s.Int(-2, 80) : s.Int(-32768, 32767);
             const int pick = s.Int(0, 511);
-            std::optional<float> length;
-            if (pick == 0) {
-                length = s.Single();
-            } else if (pick < 8) {
-                length = s.Wild();
-            } else if (pick > 8) {
-                length =
-                    static_cast<float>(s.Int(1, 160)) / (10.0f * static_cast<float>(tpi ? tpi : 1));
-            }
-            ThreadInput in{ThreadSize{s.Single(), tpi}, length, s.Bool(), s.Bool(), Direction(s)};
+            std::optional<float> length;  // none when the pick is 8
+            if (pick < 8) length = pick == 0 ? s.Single() : s.Wild();
+            const float tenthTurnsPerUnit = 10.0f * static_cast<float>(tpi ? tpi : 1);
+            if (pick > 8) length = static_cast<float>(s.Int(1, 160)) / tenthTurnsPerUnit;
+            ThreadInput in{ThreadSize{s.Single(), tpi}, length, s.Bool(), s.Bool(), direction()};
             return Run(c, in, CheckThread, [](const ThreadInput& i, const DrawContext& d) {
                 return ThreadScript(i, d);
             });
@@ -135,13 +120,13 @@ Outcome RunFeature(int which, S& s) {
         case 7:
             return Run(c,
                        DrilledHoleInput{s.BoxText(), s.BoxText(), s.BoxText(), s.Bool(),
-                                        s.Bool() ? 82 : 100, view, s.Bool(), Direction(s)},
+                                        s.Bool() ? 82 : 100, view, s.Bool(), direction()},
                        CheckDrilledHole, DrilledHoleScript);
         case 8:
-            return Run(c, SlotInput{s.BoxText(), s.BoxText(), Direction(s), s.Bool()}, CheckSlot,
+            return Run(c, SlotInput{s.BoxText(), s.BoxText(), direction(), s.Bool()}, CheckSlot,
                        SlotScript);
         case 9:
-            return Run(c, CamInput{s.BoxText(), s.BoxText(), s.BoxText(), Direction(s), s.Bool()},
+            return Run(c, CamInput{s.BoxText(), s.BoxText(), s.BoxText(), direction(), s.Bool()},
                        CheckCam, CamScript);
         case 10:
             return Run(c,
@@ -152,7 +137,7 @@ Outcome RunFeature(int which, S& s) {
             ShaftInput in{{}, view};
             const int n = s.Int(0, 15) == 0 ? s.Int(0, kMaxShaftSegments + 1) : s.Int(1, 4);
             for (int i = 0; i < n; ++i) in.segments.push_back({s.BoxText(), s.BoxText()});
-            in.direction = Direction(s);
+            in.direction = direction();
             in.hidden = s.Bool();
             return Run(c, in, CheckShaft, ShaftScript);
         }
@@ -164,34 +149,23 @@ Outcome RunFeature(int which, S& s) {
                 in.bell = BellCenterDrill{"BELL", s.Single(), s.Single(), s.Single()};
             }
             in.view = view;
-            in.direction = Direction(s);
+            in.direction = direction();
             in.hidden = s.Bool();
             return Run(c, in, CheckCenterDrill, CenterDrillScript);
         }
     }
 }
 
-// The first number of the script that is not finite or lies beyond the farthest a drawing
-// reaches, or nothing. Numbers stand between blanks, commas and line ends.
-inline std::optional<std::string> BadScriptNumber(const std::string& script) {
-    if (script.find("Infinity") != std::string::npos) return "Infinity";
-    if (script.find("NaN") != std::string::npos) return "NaN";
-    const char* p = script.c_str();
-    const char* const end = p + script.size();
-    auto separator = [](char c) { return c == ' ' || c == ',' || c == '\r' || c == '\n'; };
-    while (p < end) {
-        const char* token = p;
-        while (p < end && !separator(*p)) ++p;
-        const char first = *token;
-        if (p > token && (first == '-' || first == '.' || (first >= '0' && first <= '9'))) {
-            char* stop = nullptr;
-            const double value = std::strtod(token, &stop);
-            // A token that is not wholly a number is a name, such as a layer's.
-            if (stop == p && (!std::isfinite(value) || std::fabs(value) > kFarthestScriptNumber)) {
-                return std::string(token, p);
-            }
-        }
-        ++p;
+// The first number of the script that is not finite ("NaN", "-Infinity" too) or lies beyond
+// the farthest a drawing reaches, or nothing. Numbers stand between blanks, commas and line
+// ends; a word that is not wholly a number, such as a layer's name, is passed over.
+inline std::optional<std::string> BadScriptNumber(std::string script) {
+    for (char& c : script) c = c == ',' || c == '\r' || c == '\n' ? ' ' : c;
+    std::istringstream words(script);
+    for (std::string word; words >> word;) {
+        char* stop = nullptr;
+        const double value = std::strtod(word.c_str(), &stop);
+        if (*stop == '\0' && !(std::fabs(value) <= kFarthestScriptNumber)) return word;
     }
     return std::nullopt;
 }

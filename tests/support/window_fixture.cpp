@@ -4,55 +4,66 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSettings>
 #include <QTableWidget>
+#include <QTest>
 #include <filesystem>
-#include <utility>
+#include <sstream>
 
 namespace bw::test {
 
 namespace fs = std::filesystem;
-
-void RecordingToolkit::Message(QWidget*, const QString& title, const QString& text) {
-    messages.push_back(text.toStdString());
-    messageTitles.push_back(title.toStdString());
-}
-
-QString RecordingToolkit::ChooseFolder(QWidget*, const QString& title, const QString& start) {
-    folderTitles.push_back(title.toStdString());
-    folderStarts.push_back(start.toStdString());
-    if (folderAnswers.empty()) return {};
-    const QString answer = folderAnswers.front();
-    folderAnswers.pop_front();
-    return answer;
-}
-
-QString RecordingToolkit::ChooseSaveFile(QWidget*, const QString&, const QString& start,
-                                         const QString& suffix) {
-    saveStarts.push_back(start.toStdString() + " ." + suffix.toStdString());
-    return std::exchange(saveAnswer, {});
-}
 
 Workspace::Workspace() : program(dir.MakeDir("program")), drawing(dir.MakeDir("drawings") + "/") {
     dir.MakeDir("cad/Brasswick");
     cad = dir.Path() + "/cad/";
 }
 
-void Workspace::CopyShippedData() const {
-    for (const auto& entry : fs::directory_iterator(BW_DATA_DIR)) {
-        if (!entry.is_regular_file() || entry.path().extension() == ".md") continue;
-        fs::copy_file(entry.path(), fs::path(program) / entry.path().filename(),
-                      fs::copy_options::overwrite_existing);
+std::string Shown(const QWidget* w) {
+    QString s;
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
+        s = ":" + b->text().remove('&') + (b->isChecked() ? "*" : "");
+    } else if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
+        s = ":" + g->title();
+        QStringList held;  // the boxes, lists and grid the frame captions
+        for (const QWidget* c : g->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (c->inherits("QLineEdit") || c->inherits("QAbstractItemView"))
+                held << c->objectName();
+        }
+        if (!held.isEmpty()) s += "[" + held.join(',') + "]";
+    } else if (const auto* e = qobject_cast<const QLineEdit*>(w)) {
+        s = "=" + e->text();
+    } else if (const auto* l = qobject_cast<const QLabel*>(w)) {
+        s = "=" + l->text();
+    } else if (const auto* l = qobject_cast<const QListWidget*>(w)) {
+        s = "#" + QString::number(l->count());
+        if (!l->selectedItems().isEmpty()) s += "@" + QString::number(l->currentRow());
+    } else if (const auto* t = qobject_cast<const QTableWidget*>(w)) {
+        QStringList rows;
+        for (int r = 0; r < t->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < t->columnCount(); ++c)
+                cells << (t->item(r, c) ? t->item(r, c)->text() : QString());
+            rows << cells.join(',');
+        }
+        s = "=" + rows.join('/');
     }
+    if (s.isEmpty() || w->objectName().isEmpty()) return {};
+    return (w->objectName() + s + (w->isEnabled() ? "" : "-")).toStdString();
 }
 
 void WindowTest::SetUp() {
     // Each test starts as on a first start of the window: no remembered size or page.
     QSettings(QSettings::UserScope, QStringLiteral("Brasswick"), QStringLiteral("Brasswick"))
         .clear();
-    ws_.CopyShippedData();
+    // Every shipped table and text file, beside the program.
+    for (const auto& entry : fs::directory_iterator(BW_DATA_DIR)) {
+        if (!entry.is_regular_file() || entry.path().extension() == ".md") continue;
+        fs::copy_file(entry.path(), fs::path(ws_.program) / entry.path().filename());
+    }
     ws_.dir.Write("program/DrawPath.txt",
                   "\"" + ws_.cad + "\"\r\n\"" + ws_.drawing + "\"\r\nHIDDEN\r\n.015\r\n");
 }
@@ -69,21 +80,12 @@ void WindowTest::Click(const char* name) {
     button->click();
 }
 
-void WindowTest::Pick(const char* listName, int row) {
-    auto* list = Find<QListWidget>(listName);
-    ASSERT_TRUE(list && row < list->count()) << listName << " has no entry " << row;
-    QListWidgetItem* item = list->item(row);
-    list->setCurrentItem(item);
-    item->setSelected(true);
-    emit list->itemClicked(item);
-}
-
-void WindowTest::Type(const char* boxName, const QString& text) {
+void WindowTest::Type(const char* boxName, const QString& text, Qt::FocusReason how) {
     auto* box = Find<QLineEdit>(boxName);
     ASSERT_NE(box, nullptr);
     box->setFocus();
     box->setText(text);
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QFocusEvent out(QEvent::FocusOut, how);
     QApplication::sendEvent(box, &out);
 }
 
@@ -106,30 +108,6 @@ void WindowTest::StartThenLeaveInfo(const std::string& info) {
     ws_.WriteInfo(info);
 }
 
-std::vector<std::string> WindowTest::Entries(const char* listName) {
-    std::vector<std::string> entries;
-    auto* list = Find<QListWidget>(listName);
-    for (int i = 0; list && i < list->count(); ++i)
-        entries.push_back(list->item(i)->text().toStdString());
-    return entries;
-}
-
-std::string WindowTest::Caption(const char* name) {
-    if (auto* button = main_->findChild<QAbstractButton*>(QString::fromLatin1(name)))
-        return button->text().remove(QLatin1Char('&')).toStdString();
-    if (auto* frame = main_->findChild<QGroupBox*>(QString::fromLatin1(name)))
-        return frame->title().toStdString();
-    ADD_FAILURE() << "no captioned control named " << name;
-    return {};
-}
-
-std::string WindowTest::FrameOf(const char* name) {
-    auto* frame = qobject_cast<QGroupBox*>(Find<QWidget>(name)->parentWidget());
-    return frame ? frame->title().toStdString() : "<no frame>";
-}
-
-bool WindowTest::Checked(const char* name) { return Find<QAbstractButton>(name)->isChecked(); }
-bool WindowTest::Enabled(const char* name) { return Find<QWidget>(name)->isEnabled(); }
 std::string WindowTest::Text(const char* name) {
     return Find<QLineEdit>(name)->text().toStdString();
 }
@@ -158,17 +136,49 @@ void WindowTest::Do(const std::string& steps) {
         std::string verb, name, rest;
         if (!(in >> verb >> name)) continue;
         std::getline(in >> std::ws, rest);
+        const std::string all = rest.empty() ? name : name + " " + rest;
+        auto* box = main_->findChild<QLineEdit*>(QString::fromStdString(name));
+        auto* list = main_->findChild<QListWidget*>(QString::fromStdString(name));
+        auto* grid = main_->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"));
         if (verb == "pick") {
-            Pick(name.c_str(), std::stoi(rest));
+            ASSERT_TRUE(list && std::stoi(rest) < list->count()) << step;
+            QListWidgetItem* item = list->item(std::stoi(rest));
+            list->setCurrentItem(item);
+            item->setSelected(true);
+            emit list->itemClicked(item);
+        } else if (verb == "down") {
+            QTest::keyClick(list, Qt::Key_Down);
+            QApplication::processEvents();
         } else if (verb == "click") {
             Click(name.c_str());
-        } else if (verb == "type") {
-            Type(name.c_str(), QString::fromStdString(rest));
-        } else if (verb == "cell") {  // "cell ROW COLUMN VALUE"
+        } else if (verb == "type" || verb == "away") {
+            Type(name.c_str(), QString::fromStdString(rest),
+                 verb == "away" ? Qt::ActiveWindowFocusReason : Qt::TabFocusReason);
+        } else if (verb == "dclick") {
+            QTest::mouseDClick(box, Qt::LeftButton);
+        } else if (verb == "cell" || verb == "select") {  // "cell ROW COLUMN VALUE"
             const std::vector<std::string> cell = Split(rest, ' ');
-            Find<QTableWidget>("MSFlexGrid1")->setCurrentCell(std::stoi(name), std::stoi(cell[0]));
+            grid->setCurrentCell(std::stoi(name), std::stoi(cell[0]));
+            if (verb == "select") continue;
             Type("Text14", QString::fromStdString(cell.at(1)));
             Click("Command18");
+        } else if (verb == "remove") {
+            fs::remove(ws_.ProgramFile(name));
+        } else if (verb == "at") {
+            const std::string at =
+                std::to_string(grid->currentRow()) + "," + std::to_string(grid->currentColumn());
+            EXPECT_EQ(at, name);
+        } else if (verb == "bar") {
+            EXPECT_EQ(grid->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn, name == "on");
+        } else if (verb == "!") {
+            EXPECT_EQ(TakeMessages(), Messages{all});
+        } else if (verb == "?") {
+            std::string shown;
+            for (const std::string& t : Split(all, ' ')) {
+                const std::string control = t.substr(0, t.find_first_of("=#:"));
+                shown += (shown.empty() ? "" : " ") + Shown(Find<QWidget>(control.c_str()));
+            }
+            EXPECT_EQ(shown, all);
         } else {
             ADD_FAILURE() << "unknown step " << step;
         }

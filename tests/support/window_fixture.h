@@ -6,8 +6,8 @@
 #include <QString>
 #include <deque>
 #include <memory>
-#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_window.h"
@@ -24,15 +24,28 @@ using Messages = std::vector<std::string>;
 // a cancelled dialog), so no test ever blocks on a modal dialog.
 class RecordingToolkit : public Toolkit {
   public:
-    void Message(QWidget*, const QString& title, const QString& text) override;
-    QString ChooseFolder(QWidget*, const QString& title, const QString& start) override;
+    void Message(QWidget*, const QString& title, const QString& text) override {
+        messages.push_back(text.toStdString());
+        messageTitles.push_back(title.toStdString());
+    }
+    QString ChooseFolder(QWidget*, const QString& title, const QString& start) override {
+        folderTitles.push_back(title.toStdString());
+        folderStarts.push_back(start.toStdString());
+        if (folderAnswers.empty()) return {};
+        const QString answer = folderAnswers.front();
+        folderAnswers.pop_front();
+        return answer;
+    }
+    // "Save as" choosers: where each opened and the suffix it offered; the next one's answer.
+    QString ChooseSaveFile(QWidget*, const QString&, const QString& start,
+                           const QString& suffix) override {
+        saveStarts.push_back(start.toStdString() + " ." + suffix.toStdString());
+        return std::exchange(saveAnswer, {});
+    }
 
     Messages messages, messageTitles;
     Messages folderTitles, folderStarts;  // of the folder choosers opened
     std::deque<QString> folderAnswers;
-    // "Save as" choosers: where each opened and the suffix it offered; the next one's answer.
-    QString ChooseSaveFile(QWidget*, const QString&, const QString& start,
-                           const QString& suffix) override;
     Messages saveStarts;
     QString saveAnswer;
 };
@@ -49,8 +62,13 @@ struct Workspace {
     std::string ScriptPath() const { return cad + "Brasswick/Brasswick.scr"; }
     std::string Script() const { return ReadFile(ScriptPath()); }
     std::string ProgramFile(const std::string& name) const { return program + "/" + name; }
-    void CopyShippedData() const;  // every shipped table and text file, beside the program
 };
+
+// How a control shows: "Name:caption" for a button or frame ("*" when checked; "[names]"
+// the boxes, lists and grid a frame holds), "Name=text" for a box or label, "Name#n" for a
+// list of n entries ("@row" when one is selected), the shaft grid as "Name=" and its rows
+// ("/") of cells (","); "-" follows a greyed control. Empty for other widgets.
+std::string Shown(const QWidget* w);
 
 class WindowTest : public ::testing::Test {
   protected:
@@ -67,11 +85,10 @@ class WindowTest : public ::testing::Test {
         EXPECT_NE(widget, nullptr) << "no control named " << name;
         return widget;
     }
-    // A user's click on a button, option or check box; a pick of a list entry (the list's
-    // click behaviour runs); a text typed into a box that is then left, so its tidy-up runs.
+    // A user's click on a button, option or check box; a text typed into a box that is then
+    // left (for another control, or another program), so its tidy-up runs.
     void Click(const char* name);
-    void Pick(const char* listName, int row);
-    void Type(const char* boxName, const QString& text);
+    void Type(const char* boxName, const QString& text, Qt::FocusReason how = Qt::TabFocusReason);
     Messages TakeMessages();  // the messages since the last call
 
     // Starts on an insertion-info file that start-up consumes: point (2,3), scale .5, layer L1.
@@ -79,18 +96,18 @@ class WindowTest : public ::testing::Test {
     // Starts without an info file (one message), then leaves one for the next OK.
     void StartThenLeaveInfo(const std::string& info);
 
-    std::vector<std::string> Entries(const char* listName);  // a list's lines, as shown
-    std::string Caption(const char* name);  // a button's (without the mnemonic) or frame's
-    std::string FrameOf(const char* name);  // the caption of the frame a control sits in
-    bool Checked(const char* name);
-    bool Enabled(const char* name);
     std::string Text(const char* name);
     FeatureTab* TabOf(const char* name);
     void FocusIn(const char* name);  // the focus arriving at a control, as by the Tab key
     static std::vector<std::string> Split(const std::string& text, char separator);
-    // The steps a user takes, separated by ";": "pick List1 9", "click Option02",
-    // "type Text6 .5" (nothing after the name empties the box), or "cell 1 2 0.5" (select a
-    // shaft grid cell, type the value, press "Enter Value").
+    // The steps a user takes, separated by ";": "pick List1 9" (the list's click behaviour
+    // runs), "down List14" (the arrow key), "click Option02", "type Text6 .5" (nothing after
+    // the name empties the box), "away Text13 4" (typed, then the focus leaves for another
+    // program), "dclick Text15", "cell 1 2 0.5" (select a shaft grid cell, type the value,
+    // press "Enter Value"), "select 1 2" (a grid cell only), "remove FILE" (from the program
+    // folder); and checks: "at 1,2" (the grid's current cell), "bar on" or "bar off" (the
+    // grid's scroll bar), "! MESSAGE" (the messages since the last are this one) and
+    // "? SHOWN ..." (each control named shows so).
     void Do(const std::string& steps);
     cli::Result Cli(std::vector<std::string> args) { return cli::Run(args, ws_.program); }
     std::string SettingsText() const { return ReadFile(ws_.ProgramFile("DrawPath.txt")); }
