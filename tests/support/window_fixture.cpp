@@ -22,6 +22,14 @@ Workspace::Workspace() : program(dir.MakeDir("program")), drawing(dir.MakeDir("d
     cad = dir.Path() + "/cad/";
 }
 
+void Workspace::CopyShippedData() const {
+    for (const auto& entry : fs::directory_iterator(BW_DATA_DIR)) {
+        if (!entry.is_regular_file() || entry.path().extension() == ".md") continue;
+        fs::copy_file(entry.path(), fs::path(program) / entry.path().filename(),
+                      fs::copy_options::overwrite_existing);
+    }
+}
+
 std::string Shown(const QWidget* w) {
     QString s;
     if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
@@ -59,11 +67,7 @@ void WindowTest::SetUp() {
     // Each test starts as on a first start of the window: no remembered size or page.
     QSettings(QSettings::UserScope, QStringLiteral("Brasswick"), QStringLiteral("Brasswick"))
         .clear();
-    // Every shipped table and text file, beside the program.
-    for (const auto& entry : fs::directory_iterator(BW_DATA_DIR)) {
-        if (!entry.is_regular_file() || entry.path().extension() == ".md") continue;
-        fs::copy_file(entry.path(), fs::path(ws_.program) / entry.path().filename());
-    }
+    ws_.CopyShippedData();
     ws_.dir.Write("program/DrawPath.txt",
                   "\"" + ws_.cad + "\"\r\n\"" + ws_.drawing + "\"\r\nHIDDEN\r\n.015\r\n");
 }

@@ -62,6 +62,7 @@ struct Workspace {
     std::string ScriptPath() const { return cad + "Brasswick/Brasswick.scr"; }
     std::string Script() const { return ReadFile(ScriptPath()); }
     std::string ProgramFile(const std::string& name) const { return program + "/" + name; }
+    void CopyShippedData() const;  // every shipped table and text file, beside the program
 };
 
 // How a control shows: "Name:caption" for a button or frame ("*" when checked; "[names]"
