@@ -2,6 +2,8 @@
 // every feature builds its points with.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -41,15 +43,30 @@ void AppendPoint(std::string& out, PointXY point);
 std::string FormatPoint(PointXY point);
 
 // A point's "x,y" text, worked out once: a command chain that passes the same point more than
-// once copies its text instead of formatting both numbers again.
+// once copies its text instead of formatting both numbers again, and a point that moves along
+// one axis (a thread's points, turn after turn) formats only the coordinate that changed.
 class PointText {
   public:
-    explicit PointText(PointXY point);
-    std::string_view Text() const { return {text_, size_}; }
+    // Room CopyTo needs: it copies each coordinate at a fixed width, longer than any text.
+    static constexpr size_t kRoom = 2 * 16 + 1;
+
+    PointText() = default;  // no point yet: the first Set formats both coordinates
+    explicit PointText(PointXY point) { Set(point); }
+    void Set(PointXY point);
+
+    // Writes "x,y" at `p`, which has room for kRoom bytes, and returns the end of the text.
+    char* CopyTo(char* p) const;
 
   private:
-    char text_[112];
-    size_t size_;
+    struct Coordinate {
+        std::uint32_t bits = 0;
+        std::uint8_t size = 0;  // 0 until the first Set
+        char text[56] = {};
+        void Set(float value);
+        char* CopyTo(char* p) const;
+    };
+    Coordinate x_;
+    Coordinate y_;
 };
 
 // Moves `base` by `distance` in the direction `angle` (radians, counter-clockwise from +X).

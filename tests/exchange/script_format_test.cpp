@@ -23,6 +23,29 @@ TEST(ScriptNumber, WritesTheShortestSevenDigitForm) {
     EXPECT_EQ(ScriptNumber(-4.371139e-08f), "-4.371139E-08");
 }
 
+TEST(PointText, AKeptPointFormatsAgainEveryCoordinateThatChangedByEvenOneBit) {
+    // One point set again and again, as a generator keeps it from turn to turn: each text must
+    // be the new point's, whichever coordinate moved and however little.
+    const float justAboveHalf = std::nextafter(0.5f, 1.0f);
+    const struct {
+        PointXY point;
+        const char* text;
+    } steps[] = {
+        {{1.0f, 0.5f}, "1,.5"},
+        {{1.0f, justAboveHalf}, "1,.5000001"},
+        {{2.0f, justAboveHalf}, "2,.5000001"},
+        {{0.5f, 0.5f}, ".5,.5"},
+        {{justAboveHalf, 0.5f}, ".5000001,.5"},
+        {{-0.0f, -12345678.0f}, "0,-1.234568E+07"},
+    };
+    PointText kept;
+    for (const auto& step : steps) {
+        kept.Set(step.point);
+        char text[PointText::kRoom];
+        EXPECT_EQ(std::string(text, kept.CopyTo(text)), step.text) << step.text;
+    }
+}
+
 // The script form worked out the slow way: printf rounds the single's exact value to seven
 // digits (half to even), and the digits are then laid out by hand as a fixed number or an
 // exponent.

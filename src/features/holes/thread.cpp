@@ -98,6 +98,9 @@ std::string ThreadScript(const ThreadInput& input, const DrawContext& c,
     PointXY start = c.BasePoint;
     PointXY c6;
     PointXY c8;
+    // Ten points a turn but only six different ones, each formatted once. They are kept from
+    // turn to turn: a thread moves along one axis, so the other coordinate keeps its text.
+    PointText t1, t3, t5, t6, t7, t8;
     for (int k = 1; k <= turns; ++k) {
         const PointXY c1 = toC1.From(start);
         const PointXY c2 = toC2.From(start);
@@ -107,8 +110,12 @@ std::string ThreadScript(const ThreadInput& input, const DrawContext& c,
         const PointXY c7 = pitchOn.From(c1);
         c8 = toC8.From(c1);
 
-        // Ten points a turn but only six different ones: each is formatted once.
-        const PointText t1(c1), t3(c3), t5(c5), t6(c6), t7(c7), t8(c8);
+        t1.Set(c1);
+        t3.Set(c3);
+        t5.Set(c5);
+        t6.Set(c6);
+        t7.Set(c7);
+        t8.Set(c8);
         w.LowerCaseLine({t1, t3, t5});
         w.LowerCaseLine({t3, t6});
         w.LowerCaseLine({t1, t8, t7});
