@@ -11,21 +11,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SettingsTabTest : public WindowTest {
-  protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        // Stored without separators: found in the drawing folder only when they are added.
-        const std::string base = "\"" + ws_.dir.Path();
-        ws_.dir.Write("program/DrawPath.txt", base + "/cad\"," + base + "/drawings\",HIDDEN,.015");
-        StartWithInfo();
-    }
-    void Set(const char* box, const std::string& text) {
-        Find<QLineEdit>(box)->setText(QString::fromStdString(text));
-    }
-};
+using SettingsTabTest = WindowTest;
 
 TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
+    // Stored without separators: found in the drawing folder only when they are added.
+    const std::string base = "\"" + ws_.dir.Path();
+    ws_.dir.Write("program/DrawPath.txt", base + "/cad\"," + base + "/drawings\",HIDDEN,.015");
+    StartWithInfo();
     EXPECT_EQ(Text("Text5"), "0.015");
     toolkit_.folderAnswers = {"/", QString::fromStdString(ws_.dir.Path() + "/drawings")};
     Click("Command7");
@@ -46,7 +38,7 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
                  "Hidden Layer Name Not Usable: \"\"Q\" (the layer name holds a double quote)"},
                 {"Text5", std::string(45, '9'), "Ejector Clearance Must Not Exceed 1000000"}};
     for (const auto& row : rows) {
-        Set(row.box, row.text);
+        Type(row.box, row.text);
         Click("Command9");
         EXPECT_EQ(TakeMessages(), Messages{row.message + ". Nothing was stored."});
         EXPECT_EQ(SettingsText(), before);
@@ -55,9 +47,9 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
     EXPECT_EQ(Text("Text4") + "|" + Text("Text5"), "HIDDEN| .015");
     EXPECT_EQ(App().State().settings.EjectorClearance, .015f);
     const std::string lt = ws_.dir.Path() + "/LT";
-    Set("Text2", lt);
-    Set("Text3", ws_.dir.Path());
-    Set("Text4", "HID,DEN");
+    Type("Text2", lt);
+    Type("Text3", ws_.dir.Path());
+    Type("Text4", "HID,DEN");
     Type("Text5", ".02");
     EXPECT_EQ(Text("Text5"), "0.020") << "tidied when left";
     Click("Command9");
@@ -73,7 +65,7 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
     // A folder in the settings file's place: the replacement fails, the settings stay.
     fs::remove(ws_.ProgramFile("DrawPath.txt"));
     ws_.dir.MakeDir("program/DrawPath.txt");
-    Set("Text4", "OTHER");
+    Type("Text4", "OTHER");
     Click("Command9");
     EXPECT_EQ(TakeMessages(), Messages{"Settings File Could Not Be Written: " + ws_.program +
                                        "/DrawPath.txt (it is a folder). The previous settings "

@@ -109,7 +109,6 @@ TEST_F(StartUpTest, MissingTablesThenAnUnreadableSettingsFileThenAMalformedInfoF
                               QString::fromStdString(ws_.drawing)};
     ws_.WriteInfo("A,1,2");
     ASSERT_TRUE(Start());
-    EXPECT_EQ(toolkit_.messageTitles, Messages(16, "Brasswick"));
     EXPECT_EQ(TakeMessages(),
               (Messages{"Ejector Data File NOT Found", "Core Data File NOT Found",
                         "Counterbore Data File NOT Found", "Tap Data File NOT Found",

@@ -6,6 +6,7 @@
 // shaft grid and the typing rules of every number box.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QScrollBar>
@@ -18,6 +19,7 @@
 #include <filesystem>
 #include <map>
 
+#include "cli/cli.h"
 #include "support/window_fixture.h"
 
 namespace bw::test {
@@ -194,7 +196,7 @@ TEST_F(PagesTest, EachOkWritesWhatItsPreviewShowedAndTheCommandLinePrintsOrRefus
         }
         std::vector<std::string> args = Split(row.expect, ' ');
         args.insert(args.end(), {"base=2,3", "scale=.5", "layer=L1", "hidden-layer=HIDDEN"});
-        const cli::Result r = Cli(args);
+        const cli::Result r = cli::Run(args, ws_.program);
         EXPECT_EQ(r.out, ws_.Script()) << r.err;
     }
 }
@@ -247,7 +249,8 @@ TEST_F(PagesTest, FocusOnAControlBringsItsPageToTheFront) {
     for (int page = 0; page < 15; ++page) {
         for (const std::string& name : Split(pages[static_cast<size_t>(page)], ' ')) {
             Window().SSTab1()->setCurrentIndex((page + 1) % 15);
-            FocusIn(name.c_str());
+            QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);  // as by the Tab key
+            QApplication::sendEvent(Find<QWidget>(name.c_str()), &in);
             EXPECT_EQ(Window().SSTab1()->currentIndex(), page) << name;
         }
     }
@@ -382,25 +385,8 @@ TEST_F(PagesTest, TheShaftLabelsAndBothRowsStayInSightForAnyNumberOfSegments) {
     EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(QStringLiteral("1234.500000")));
 }
 
-TEST_F(PagesTest, EveryNumberBoxTakesOnlyItsCharactersAndTidiesWhenLeft) {
-    StartWithInfo();
-    // What typing 1a.5-2 leaves, and what leaving 1.23456789 leaves; the segment count takes
-    // whole numbers and is not tidied, the shaft's value box keeps every digit.
-    Click("Check13");  // Text15 takes input only when "Countersunk" is ticked
-    for (int n = 6; n <= 17; ++n) {
-        const std::string name = "Text" + std::to_string(n);
-        const char* box = name.c_str();
-        Find<QLineEdit>(box)->clear();
-        Find<QLineEdit>(box)->insert(QStringLiteral("1a.5-2"));
-        EXPECT_EQ(Text(box), n == 13 ? "152" : "1.52") << box;
-        if (n == 13) continue;
-        Type(box, QStringLiteral("1.23456789"));
-        EXPECT_EQ(Text(box), n == 14 ? "1.23456789" : "1.234568") << box;
-    }
-}
-
-TEST_F(PagesTest, EnterInANumberBoxMovesOnAndEnteringABoxSelectsItsText) {
-    StartWithInfo();
+TEST_F(PagesTest, NumberBoxesTakeTheirCharactersAndKeepEnterWhichAChoicePassesToTheOk) {
+    StartWithInfo("A,2,3,1,1,[0]");
     Window().SSTab1()->setCurrentWidget(TabOf("Text9"));
     Window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
@@ -411,6 +397,28 @@ TEST_F(PagesTest, EnterInANumberBoxMovesOnAndEnteringABoxSelectsItsText) {
     EXPECT_EQ(Text("Text9"), "0.375");
     EXPECT_FALSE(text9->hasFocus());
     EXPECT_EQ(TakeMessages(), Messages{}) << "Enter in a box does not press OK";
+    // On a list or an option it does: first the check's message, then the 1/16 pin's bore,
+    // .0625 + .015 wide, on the hidden layer from the point (2,3) down to depth 1/4.
+    Window().SSTab1()->setCurrentWidget(TabOf("List1"));
+    Find<QWidget>("List1")->setFocus();
+    QTest::keyClick(Find<QWidget>("List1"), Qt::Key_Return);
+    Do("! You Must Select Pin Size; pick List1 0; pick List2 0; click Option05");
+    Find<QWidget>("Option01")->setFocus();
+    QTest::keyClick(Find<QWidget>("Option01"), Qt::Key_Enter);
+    EXPECT_EQ(ws_.Script().substr(0, 49), "Layer set HIDDEN \r\nLine 1.96125,3 1.96125,3.25 \r\n");
+    // What typing 1a.5-2 leaves, and what leaving 1.23456789 leaves; the segment count takes
+    // whole numbers and is not tidied, the shaft's value box keeps every digit.
+    Click("Check13");  // Text15 takes input only when "Countersunk" is ticked
+    for (int n = 6; n <= 17; ++n) {
+        const std::string name = "Text" + std::to_string(n);
+        const char* box = name.c_str();
+        Find<QLineEdit>(box)->clear();
+        Find<QLineEdit>(box)->insert(QStringLiteral("1a.5-2"));
+        EXPECT_EQ(Text(box), n == 13 ? "152" : "1.52") << box;
+        if (n == 13) continue;
+        Type(box, "1.23456789");
+        EXPECT_EQ(Text(box), n == 14 ? "1.23456789" : "1.234568") << box;
+    }
 }
 
 }  // namespace

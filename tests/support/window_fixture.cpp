@@ -42,10 +42,8 @@ std::string Shown(const QWidget* w) {
                 held << c->objectName();
         }
         if (!held.isEmpty()) s += "[" + held.join(',') + "]";
-    } else if (const auto* e = qobject_cast<const QLineEdit*>(w)) {
-        s = "=" + e->text();
-    } else if (const auto* l = qobject_cast<const QLabel*>(w)) {
-        s = "=" + l->text();
+    } else if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QLabel*>(w)) {
+        s = "=" + w->property("text").toString();
     } else if (const auto* l = qobject_cast<const QListWidget*>(w)) {
         s = "#" + QString::number(l->count());
         if (!l->selectedItems().isEmpty()) s += "@" + QString::number(l->currentRow());
@@ -84,19 +82,16 @@ void WindowTest::Click(const char* name) {
     button->click();
 }
 
-void WindowTest::Type(const char* boxName, const QString& text, Qt::FocusReason how) {
+void WindowTest::Type(const char* boxName, const std::string& text, Qt::FocusReason how) {
     auto* box = Find<QLineEdit>(boxName);
     ASSERT_NE(box, nullptr);
     box->setFocus();
-    box->setText(text);
+    box->setText(QString::fromStdString(text));
     QFocusEvent out(QEvent::FocusOut, how);
     QApplication::sendEvent(box, &out);
 }
 
-Messages WindowTest::TakeMessages() {
-    toolkit_.messageTitles.clear();
-    return std::exchange(toolkit_.messages, {});
-}
+Messages WindowTest::TakeMessages() { return std::exchange(toolkit_.messages, {}); }
 
 void WindowTest::StartWithInfo(const std::string& info) {
     ws_.WriteInfo(info);
@@ -120,11 +115,6 @@ FeatureTab* WindowTest::TabOf(const char* name) {
     QWidget* w = Find<QWidget>(name);
     while (w && !qobject_cast<FeatureTab*>(w)) w = w->parentWidget();
     return qobject_cast<FeatureTab*>(w);
-}
-
-void WindowTest::FocusIn(const char* name) {
-    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(Find<QWidget>(name), &in);
 }
 
 std::vector<std::string> WindowTest::Split(const std::string& text, char separator) {
@@ -156,7 +146,7 @@ void WindowTest::Do(const std::string& steps) {
         } else if (verb == "click") {
             Click(name.c_str());
         } else if (verb == "type" || verb == "away") {
-            Type(name.c_str(), QString::fromStdString(rest),
+            Type(name.c_str(), rest,
                  verb == "away" ? Qt::ActiveWindowFocusReason : Qt::TabFocusReason);
         } else if (verb == "dclick") {
             QTest::mouseDClick(box, Qt::LeftButton);
@@ -164,7 +154,7 @@ void WindowTest::Do(const std::string& steps) {
             const std::vector<std::string> cell = Split(rest, ' ');
             grid->setCurrentCell(std::stoi(name), std::stoi(cell[0]));
             if (verb == "select") continue;
-            Type("Text14", QString::fromStdString(cell.at(1)));
+            Type("Text14", cell.at(1));
             Click("Command18");
         } else if (verb == "remove") {
             fs::remove(ws_.ProgramFile(name));

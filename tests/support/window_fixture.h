@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "cli/cli.h"
 #include "support/temp_dir.h"
 #include "ui/feature_tab.h"
 #include "ui/toolkit.h"
@@ -20,13 +19,13 @@ namespace bw::test {
 
 using Messages = std::vector<std::string>;
 
-// Records every message box and answers the choosers from the test's answers (an empty one is
-// a cancelled dialog), so no test ever blocks on a modal dialog.
+// Records every message box (under the program's title) and answers the choosers from the
+// test's answers (an empty one is cancelled), so no test ever blocks on a modal dialog.
 class RecordingToolkit : public Toolkit {
   public:
     void Message(QWidget*, const QString& title, const QString& text) override {
+        EXPECT_EQ(title, QStringLiteral("Brasswick")) << text.toStdString();
         messages.push_back(text.toStdString());
-        messageTitles.push_back(title.toStdString());
     }
     QString ChooseFolder(QWidget*, const QString& title, const QString& start) override {
         folderTitles.push_back(title.toStdString());
@@ -43,7 +42,7 @@ class RecordingToolkit : public Toolkit {
         return std::exchange(saveAnswer, {});
     }
 
-    Messages messages, messageTitles;
+    Messages messages;
     Messages folderTitles, folderStarts;  // of the folder choosers opened
     std::deque<QString> folderAnswers;
     Messages saveStarts;
@@ -89,7 +88,8 @@ class WindowTest : public ::testing::Test {
     // A user's click on a button, option or check box; a text typed into a box that is then
     // left (for another control, or another program), so its tidy-up runs.
     void Click(const char* name);
-    void Type(const char* boxName, const QString& text, Qt::FocusReason how = Qt::TabFocusReason);
+    void Type(const char* boxName, const std::string& text,
+              Qt::FocusReason how = Qt::TabFocusReason);
     Messages TakeMessages();  // the messages since the last call
 
     // Starts on an insertion-info file that start-up consumes: point (2,3), scale .5, layer L1.
@@ -99,7 +99,6 @@ class WindowTest : public ::testing::Test {
 
     std::string Text(const char* name);
     FeatureTab* TabOf(const char* name);
-    void FocusIn(const char* name);  // the focus arriving at a control, as by the Tab key
     static std::vector<std::string> Split(const std::string& text, char separator);
     // The steps a user takes, separated by ";": "pick List1 9" (the list's click behaviour
     // runs), "down List14" (the arrow key), "click Option02", "type Text6 .5" (nothing after
@@ -110,7 +109,6 @@ class WindowTest : public ::testing::Test {
     // grid's scroll bar), "! MESSAGE" (the messages since the last are this one) and
     // "? SHOWN ..." (each control named shows so).
     void Do(const std::string& steps);
-    cli::Result Cli(std::vector<std::string> args) { return cli::Run(args, ws_.program); }
     std::string SettingsText() const { return ReadFile(ws_.ProgramFile("DrawPath.txt")); }
 
     Workspace ws_;

@@ -1,17 +1,13 @@
-// Built alone on a fake host: a tab, whose OK, keyboard and direction reach the host alone; the
-// preview pane, with stand-in tabs whose scripts the test chooses; and how it paints a drawing.
+// Built alone on a fake host: the preview pane, with stand-in tabs whose scripts the test
+// chooses; and how it paints a drawing.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QListWidget>
-#include <QRadioButton>
 #include <QTabWidget>
-#include <QTest>
 #include <algorithm>
 
-#include "features/pins/ejector_tab.h"
 #include "preview/script_interpreter.h"
 #include "support/fake_host.h"
 #include "ui/feature_tab.h"
@@ -19,30 +15,6 @@
 
 namespace bw::test {
 namespace {
-
-TEST(TabAlone, EnterOnAListOrAnOptionPressesTheEjectorTabsOkOnTheHost) {
-    FakeHost host(BW_DATA_DIR);
-    host.context.BasePoint = {2, 3};
-    EjectorTab tab(host);
-    tab.LoadTables();
-    EXPECT_EQ(host.messages, std::vector<std::string>{});
-    auto* list1 = tab.findChild<QListWidget*>(QStringLiteral("List1"));
-    ASSERT_GT(list1->count(), 0);
-    tab.show();
-    list1->setFocus();
-    QTest::keyClick(list1, Qt::Key_Return);  // nothing picked yet: the check's message
-    EXPECT_EQ(host.messages, std::vector<std::string>{"You Must Select Pin Size"});
-    list1->setCurrentRow(0);
-    tab.findChild<QListWidget*>(QStringLiteral("List2"))->setCurrentRow(0);
-    tab.findChild<QRadioButton*>(QStringLiteral("Option05"))->setChecked(true);
-    auto* option01 = tab.findChild<QRadioButton*>(QStringLiteral("Option01"));
-    option01->setFocus();
-    QTest::keyClick(option01, Qt::Key_Enter);
-    ASSERT_EQ(host.scripts.size(), 1u);
-    // The 1/16 pin's bore, .0625 + .015 wide, from the host's point (2,3) down to depth 1/4.
-    EXPECT_EQ(host.scripts[0].substr(0, 44), "Layer set 0 \r\nLine 1.96125,3 1.96125,3.25 \r\n");
-    EXPECT_EQ(host.direction, 90);
-}
 
 class StandInTab : public FeatureTab {
   public:
@@ -83,7 +55,7 @@ class PreviewPaneTest : public ::testing::Test {
     double Radius() { return pane_->ShownDrawing()->circles.at(0).radius; }
     std::string Message() { return pane_->Message().toStdString(); }
 
-    FakeHost host_{"."};
+    FakeHost host_;
     QWidget window_;
     StandInTab* tab_ = new StandInTab(host_, &window_);
     PreviewPane* pane_ = new PreviewPane(host_, &window_);
@@ -109,9 +81,6 @@ TEST_F(PreviewPaneTest, FollowsTheCurrentTabAndItsChangesOnTheHostsLayer) {
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->LayerName(d->circles.at(0).layer), "L1") << "drawn from the current layer";
     EXPECT_EQ(pane_->ExtentText().toStdString(), "0.0775 \u00d7 0.0775");
-    // The preview never runs an OK: nothing reaches the host's script or insertion info.
-    EXPECT_TRUE(host_.scripts.empty());
-    EXPECT_TRUE(host_.timings.empty());
     // A script the reader cannot read, or a tab without its table, says why instead.
     Show("Line 0,0 1,1 \r\nLine 2,2 x,y \r\n");
     EXPECT_EQ(pane_->ShownDrawing(), nullptr);
