@@ -18,7 +18,9 @@ namespace {
 namespace fs = std::filesystem;
 using StartUpTest = WindowTest;
 
-TEST_F(StartUpTest, FifteenCaptionsAllInViewAndOneClickBringsAnyPageForward) {
+// The pages are as wide as the page in front needs, not as the widest page: the preview takes
+// what a narrow page leaves.
+TEST_F(StartUpTest, FifteenCaptionsInViewOneClickBringsAnyPageForwardThePreviewTakesTheRest) {
     StartWithInfo();
     EXPECT_EQ(Window().windowTitle(), "Brasswick for AutoCAD LT");
     EXPECT_EQ(Find<QPushButton>("Command10")->text() + Find<QPushButton>("Command11")->text(),
@@ -29,8 +31,11 @@ TEST_F(StartUpTest, FifteenCaptionsAllInViewAndOneClickBringsAnyPageForward) {
                               "Center Drill Holes", "Shafts",      "Drilled Holes"};
     QTabWidget* tabs = Window().SSTab1();
     QListWidget* list = Window().PageList();
+    auto* preview = Window().findChild<PreviewPane*>();
+    ASSERT_NE(preview, nullptr);
     ASSERT_EQ(tabs->count(), 15);
     ASSERT_EQ(list->count(), 15);
+    int narrow = 0, wide = 0, narrowPreview = 0, widePreview = 0;
     for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 0, 7}) {
         const QRect row = list->visualItemRect(list->item(i));
         EXPECT_EQ(tabs->tabText(i), captions[i]);
@@ -39,32 +44,18 @@ TEST_F(StartUpTest, FifteenCaptionsAllInViewAndOneClickBringsAnyPageForward) {
         EXPECT_GE(row.width(), list->fontMetrics().horizontalAdvance(captions[i])) << captions[i];
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
         EXPECT_EQ(tabs->currentIndex(), i) << captions[i];
-        EXPECT_TRUE(tabs->currentWidget()->isVisible()) << captions[i];
-    }
-    tabs->setCurrentIndex(11);  // SSTab1 keeps its role: the list names the page in front
-    EXPECT_EQ(list->currentRow(), 11);
-}
-
-// The pages are as wide as the page in front needs, not as the widest page: the preview takes
-// what a narrow page leaves.
-TEST_F(StartUpTest, ThePreviewTakesTheWidthThePageInFrontLeaves) {
-    StartWithInfo();
-    Window().showNormal();
-    QTabWidget* tabs = Window().SSTab1();
-    auto* preview = Window().findChild<PreviewPane*>();
-    ASSERT_NE(preview, nullptr);
-    int narrow = 0, wide = 0, narrowPreview = 0, widePreview = 0;
-    for (int i = 0; i < tabs->count(); ++i) {
-        tabs->setCurrentIndex(i);
-        Window().layout()->activate();
         QWidget* page = tabs->currentWidget();
-        EXPECT_GE(page->width(), page->sizeHint().width()) << i;
+        EXPECT_TRUE(page->isVisible()) << captions[i];
+        Window().layout()->activate();
+        EXPECT_GE(page->width(), page->sizeHint().width()) << captions[i];
         if (page->sizeHint().width() < tabs->widget(narrow)->sizeHint().width()) narrow = i;
         if (page->sizeHint().width() > tabs->widget(wide)->sizeHint().width()) wide = i;
         if (i == narrow) narrowPreview = preview->width();
         if (i == wide) widePreview = preview->width();
     }
     EXPECT_GT(narrowPreview, widePreview + 50) << "pages " << narrow << " and " << wide;
+    tabs->setCurrentIndex(11);  // SSTab1 keeps its role: the list names the page in front
+    EXPECT_EQ(list->currentRow(), 11);
 }
 
 TEST_F(StartUpTest, TabEntersThePageCtrlTabTurnsPagesEscapeCancelMinimiseQuitKeepsSizeAndPage) {

@@ -131,7 +131,6 @@ void WindowTest::Do(const std::string& steps) {
         if (!(in >> verb >> name)) continue;
         std::getline(in >> std::ws, rest);
         const std::string all = rest.empty() ? name : name + " " + rest;
-        auto* box = main_->findChild<QLineEdit*>(QString::fromStdString(name));
         auto* list = main_->findChild<QListWidget*>(QString::fromStdString(name));
         auto* grid = main_->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"));
         if (verb == "pick") {
@@ -149,7 +148,7 @@ void WindowTest::Do(const std::string& steps) {
             Type(name.c_str(), rest,
                  verb == "away" ? Qt::ActiveWindowFocusReason : Qt::TabFocusReason);
         } else if (verb == "dclick") {
-            QTest::mouseDClick(box, Qt::LeftButton);
+            QTest::mouseDClick(Find<QLineEdit>(name.c_str()), Qt::LeftButton);
         } else if (verb == "cell" || verb == "select") {  // "cell ROW COLUMN VALUE"
             const std::vector<std::string> cell = Split(rest, ' ');
             grid->setCurrentCell(std::stoi(name), std::stoi(cell[0]));
