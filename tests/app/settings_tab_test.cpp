@@ -23,9 +23,9 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
     Click("Command7");
     Click("Command8");
     Click("Command8");  // cancelled: changes nothing
-    EXPECT_EQ(toolkit_.folderTitles,
-              (Messages{"Browse AutoCAD LT Path", "Browse Drawing Path", "Browse Drawing Path"}));
-    EXPECT_EQ(toolkit_.folderStarts, (Messages{ws_.cad, ws_.drawing, ws_.drawing}));
+    EXPECT_EQ(toolkit_.folders,
+              (Messages{"Browse AutoCAD LT Path " + ws_.cad, "Browse Drawing Path " + ws_.drawing,
+                        "Browse Drawing Path " + ws_.drawing}));
     EXPECT_EQ(Text("Text2") + "|" + Text("Text3"), "/|" + ws_.drawing);
     EXPECT_EQ(App().State().settings.CadPath, ws_.cad) << "only OK stores the settings";
     Click("Command12");

@@ -91,8 +91,6 @@ void WindowTest::Type(const char* boxName, const std::string& text, Qt::FocusRea
     QApplication::sendEvent(box, &out);
 }
 
-Messages WindowTest::TakeMessages() { return std::exchange(toolkit_.messages, {}); }
-
 void WindowTest::StartWithInfo(const std::string& info) {
     ws_.WriteInfo(info);
     ASSERT_TRUE(Start());
@@ -105,10 +103,6 @@ void WindowTest::StartThenLeaveInfo(const std::string& info) {
     main_->showNormal();
     ASSERT_EQ(TakeMessages(), Messages{"Insertion Info NOT Found, Using Defaults"});
     ws_.WriteInfo(info);
-}
-
-std::string WindowTest::Text(const char* name) {
-    return Find<QLineEdit>(name)->text().toStdString();
 }
 
 FeatureTab* WindowTest::TabOf(const char* name) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QString>
 #include <deque>
 #include <memory>
@@ -28,8 +29,7 @@ class RecordingToolkit : public Toolkit {
         messages.push_back(text.toStdString());
     }
     QString ChooseFolder(QWidget*, const QString& title, const QString& start) override {
-        folderTitles.push_back(title.toStdString());
-        folderStarts.push_back(start.toStdString());
+        folders.push_back(title.toStdString() + " " + start.toStdString());
         if (folderAnswers.empty()) return {};
         const QString answer = folderAnswers.front();
         folderAnswers.pop_front();
@@ -43,7 +43,7 @@ class RecordingToolkit : public Toolkit {
     }
 
     Messages messages;
-    Messages folderTitles, folderStarts;  // of the folder choosers opened
+    Messages folders;  // the title and start of each folder chooser opened
     std::deque<QString> folderAnswers;
     Messages saveStarts;
     QString saveAnswer;
@@ -90,14 +90,15 @@ class WindowTest : public ::testing::Test {
     void Click(const char* name);
     void Type(const char* boxName, const std::string& text,
               Qt::FocusReason how = Qt::TabFocusReason);
-    Messages TakeMessages();  // the messages since the last call
+    // The messages since the last call.
+    Messages TakeMessages() { return std::exchange(toolkit_.messages, {}); }
 
     // Starts on an insertion-info file that start-up consumes: point (2,3), scale .5, layer L1.
     void StartWithInfo(const std::string& info = "A,2,3,1,.5,[L1]");
     // Starts without an info file (one message), then leaves one for the next OK.
     void StartThenLeaveInfo(const std::string& info);
 
-    std::string Text(const char* name);
+    std::string Text(const char* name) { return Find<QLineEdit>(name)->text().toStdString(); }
     FeatureTab* TabOf(const char* name);
     static std::vector<std::string> Split(const std::string& text, char separator);
     // The steps a user takes, separated by ";": "pick List1 9" (the list's click behaviour

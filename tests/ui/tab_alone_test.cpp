@@ -9,12 +9,31 @@
 #include <algorithm>
 
 #include "preview/script_interpreter.h"
-#include "support/fake_host.h"
 #include "ui/feature_tab.h"
+#include "ui/host.h"
 #include "ui/preview_pane.h"
 
 namespace bw::test {
 namespace {
+
+// A host made of a few fields, so the pane can be built and driven alone: the insertion info is
+// whatever the test sets. The preview never shows a message box nor runs an OK, so either one
+// fails the test.
+class FakeHost : public Host {
+  public:
+    std::string ProgramFolder() const override { return "."; }
+    void ShowMessage(const std::string& text) override { ADD_FAILURE() << "a message: " << text; }
+    DrawContext CurrentDrawContext() const override { return context; }
+    bool RunFeatureOk(InfoTiming, const FeatureStep&) override {
+        ADD_FAILURE() << "an OK ran";
+        return false;
+    }
+    int DirectionAngle() const override { return 0; }
+    void SetDirectionAngle(int) override {}
+    void BringToFront(QWidget*) override {}
+
+    DrawContext context;
+};
 
 class StandInTab : public FeatureTab {
   public:
