@@ -157,7 +157,7 @@ TEST_F(StartUpTest, AboutShowsTheFileExactlyEvenEmptyOrElseTheBuiltInText) {
 // The frame every OK runs in, driven with an OK whose script names the point and layer it was
 // drawn with. (Where each page reads the info, and a refused check, the page tests show.)
 TEST_F(StartUpTest, AMalformedInfoOrAnUnwritableScriptStopsTheOkAndKeepsEverything) {
-    StartThenLeaveInfo("A,2,x,1,1,[L1]");
+    StartWithInfo("A,2,x,1,1,[L1]", true);
     const auto Ok = [this](InfoTiming timing) {
         return App().RunFeatureOk(timing, [](const DrawContext& c) -> StepOutcome {
             return {"Circle " + FormatPoint(c.BasePoint) + " D 1 " + c.CurrentLayer + "\r\n", ""};

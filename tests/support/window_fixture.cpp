@@ -91,18 +91,13 @@ void WindowTest::Type(const char* boxName, const std::string& text, Qt::FocusRea
     QApplication::sendEvent(box, &out);
 }
 
-void WindowTest::StartWithInfo(const std::string& info) {
-    ws_.WriteInfo(info);
+void WindowTest::StartWithInfo(const std::string& info, bool leftForTheNextOk) {
+    if (!leftForTheNextOk) ws_.WriteInfo(info);
     ASSERT_TRUE(Start());
     main_->showNormal();
-    ASSERT_EQ(TakeMessages(), Messages{});
-}
-
-void WindowTest::StartThenLeaveInfo(const std::string& info) {
-    ASSERT_TRUE(Start());
-    main_->showNormal();
-    ASSERT_EQ(TakeMessages(), Messages{"Insertion Info NOT Found, Using Defaults"});
-    ws_.WriteInfo(info);
+    const Messages none, notFound{"Insertion Info NOT Found, Using Defaults"};
+    ASSERT_EQ(TakeMessages(), leftForTheNextOk ? notFound : none);
+    if (leftForTheNextOk) ws_.WriteInfo(info);
 }
 
 FeatureTab* WindowTest::TabOf(const char* name) {

@@ -93,10 +93,9 @@ class WindowTest : public ::testing::Test {
     // The messages since the last call.
     Messages TakeMessages() { return std::exchange(toolkit_.messages, {}); }
 
-    // Starts on an insertion-info file that start-up consumes: point (2,3), scale .5, layer L1.
-    void StartWithInfo(const std::string& info = "A,2,3,1,.5,[L1]");
-    // Starts without an info file (one message), then leaves one for the next OK.
-    void StartThenLeaveInfo(const std::string& info);
+    // Starts on an insertion-info file that start-up consumes: point (2,3), scale .5, layer L1;
+    // or, `leftForTheNextOk`, without one (one message), then leaves it for the next OK.
+    void StartWithInfo(const std::string& info = "A,2,3,1,.5,[L1]", bool leftForTheNextOk = false);
 
     std::string Text(const char* name) { return Find<QLineEdit>(name)->text().toStdString(); }
     FeatureTab* TabOf(const char* name);
