@@ -1,4 +1,4 @@
-// Built alone on a fake host: the preview pane, with stand-in tabs whose scripts the test
+// The preview pane built alone on a fake host, with stand-in tabs whose scripts the test
 // chooses; and how it paints a drawing.
 #include <gtest/gtest.h>
 
