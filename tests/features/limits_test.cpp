@@ -2,6 +2,8 @@
 // checks the window and the command line share.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "cli/cli.h"
 #include "features/holes/counterbore.h"
 #include "features/holes/drilled_hole.h"
@@ -34,7 +36,6 @@ TEST(Limits, ChecksNameTheFieldThatIsOutOfRange) {
     const std::pair<std::optional<std::string>, std::optional<std::string>> rows[] = {
         {CheckEjector({2.9e38f, 1}), "Pin Diameter Must Not Exceed 1000000"},
         {CheckEjector({1e-45f, 1}), "Pin Diameter Must Be At Least .0001"},
-        {CheckEjector({NAN, 1}), "Pin Diameter Must Be Greater Than Zero"},
         {CheckEjector({.25f, 2.9e38f}), "Depth Must Not Exceed 1000000"},
         {CheckEjector({.25f, 1e6f}), std::nullopt},
         {CheckCorePin({CorePinSize{.25f, .375f, 1e-30f}}), "Head Length Must Be At Least .0001"},
@@ -89,9 +90,7 @@ TEST(Limits, TheCommandLineRefusesInsertionInfoAndSettingsNothingCanBeDrawnWith)
     };
     for (const auto& [args, err] : rows) {
         const cli::Result result = cli::Run(args, BW_DATA_DIR);
-        EXPECT_EQ(result.exitCode, 1) << err;
-        EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, err + "\n");
+        EXPECT_EQ(std::tie(result.exitCode, result.out, result.err), std::tuple(1, "", err + "\n"));
     }
 }
 

@@ -22,43 +22,32 @@ using test::Rows;
 
 DrawContext Walls(float x, float y) { return test::At(x, y, "WALLS"); }
 
-CounterboreInput Cbore(float screw, float cbore, View view, bool hidden = true) {
-    return {CboreSize{screw, cbore}, view, hidden};
-}
-
-TappedHoleInput Tap(float major, float drill, std::optional<float> depth, View view,
-                    bool hidden = true) {
-    return {TapSize{major, drill}, depth, view, hidden};
-}
-
 DrilledHoleInput Drill(const std::string& csink, const std::string& drill, const std::string& depth,
                        bool countersunk, View view = View::Side, bool hidden = true) {
     return {csink, drill, depth, countersunk, 82, view, hidden};
 }
 
-ThreadInput Thread(float diameter, int tpi, std::optional<float> length, bool leftHand = false) {
-    return {ThreadSize{diameter, tpi}, length, leftHand};
-}
-
 TEST(HoleScripts, WholeScripts) {
     const test::Case cases[] = {
-        {"counterbore face", CounterboreScript(Cbore(.25f, .4375f, View::Face, false), Walls(1, 1)),
+        {"counterbore face",
+         CounterboreScript({CboreSize{.25f, .4375f}, View::Face, false}, Walls(1, 1)),
          "Layer set WALLS \r\nCircle 1,1 D .25\r\nCircle 1,1 D .4375\r\n"},
         {"counterbore face, hidden: only the counterbore is behind the face",
-         CounterboreScript(Cbore(.25f, .4375f, View::Face), Walls(1, 1)),
+         CounterboreScript({CboreSize{.25f, .4375f}, View::Face}, Walls(1, 1)),
          "Layer set WALLS \r\nCircle 1,1 D .25\r\nLayer set HID \r\nCircle 1,1 D .4375\r\n"
          "Layer set WALLS \r\n"},
         // Counterbore half .21875 down to the screw's .25, the hole on to four diameters.
-        {"counterbore side", CounterboreScript(Cbore(.25f, .4375f, View::Side, false), Walls(0, 0)),
+        {"counterbore side",
+         CounterboreScript({CboreSize{.25f, .4375f}, View::Side, false}, Walls(0, 0)),
          "Layer set WALLS \r\nLine 0,.21875 .25,.21875 \r\nLine .25,.21875 .25,-.21875 \r\n"
          "Line .25,-.21875 0,-.21875 \r\nLine .25,.125 1,.125 \r\nLine .25,-.125 1,-.125 \r\n"},
         // Not hidden: only the major diameter is on the hidden layer.
         {"tap face",
-         TappedHoleScript(Tap(.25f, .201f, std::nullopt, View::Face, false), Walls(1, 1)),
+         TappedHoleScript({TapSize{.25f, .201f}, std::nullopt, View::Face, false}, Walls(1, 1)),
          "Layer set WALLS \r\nCircle 1,1 D .3125\r\nCircle 1,1 D .201\r\nLayer set HID \r\n"
          "Circle 1,1 D .25\r\nLayer set WALLS \r\n"},
         // R = .25, chamfer 1/32, tap drill half .21095, point .25 x .6008606 = .1502151.
-        {"tap side", TappedHoleScript(Tap(.5f, .4219f, 1.0f, View::Side, false), Walls(0, 0)),
+        {"tap side", TappedHoleScript({TapSize{.5f, .4219f}, 1.0f, View::Side, false}, Walls(0, 0)),
          "Layer set WALLS \r\nLine 0,.28125 .03125,.25 \r\nLine .03125,.25 .03125,-.25 \r\n"
          "Line .03125,-.25 0,-.28125 \r\nLine .03125,.25 1,.25 \r\nLine 1,.25 1,-.25 \r\n"
          "Line 1,-.25 .03125,-.25 \r\nLine .03125,.21095 1,.21095 \r\n"
@@ -86,12 +75,28 @@ TEST(HoleScripts, WholeScripts) {
         {"drill face, plain, no countersink typed",
          DrilledHoleScript(Drill("", "0.500", "1.000", false, View::Face, false), Walls(1, 1)),
          "Layer set WALLS \r\nCircle 1,1 D .5\r\n"},
+        // The thread's roots carry the double cosine of the single angle, times the distance,
+        // rounded to single: a single cosine changes a last digit. One turn (.1 long) of a .25
+        // thread of 14 per inch, 90; a single cosine would give 1.063141,1 for the first root.
+        {"thread at 90: the double cosine",
+         ThreadScript({ThreadSize{.25f, 14}, .1f, false, false, 90}, test::At(1, 1)),
+         "Layer set 0 \r\nline .875,1 1.125,1.035714 1.063141,.9999999 \r\n"
+         "line 1.125,1.035714 1.063141,1.071429 \r\nline .875,1 .936859,1.035714 .875,1.071429 "
+         "\r\nline .936859,1.035714 1.063141,1.071429 \r\n"
+         "line .936859,1.035714 1.063141,1.071429 \r\nLayer set 0 \r\n"},
+        // A left-hand .216 thread of 13 per inch, 0. Single cosine: .9586174.
+        {"left-hand thread: the double cosine",
+         ThreadScript({ThreadSize{.216f, 13}, .1f, true, false, 0}, test::At(1, 1)),
+         "Layer set 0 \r\nline 1,.892 1.038462,1.108 1,1.041383 \r\n"
+         "line 1.038462,1.108 1.076923,1.041383 \r\nline 1,.892 1.038462,.9586173 1.076923,.892 "
+         "\r\nline 1.038462,.9586173 1.076923,1.041383 \r\n"
+         "line 1.038462,.9586173 1.076923,1.041383 \r\nLayer set 0 \r\n"},
     };
     test::ExpectCases(cases);
 }
 
 TEST(HoleScripts, PiecesWhereARoundingOrACarryShows) {
-    const std::string tenTurns = ThreadScript(Thread(.25f, 20, .5f), Walls(1, 1));
+    const std::string tenTurns = ThreadScript({ThreadSize{.25f, 20}, .5f}, Walls(1, 1));
     // Each script (got) holds its piece (expected).
     const test::Case cases[] = {
         // Drill .257 (the single .25699999928), countersink 1, depth 1: cone .4273619 and
@@ -107,15 +112,16 @@ TEST(HoleScripts, PiecesWhereARoundingOrACarryShows) {
          "line 1.475,1.081699 1.5,.9183013 \r\nLayer set WALLS \r\n"},
         // C5's x is what is left of C3's .025 after half a pitch back along the single 120
         // degrees: -7.450581E-09 with the double cosine, -9.313226E-09 with a single one.
-        {"thread at the origin: exponent form", ThreadScript(Thread(.25f, 20, .5f), Walls(0, 0)),
+        {"thread at the origin: exponent form",
+         ThreadScript({ThreadSize{.25f, 20}, .5f}, Walls(0, 0)),
          "Layer set WALLS \r\nline -5.463924E-09,.125 .02499999,-.125 -7.450581E-09,-.08169873 "
          "\r\n"},
         // 99 pitches of the single .05 (.0500000007) added one at a time, each sum rounded to
         // single, put the hundredth turn at 5.950005, not at 1 + 99 x .05 = 5.95.
         {"thread: the start carries its rounding from turn to turn",
-         ThreadScript(Thread(.25f, 20, 5.0f), Walls(1, 1)), "\r\nline 5.950005,1.125 "},
+         ThreadScript({ThreadSize{.25f, 20}, 5.0f}, Walls(1, 1)), "\r\nline 5.950005,1.125 "},
         {"left-hand thread: the mirror image about the axis",
-         ThreadScript(Thread(.25f, 20, .05f, true), Walls(1, 1)),
+         ThreadScript({ThreadSize{.25f, 20}, .05f, true}, Walls(1, 1)),
          "Layer set WALLS \r\nline 1,.875 1.025,1.125 1,1.081699 \r\n"
          "line 1.025,1.125 1.05,1.081699 \r\nline 1,.875 1.025,.9183013 1.05,.875 \r\n"
          "line 1.025,.9183013 1.05,1.081699 \r\n"},
@@ -125,14 +131,13 @@ TEST(HoleScripts, PiecesWhereARoundingOrACarryShows) {
     }
     // Four lines a turn and three more; the length is cut to whole turns (10.2 draw 10), but
     // .35 as a single, a little below .35, makes 20 x .35 = 7 turns in single arithmetic.
-    const auto lines = [](float length) {
-        return std::ranges::count(ThreadScript(Thread(.25f, 20, length), Walls(1, 1)), '\n');
-    };
-    EXPECT_EQ(lines(.5f), 43);
-    EXPECT_EQ(lines(.51f), 43);
-    EXPECT_EQ(lines(.35f), 31);
+    const std::pair<float, std::ptrdiff_t> lineCounts[] = {{.5f, 43}, {.51f, 43}, {.35f, 31}};
+    for (auto [length, lines] : lineCounts) {
+        const std::string script = ThreadScript({ThreadSize{.25f, 20}, length}, Walls(1, 1));
+        EXPECT_EQ(std::ranges::count(script, '\n'), lines) << length;
+    }
     std::vector<int> reported;
-    ThreadScript(Thread(.25f, 20, .5f), Walls(1, 1), [&](int k) { reported.push_back(k); });
+    ThreadScript({ThreadSize{.25f, 20}, .5f}, Walls(1, 1), [&](int k) { reported.push_back(k); });
     EXPECT_EQ(reported, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 }
 
@@ -140,38 +145,39 @@ TEST(HoleChecks, MessagesInTheOrderOkRunsThem) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const std::string tiny = "." + std::string(50, '0') + "1";
     const test::Case cases[] = {
-        {"cbore: screw before counterbore", CheckCounterbore(Cbore(0, 0, View::Face)),
+        {"cbore: screw before counterbore", CheckCounterbore({CboreSize{0, 0}, View::Face}),
          "Screw Diameter Must Be Greater Than Zero"},
-        {"cbore: negative counterbore", CheckCounterbore(Cbore(.25f, -1, View::Face)),
+        {"cbore: negative counterbore", CheckCounterbore({CboreSize{.25f, -1}, View::Face}),
          "Counterbore Diameter Must Be Greater Than Zero"},
         {"tap: size before depth", CheckTappedHole({}), "You Must Select Tap Size"},
-        {"tap: side without depth", CheckTappedHole(Tap(.25f, .201f, std::nullopt, View::Side)),
+        {"tap: side without depth",
+         CheckTappedHole({TapSize{.25f, .201f}, std::nullopt, View::Side}),
          "You Must Select Depth"},
-        {"tap: face without depth", CheckTappedHole(Tap(.25f, .201f, std::nullopt, View::Face)),
-         nullptr},
-        {"tap: depth before diameters", CheckTappedHole(Tap(0, .201f, std::nullopt, View::Side)),
-         "You Must Select Depth"},
-        {"tap: negative drill", CheckTappedHole(Tap(.25f, -.2f, .5f, View::Face)),
+        {"tap: face without depth",
+         CheckTappedHole({TapSize{.25f, .201f}, std::nullopt, View::Face}), nullptr},
+        {"tap: depth before diameters",
+         CheckTappedHole({TapSize{0, .201f}, std::nullopt, View::Side}), "You Must Select Depth"},
+        {"tap: negative drill", CheckTappedHole({TapSize{.25f, -.2f}, .5f, View::Face}),
          "Tap Diameter Must Be Greater Than Zero"},
-        {"tap: major not a number", CheckTappedHole(Tap(nan, .201f, .5f, View::Side)),
+        {"tap: major not a number", CheckTappedHole({TapSize{nan, .201f}, .5f, View::Side}),
          "Tap Diameter Must Be Greater Than Zero"},
-        {"tap: zero depth", CheckTappedHole(Tap(.25f, .201f, 0, View::Side)),
+        {"tap: zero depth", CheckTappedHole({TapSize{.25f, .201f}, 0, View::Side}),
          "Depth Must Be Greater Than Zero"},
-        {"tap: face ignores a zero depth", CheckTappedHole(Tap(.25f, .201f, 0, View::Face)),
+        {"tap: face ignores a zero depth", CheckTappedHole({TapSize{.25f, .201f}, 0, View::Face}),
          nullptr},
         {"thread: size before depth", CheckThread({std::nullopt, .5f}),
          "You Must Select Thread Size"},
-        {"thread: zero diameter", CheckThread(Thread(0, 20, .5f)),
+        {"thread: zero diameter", CheckThread({ThreadSize{0, 20}, .5f}),
          "Thread Diameter Must Be Greater Than Zero"},
-        {"thread: negative threads per unit", CheckThread(Thread(.25f, -20, .5f)),
+        {"thread: negative threads per unit", CheckThread({ThreadSize{.25f, -20}, .5f}),
          "Threads Per Unit Must Be Greater Than Zero"},
-        {"thread: zero length", CheckThread(Thread(.25f, 20, 0)),
+        {"thread: zero length", CheckThread({ThreadSize{.25f, 20}, 0}),
          "Depth Must Be Greater Than Zero"},
-        {"thread: less than a turn", CheckThread(Thread(.25f, 20, .04f)),
+        {"thread: less than a turn", CheckThread({ThreadSize{.25f, 20}, .04f}),
          "Depth Is Shorter Than One Thread"},
-        {"thread: exactly one turn", CheckThread(Thread(.25f, 20, .05f)), nullptr},
-        {"thread: 32767 turns", CheckThread(Thread(.25f, 1, 32767.9f)), nullptr},
-        {"thread: 32768 turns", CheckThread(Thread(.25f, 1, 32768)),
+        {"thread: exactly one turn", CheckThread({ThreadSize{.25f, 20}, .05f}), nullptr},
+        {"thread: 32767 turns", CheckThread({ThreadSize{.25f, 1}, 32767.9f}), nullptr},
+        {"thread: 32768 turns", CheckThread({ThreadSize{.25f, 1}, 32768}),
          "Thread Has More Than 32767 Turns"},
         {"drill: countersink first", CheckDrilledHole(Drill("", "", "", true)),
          "You Must Supply Countersink Diameter"},
@@ -201,10 +207,7 @@ TEST(HoleChecks, MessagesInTheOrderOkRunsThem) {
 }
 
 TEST(ScriptNumber15, FifteenSignificantDigitsWithoutLeadingOrTrailingZeros) {
-    const struct {
-        double value;
-        const char* text;
-    } cases[] = {
+    const std::pair<double, const char*> cases[] = {
         // The single .19 widened to double, plus a sixteenth: a tap's chamfer circle.
         {static_cast<double>(.19f) + .0625, ".252499997615814"},
         {-0.0, "0"},
@@ -215,10 +218,10 @@ TEST(ScriptNumber15, FifteenSignificantDigitsWithoutLeadingOrTrailingZeros) {
         {123456789012345.0, "123456789012345"},
         {1e15, "1E+15"},
     };
-    for (const auto& c : cases) EXPECT_EQ(holes::ScriptNumber15(c.value), c.text) << c.text;
+    for (auto [value, text] : cases) EXPECT_EQ(holes::ScriptNumber15(value), text) << text;
 }
 
-TEST(HoleTables, ThreadFieldsLandInTheirColumns) {
+TEST(HoleTables, FieldsLandInTheirColumns) {
     // The tap, counterbore and countersink columns show in how the shipped rows nest; the
     // sections' counts in the table files test. Threads per unit are whole 16-bit counts:
     // 12.5 goes to the even 12.
@@ -227,9 +230,6 @@ TEST(HoleTables, ThreadFieldsLandInTheirColumns) {
                                 thread.table.threadsPerUnit)),
               "A|0.25|20; B|0.5|12");
     EXPECT_EQ(Rows(thread.table.depthLabels, thread.table.depth), "L|0.5");
-}
-
-TEST(HoleTables, ShippedRowsNestAsHoles) {
     const auto nested = [](const auto& labels, const auto& inner, const auto& outer) {
         for (size_t i = 0; i < labels.size(); ++i) EXPECT_LT(inner[i], outer[i]) << labels[i];
     };

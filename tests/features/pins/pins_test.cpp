@@ -23,33 +23,26 @@ using test::Records;
 using test::Rows;
 using test::SizeRecord;
 
-EjectorInput Ejector(View view, int direction, bool hidden, std::optional<float> depth = 1.0f) {
-    return {.25f, depth, view, direction, hidden};
-}
-
-DrawContext Clearance(float clearance, const std::string& current = "0") {
-    DrawContext c = At(1, 1, current);
-    c.EjectorClearance = clearance;
-    return c;
-}
-
 TEST(PinScripts, WholeScripts) {
+    DrawContext noClearance = At(1, 1);
+    noClearance.EjectorClearance = 0;
     const test::Case cases[] = {
-        // Dh = .25 + 2 x .0075 = .265; the face view needs no depth and has no direction.
-        {"ejector face, no depth",
-         EjectorScript(Ejector(View::Face, 270, false, {}), Clearance(.015f)),
+        // At the default clearance .015, Dh = .25 + 2 x .0075 = .265; the face view needs no depth
+        // and has no direction.
+        {"ejector face, no depth", EjectorScript({.25f, {}, View::Face, 270, false}, At(1, 1)),
          "Layer set 0 \r\nCircle 1,1 D .25\r\nCircle 1,1 D .265\r\n"},
-        {"ejector face, no clearance", EjectorScript(Ejector(View::Face, 0, false), Clearance(0)),
+        {"ejector face, no clearance",
+         EjectorScript({.25f, 1.0f, View::Face, 0, false}, noClearance),
          "Layer set 0 \r\nCircle 1,1 D .25\r\nCircle 1,1 D .25\r\n"},
         // The clearance bore's sides lie .1325 either side of the axis; the pin bore (.125
         // either side) runs a depth further on. Hidden puts the whole side view on HID.
         {"ejector side, hidden",
-         EjectorScript(Ejector(View::Side, 0, true), Clearance(.015f, "WALLS")),
+         EjectorScript({.25f, 1.0f, View::Side, 0, true}, At(1, 1, "WALLS")),
          "Layer set HID \r\nLine 1,1.1325 2,1.1325 \r\nLine 2,1.1325 2,.8675 \r\n"
          "Line 2,.8675 1,.8675 \r\nLine 2,1.125 3,1.125 \r\nLine 2,.875 3,.875 \r\n"
          "Layer set WALLS \r\n"},
         {"ejector side, no clearance",
-         EjectorScript(Ejector(View::Side, 0, false, .5f), Clearance(0)),
+         EjectorScript({.25f, .5f, View::Side, 0, false}, noClearance),
          "Layer set 0 \r\nLine 1,1.125 1.5,1.125 \r\nLine 1.5,1.125 1.5,.875 \r\n"
          "Line 1.5,.875 1,.875 \r\nLine 1.5,1.125 2,1.125 \r\nLine 1.5,.875 2,.875 \r\n"},
         {"core pin face",
@@ -104,18 +97,7 @@ TEST(PinChecks, MessagesInTheOrderOkRunsThem) {
     test::ExpectCases(cases);
 }
 
-// The core pin rows as "label|pin|head|head length".
-std::string Pins(const CorePinTable& table) {
-    std::vector<float> pin, head, length;
-    for (const CorePinSize& s : table.sizes) {
-        pin.push_back(s.pinDiameter);
-        head.push_back(s.headDiameter);
-        length.push_back(s.headLength);
-    }
-    return Rows(table.labels, pin, head, length);
-}
-
-TEST(PinTables, FieldsLandInTheirColumnsWhateverTheLineLayout) {
+TEST(PinTables, FieldsLandInTheirColumnsAndAShortFileKeepsWhatItsTableKeeps) {
     const auto ejector = ParseEjectorTable(
         "2\r\n1/8,.125\r\n\"1/4, long\",  .25\r\n3, 1/2,.5,1,1\r\n\"2\",2\r\nx\r\n");
     EXPECT_EQ(Kept(ejector, Rows(ejector.table.pinLabels, ejector.table.pinDiameters)),
@@ -123,14 +105,14 @@ TEST(PinTables, FieldsLandInTheirColumnsWhateverTheLineLayout) {
     EXPECT_EQ(Rows(ejector.table.depthLabels, ejector.table.depths), "1/2|0.5; 1|1; 2|2");
     const auto corePin =
         ParseCorePinTable("2\r\n1/8,.125,.3125,.125\r\n\"1/4\"\r\n.25\r\n.4375\r\n.1875\r\n");
-    EXPECT_EQ(Kept(corePin, Pins(corePin.table)), "1/8|0.125|0.3125|0.125; 1/4|0.25|0.4375|0.1875");
+    EXPECT_EQ(Kept(corePin, Rows(corePin.table.labels)), "1/8; 1/4");
+    EXPECT_EQ(Records(corePin.table.sizes, &CorePinSize::pinDiameter, &CorePinSize::headDiameter,
+                      &CorePinSize::headLength),
+              "0.125|0.3125|0.125; 0.25|0.4375|0.1875");
     // Core numbers are whole 16-bit values; halves go to the even neighbour.
     const auto numbers = ParseCoreNumberTable("4\r\n1/8,8\r\nA,12.5\r\nB,13.5\r\n\"C, x\",-3\r\n");
     EXPECT_EQ(Kept(numbers, Rows(numbers.table.labels, numbers.table.numbers)),
               "1/8|8; A|12; B|14; C, x|-3");
-}
-
-TEST(PinTables, AShortFileKeepsWhatItsTableKeeps) {
     // The ejector's pin sizes keep whole records only; its depths, as every other section,
     // keep the last label with the numbers it had and zero for the rest (OK refuses the zero).
     const auto pins = ParseEjectorTable("3\r\nA,.1\r\nB,.2\r\nC\r\n");
@@ -161,18 +143,15 @@ TEST(TaperPinSizes, WholeTwentyByteRecordsWithSignedRecordNumbers) {
     EXPECT_EQ(ParseTaperPinSizes(most + std::string(19, 'x')).table.size(), 32767u);
 }
 
-TaperPinSize No4(int first, int last) {
-    return {"No. 4       ", .25f, static_cast<float>(first), static_cast<float>(last)};
-}
-
 TEST(TaperPinLengths, RecordsFirstToLastBothIncludedOrTheRangeIsRefused) {
     test::TempDir dir;
     // Four whole records; the 4-byte tail is not a fifth.
     dir.Write("003", LengthRecord("1/2", .5f) + LengthRecord("3/4", .75f) + LengthRecord("1", 1) +
                          LengthRecord("1-1/4", 1.25f) + "tail");
     // The status, the message and the lengths listed, on one line.
-    const auto lengths = [&](int first, int last) {
-        const TaperPinLengthsLoad load = LoadTaperPinLengths(dir.Path(), No4(first, last));
+    const auto lengths = [&](float first, float last) {
+        const TaperPinLengthsLoad load =
+            LoadTaperPinLengths(dir.Path(), {"No. 4       ", .25f, first, last});
         const char* status[] = {"", "not found: ", "refused: "};
         const std::string line = status[static_cast<int>(load.status)] + load.message;
         const std::string listed =

@@ -22,20 +22,6 @@ using test::PlainRecord;
 using test::Records;
 using test::Rows;
 
-// Center drills in the side view at 0 degrees, Hidden clear.
-CenterDrillInput Plain(float d1, float d2, float l) {
-    return {PlainCenterDrill{"#1", d1, d2, l}, std::nullopt, View::Side, 0, false};
-}
-
-CenterDrillInput Bell(float b1, float b2, float b3) {
-    return {std::nullopt, BellCenterDrill{"#11", b1, b2, b3}, View::Side, 0, false};
-}
-
-ShaftInput Shaft(std::vector<ShaftSegment> segments, View view = View::Side, int direction = 0,
-                 bool hidden = false) {
-    return {std::move(segments), view, direction, hidden};
-}
-
 TEST(ProfileScripts, WholeScripts) {
     const test::Case cases[] = {
         {"slot, hidden", SlotScript({"0.250", "1.000", 0, true}, At(1, 1)),
@@ -61,34 +47,52 @@ TEST(ProfileScripts, WholeScripts) {
         {"keyway, hub, hidden", KeywayScript({"0.250", "1.000", KeywayKind::Hub, true}, At(1, 1)),
          "Layer set 0 \r\nLine .875,1.484123 .875,1.609123 1.125,1.609123 1.125,1.484123  "
          "Layer set 0 \r\nARC C 1,1 .875,1.484123 1.125,1.484123 Layer set 0 \r\n"},
-        {"shaft, hidden", ShaftScript(Shaft({{"1.000", "1.000"}}, View::Side, 0, true), At(1, 1)),
+        {"shaft, hidden", ShaftScript({{{"1.000", "1.000"}}, View::Side, 0, true}, At(1, 1)),
          "Layer set HID \r\nLine 1,1.5 1,.5 2,.5 2,1.5 1,1.5  Layer set 0 \r\n"},
         {"shaft, two segments at 90",
-         ShaftScript(Shaft({{"1.000", "1.000"}, {"0.500", "2.000"}}, View::Side, 90), At(0, 0)),
+         ShaftScript({{{"1.000", "1.000"}, {"0.500", "2.000"}}, View::Side, 90}, At(0, 0)),
          "Layer set 0 \r\nLine -.5,0 .5,0 .5,1 -.5,1 -.5,0  Line -.25,1 .25,1 .25,3 -.25,3 -.25,1 "
          " "},
         // A segment behind a larger one is hidden whatever the box says; the text is written
         // as the cell holds it, blanks trimmed.
         {"shaft face, the largest so far stays visible",
-         ShaftScript(Shaft({{"0.5", "1"}, {" 1.0 ", "1"}, {"0.750", "1"}}, View::Face),
+         ShaftScript({{{"0.5", "1"}, {" 1.0 ", "1"}, {"0.750", "1"}}, View::Face},
                      At(2, 3, "V", "H")),
          "Layer set V \r\nLayer set V \r\nCircle 2,3 D 0.5\r\nLayer set V \r\nCircle 2,3 D 1.0\r\n"
          "Layer set H \r\nCircle 2,3 D 0.750\r\nLayer set V \r\n"},
         // h1 = .09375 x cot 30 = .1623798, h2 = .03125 x cot 59 = .0187769.
-        {"plain center drill", CenterDrillScript(Plain(.25f, .0625f, .0625f), At(1, 1)),
+        {"plain center drill",
+         CenterDrillScript({PlainCenterDrill{"#1", .25f, .0625f, .0625f}, {}, View::Side, 0, false},
+                           At(1, 1)),
          "Layer set 0 \r\nLine 1,1.125 1.16238,1.03125 \r\nLine 1.16238,1.03125 1.22488,1.03125 "
          "\r\nLine 1.22488,1.03125 1.243657,1 \r\nLine 1.243657,1 1.22488,.96875 \r\n"
          "Line 1.22488,.96875 1.16238,.96875 \r\nLine 1.16238,.96875 1,.875 \r\n"
          "Line 1.16238,1.03125 1.16238,.96875 \r\nLine 1.22488,1.03125 1.22488,.96875 \r\n"},
         // h0 = .09375 x cot 60 = .0541266, h1 = .1623798; the pilot, as long as it is wide,
         // runs from .2165064 to .3415064.
-        {"bell center drill", CenterDrillScript(Bell(.5f, .125f, .3125f), At(1, 1)),
+        {"bell center drill",
+         CenterDrillScript({{}, BellCenterDrill{"#11", .5f, .125f, .3125f}, View::Side, 0, false},
+                           At(1, 1)),
          "Layer set 0 \r\nLine 1,1.25 1.054127,1.15625 \r\nLine 1.054127,1.15625 1.216506,1.0625 "
          "\r\nLine 1.216506,1.0625 1.341506,1.0625 \r\nLine 1.341506,1.0625 1.37906,1 \r\n"
          "Line 1.37906,1 1.341506,.9375 \r\nLine 1.341506,.9375 1.216506,.9375 \r\n"
          "Line 1.216506,.9375 1.054127,.84375 \r\nLine 1.054127,.84375 1,.75 \r\n"
          "Line 1.054127,1.15625 1.054127,.84375 \r\nLine 1.216506,1.0625 1.216506,.9375 \r\n"
          "Line 1.341506,1.0625 1.341506,.9375 \r\n"},
+        // Tangent points carry the double cosine of the single angle, times the distance,
+        // rounded to single: a single cosine changes a last digit. The cam at its start-up
+        // values, 270, Hidden; single cosines give -.046875 and -.04687494 where double ones
+        // give -.04687506 and -.046875.
+        {"cam at 270: the double cosine",
+         CamScript({"0.500", "0.375", "1.000", 270, true}, At(1, 1, "0", "HIDDEN")),
+         "Layer set HIDDEN \r\n"
+         "ARC C 1,1 1.496078,.9375 .5039216,.9374999 ARC C 1,0 .6279415,-.04687506 "
+         "1.372059,-.046875 Line .5039216,.9374999 .6279415,-.04687506  "
+         "Line 1.496078,.9375 1.372059,-.046875 \r\nLayer set 0 \r\n"},
+        // A slot 1 wide, 1.5 apart, 90. Single cosine: -6.556708E-08.
+        {"slot at 90: the double cosine", SlotScript({"1.000", "1.500", 90, false}, At(1, 1)),
+         "Layer set 0 \r\nARC C 1,1 0,.9999999 2,1 ARC C .9999999,2.5 2,2.5 -6.556709E-08,2.5 "
+         "Line 2,1 2,2.5  Line 0,.9999999 -6.556709E-08,2.5 \r\n"},
     };
     test::ExpectCases(cases);
     // A width typed with two points counts up to the second; equal radii make the slot.
@@ -123,18 +127,16 @@ TEST(ProfileChecks, MessagesInTheOrderOkRunsThem) {
         {"keyway: three keys wider", CheckKeyway({"0.260", "0.750"}), "Ket Width Is Excessive"},
         {"keyway: three keys the diameter", CheckKeyway({"0.250", "0.750"}), nullptr},
         {"shaft: every diameter before any length",
-         CheckShaft(Shaft({{"1.000", "1.000"}, {"", ""}, {"", ""}})),
-         "Diameter Missing In Segment2"},
-        {"shaft: zero diameter", CheckShaft(Shaft({{"0.000", "1.000"}, {"1.000", ""}})),
+         CheckShaft({{{"1.000", "1.000"}, {"", ""}, {"", ""}}}), "Diameter Missing In Segment2"},
+        {"shaft: zero diameter", CheckShaft({{{"0.000", "1.000"}, {"1.000", ""}}}),
          "Diameter Missing In Segment1"},
-        {"shaft: empty length", CheckShaft(Shaft({{"1.000", "1.000"}, {"1.000", ""}})),
+        {"shaft: empty length", CheckShaft({{{"1.000", "1.000"}, {"1.000", ""}}}),
          "Length Missing In Segment2"},
-        {"shaft: a lone point", CheckShaft(Shaft({{"1.000", "."}, {"1.000", "2"}})),
+        {"shaft: a lone point", CheckShaft({{{"1.000", "."}, {"1.000", "2"}}}),
          "Length Missing In Segment1"},
-        {"shaft: no segment", CheckShaft(Shaft({})), "Diameter Missing In Segment1"},
-        {"shaft: 50 segments", CheckShaft(Shaft(std::vector<ShaftSegment>(50, {"1", "1"}))),
-         nullptr},
-        {"shaft: 51 segments", CheckShaft(Shaft(std::vector<ShaftSegment>(51, {"1", "1"}))),
+        {"shaft: no segment", CheckShaft({{}}), "Diameter Missing In Segment1"},
+        {"shaft: 50 segments", CheckShaft({std::vector<ShaftSegment>(50, {"1", "1"})}), nullptr},
+        {"shaft: 51 segments", CheckShaft({std::vector<ShaftSegment>(51, {"1", "1"})}),
          "Number Of Segments Can Not Exceed 50"},
         {"center drill: nothing selected", CheckCenterDrill({}), "You Must Select Drill Size"},
     };
@@ -157,21 +159,20 @@ TEST(ProfileChecks, ACenterDrillRecordThatCannotMakeAHoleIsRefused) {
     const std::optional<std::string> invalid = "Drill Size Data Is Invalid";
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.a << " " << c.b << " " << c.c);
-        EXPECT_EQ(CheckCenterDrill(Plain(c.a, c.b, c.c)), c.plainOk ? std::nullopt : invalid);
-        EXPECT_EQ(CheckCenterDrill(Bell(c.a, c.b, c.c)), c.bellOk ? std::nullopt : invalid);
+        EXPECT_EQ(CheckCenterDrill({PlainCenterDrill{"#1", c.a, c.b, c.c}, {}}),
+                  c.plainOk ? std::nullopt : invalid);
+        EXPECT_EQ(CheckCenterDrill({{}, BellCenterDrill{"#11", c.a, c.b, c.c}}),
+                  c.bellOk ? std::nullopt : invalid);
     }
 }
 
-TEST(SlotTable, BothSections) {
+TEST(ProfileTables, FieldsInOrderAndAShortTailIgnored) {
     const auto slot =
         ParseSlotTable("2\r\n\"1/4\",.25\r\n\"5/16, wide\",.3125\r\n3\r\nA,1,B,1.5,\"C\",2\r\n");
     EXPECT_EQ(Kept(slot, Rows(slot.table.widths.labels, slot.table.widths.values)),
               "1/4|0.25; 5/16, wide|0.3125");
     EXPECT_EQ(Rows(slot.table.centerDistances.labels, slot.table.centerDistances.values),
               "A|1; B|1.5; C|2");
-}
-
-TEST(CenterDrillTables, RecordsInFieldOrderAndAShortTailIgnored) {
     // 48 bytes hold two 22-byte plain records and a tail that is not a third.
     const PlainCenterDrillLoad plain =
         ParsePlainCenterDrills(PlainRecord("#1", .125f, .046875f, .03125f) +
