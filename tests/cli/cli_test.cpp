@@ -169,7 +169,7 @@ TEST(FeaturesCli, FailedChecksExitOneAndMalformedValuesTwo) {
     }
 }
 
-TEST(PreviewCli, RenderListsTheScriptFileOrNamesItInItsProblem) {
+TEST(PreviewCli, RenderListsTheScriptOrWritesItsDrawingsOrNamesTheProblem) {
     // Each entity's listing is the interpreter tests' part.
     TempDir dir;
     Result r = cli::Run({"render", dir.Write("s.scr", "Layer set H \r\nLine 1,.75 2,.75 \r\n")},
@@ -187,15 +187,12 @@ TEST(PreviewCli, RenderListsTheScriptFileOrNamesItInItsProblem) {
     r = cli::Run({"render", dir.File("none.scr")}, dir.Path());
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(Contains(r.err, dir.File("none.scr") + ": ")) << r.err;
-}
-
-TEST(PreviewCli, RenderWritesSvgOrDxfInsteadOfTheListingOrSaysWhyItCannot) {
-    TempDir dir;
+    // Asked for, SVG or DXF files are written instead of the listing.
     const std::string script =
         dir.Write("c.scr", "Circle 0,0 D 2\r\nLayer set H \r\nCircle 0,0 D 1\r\n");
-    Result r = cli::Run({"render", script, "--svg", dir.File("c.svg"), "hidden-layer=H", "base=0,0",
-                         "--dxf", dir.File("c.dxf"), "layer=NOTES"},
-                        dir.Path());
+    r = cli::Run({"render", script, "--svg", dir.File("c.svg"), "hidden-layer=H", "base=0,0",
+                  "--dxf", dir.File("c.dxf"), "layer=NOTES"},
+                 dir.Path());
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "");
     // The hidden circle dashed and the base point marked; the first circle on the start layer
@@ -209,8 +206,8 @@ TEST(PreviewCli, RenderWritesSvgOrDxfInsteadOfTheListingOrSaysWhyItCannot) {
     EXPECT_TRUE(Contains(dxf, "CIRCLE\r\n  8\r\nNOTES\r\n")) << dxf;
     EXPECT_TRUE(Contains(dxf, "LAYER\r\n  2\r\nH\r\n 70\r\n0\r\n 62\r\n7\r\n  6\r\nHIDDEN\r\n"));
     // Why a drawing cannot be DXF is the DXF tests' part.
-    const std::string bad = dir.Write("b.scr", "Layer set A|B \r\n");
-    r = cli::Run({"render", bad, "--dxf", dir.File("b.dxf")}, dir.Path());
+    const std::string bars = dir.Write("b.scr", "Layer set A|B \r\n");
+    r = cli::Run({"render", bars, "--dxf", dir.File("b.dxf")}, dir.Path());
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.starts_with(dir.File("b.dxf") + ": the drawing cannot be written as DXF: "))
         << r.err;
