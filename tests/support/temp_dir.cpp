@@ -4,7 +4,6 @@
 
 #include <bit>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -30,24 +29,6 @@ TempDir::TempDir() {
 
 namespace {
 
-// With BW_KEEP_SCRIPTS naming a folder, every script a test leaves behind is kept there, so
-// all of them can be searched once the suite has run (for "Infinity" or "NaN", say).
-void KeepScripts(const std::string& folder) {
-    const char* keep = std::getenv("BW_KEEP_SCRIPTS");
-    if (!keep || !*keep) return;
-    std::error_code ec;
-    fs::create_directories(keep, ec);
-    const std::string prefix = fs::path(folder).filename().string();
-    for (auto it = fs::recursive_directory_iterator(folder, ec);
-         it != fs::recursive_directory_iterator(); it.increment(ec)) {
-        if (!it->is_regular_file(ec) || it->path().extension() != ".scr") continue;
-        std::string name = fs::relative(it->path(), folder, ec).string();
-        for (char& c : name) c = (c == '/' || c == '\\') ? '_' : c;
-        fs::copy_file(it->path(), fs::path(keep) / (prefix + "_" + name),
-                      fs::copy_options::overwrite_existing, ec);
-    }
-}
-
 // The low `bytes` bytes of `bits`, lowest first.
 std::string LittleEndian(uint32_t bits, int bytes) {
     std::string out;
@@ -58,7 +39,6 @@ std::string LittleEndian(uint32_t bits, int bytes) {
 }  // namespace
 
 TempDir::~TempDir() {
-    KeepScripts(path_);
     std::error_code ec;
     fs::remove_all(path_, ec);
 }
