@@ -1,13 +1,18 @@
-// The preview pane built alone on a fake host, with stand-in tabs whose scripts the test
+// Built alone on a fake host, without the window: a feature tab, whose OK, keyboard and
+// direction reach the host alone; the preview pane, with stand-in tabs whose scripts the test
 // chooses; and how it paints a drawing.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
 #include <algorithm>
 
+#include "features/pins/ejector_tab.h"
 #include "preview/script_interpreter.h"
 #include "ui/feature_tab.h"
 #include "ui/host.h"
@@ -34,6 +39,52 @@ class FakeHost : public Host {
 
     DrawContext context;
 };
+
+// A host for a real tab: it reads the shipped tables, records the messages and the scripts
+// the tab's OK writes, and keeps the direction the OK leaves.
+class RecordingHost : public FakeHost {
+  public:
+    std::string ProgramFolder() const override { return BW_DATA_DIR; }
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    bool RunFeatureOk(InfoTiming, const FeatureStep& step) override {
+        const StepOutcome outcome = step(context);
+        if (outcome.Failed()) {
+            ShowMessage(outcome.message);
+            return false;
+        }
+        scripts.push_back(outcome.script);
+        return true;
+    }
+    int DirectionAngle() const override { return direction; }
+    void SetDirectionAngle(int degrees) override { direction = degrees; }
+
+    std::vector<std::string> messages, scripts;
+    int direction = 0;
+};
+
+TEST(TabAlone, EnterOnAListOrAnOptionPressesTheEjectorTabsOkOnTheHost) {
+    RecordingHost host;
+    host.context.BasePoint = {2, 3};
+    EjectorTab tab(host);
+    tab.LoadTables();
+    EXPECT_EQ(host.messages, std::vector<std::string>{});
+    auto* list1 = tab.findChild<QListWidget*>(QStringLiteral("List1"));
+    ASSERT_GT(list1->count(), 0);
+    tab.show();
+    list1->setFocus();
+    QTest::keyClick(list1, Qt::Key_Return);  // nothing picked yet: the check's message
+    EXPECT_EQ(host.messages, std::vector<std::string>{"You Must Select Pin Size"});
+    list1->setCurrentRow(0);
+    tab.findChild<QListWidget*>(QStringLiteral("List2"))->setCurrentRow(0);
+    tab.findChild<QRadioButton*>(QStringLiteral("Option05"))->setChecked(true);
+    auto* option01 = tab.findChild<QRadioButton*>(QStringLiteral("Option01"));
+    option01->setFocus();
+    QTest::keyClick(option01, Qt::Key_Enter);
+    ASSERT_EQ(host.scripts.size(), 1u);
+    // The 1/16 pin's bore, .0625 + .015 wide, from the host's point (2,3) down to depth 1/4.
+    EXPECT_EQ(host.scripts[0].substr(0, 44), "Layer set 0 \r\nLine 1.96125,3 1.96125,3.25 \r\n");
+    EXPECT_EQ(host.direction, 90);
+}
 
 class StandInTab : public FeatureTab {
   public:
