@@ -88,11 +88,12 @@ TEST_F(StartUpTest, TabEntersThePageCtrlTabTurnsPagesEscapeCancelMinimiseQuitKee
     EXPECT_EQ(Window().size(), QSize(1234, 654));
 }
 
-// Tables first, in their loading order, then the settings, then the insertion info.
+// Tables first, in their loading order, then the settings, then the insertion info; and each
+// page without its table.
 TEST_F(StartUpTest, MissingTablesThenAnUnreadableSettingsFileThenAMalformedInfoFileAllKept) {
     for (const char* name :
          {"ejector.dat", "Corepin.dat", "Cbore.dat", "Tap.dat", "Corenum.dat", "Thread.dat",
-          "Slot.dat", "Keyway.dat", "000", "001", "002", "Drill.dat", "Csink.dat"}) {
+          "Slot.dat", "Keyway.dat", "000", "002", "Drill.dat", "Csink.dat"}) {
         fs::remove(ws_.ProgramFile(name));
     }
     ws_.dir.Write("program/DrawPath.txt", "\"/a/\"\r\n\"/b/\"\r\n");
@@ -105,9 +106,8 @@ TEST_F(StartUpTest, MissingTablesThenAnUnreadableSettingsFileThenAMalformedInfoF
                         "Counterbore Data File NOT Found", "Tap Data File NOT Found",
                         "Core Number Data File NOT Found", "Thread Data File NOT Found",
                         "Slot Data File NOT Found", "Keyway Data File NOT Found",
-                        "Taper Pin Diameter File NOT Found", "Plain Centerdrill File NOT Found",
-                        "Bell Centerdrill File NOT Found", "Drill Data File NOT Found",
-                        "Countersink Data File NOT Found",
+                        "Taper Pin Diameter File NOT Found", "Bell Centerdrill File NOT Found",
+                        "Drill Data File NOT Found", "Countersink Data File NOT Found",
                         "Settings File Could Not Be Read: " + ws_.program +
                             "/DrawPath.txt (it holds fewer than four fields). Choose the folders "
                             "again; the file is replaced only when you press OK on the Settings "
@@ -123,6 +123,33 @@ TEST_F(StartUpTest, MissingTablesThenAnUnreadableSettingsFileThenAMalformedInfoF
     EXPECT_EQ(Text("Text2") + "|" + Text("Text4") + "|" + Text("Text5"), ws_.cad + "|0|.015");
     EXPECT_EQ(Window().SSTab1()->currentIndex(), 7);
     EXPECT_TRUE(Window().isMinimized());
+    // A page without its table greys its OK and the preview names the file; the typed boxes
+    // (an empty reason) still draw, at the defaults.
+    fs::remove(ws_.InfoPath());
+    const std::pair<const char*, std::string> rows[] = {
+        {"Command1", "Ejector Data File NOT Found"},
+        {"Command2", "Core Data File NOT Found"},
+        {"Command3", "Tap Data File NOT Found"},
+        {"Command4", "Counterbore Data File NOT Found"},
+        {"Command5", "Core Number Data File NOT Found"},
+        {"Command6", "Thread Data File NOT Found"},
+        {"Command16", "Taper Pin Diameter File NOT Found"},
+        {"Command17", "Bell Centerdrill File NOT Found"},
+        {"Command13", ""},
+        {"Command15", ""},
+        {"Command20", ""},
+    };
+    for (const auto& [ok, why] : rows) {
+        EXPECT_EQ(TabOf(ok)->Unavailable(), why);
+        EXPECT_EQ(Find<QWidget>(ok)->isEnabled(), why.empty()) << ok;
+        if (!why.empty()) continue;
+        fs::remove(ws_.ScriptPath());
+        Click(ok);
+        EXPECT_EQ(TakeMessages(), Messages{"Insertion Info NOT Found, Using Defaults"});
+        EXPECT_TRUE(Exists(ws_.ScriptPath())) << ok;
+    }
+    // Without the bell sizes the plain ones still show, until "Bell" is chosen.
+    Do("? List16#10; click Option51; ? List16#0; click Option52; ? List16#10");
     Click("Command11");
     EXPECT_TRUE(Window().Ended());
     EXPECT_FALSE(Window().isVisible());

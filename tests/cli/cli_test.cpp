@@ -1,8 +1,6 @@
 // brasswick-script: what only the command line decides (the names reaching the generators,
 // the tab's start-up state filling what is left out, exit codes and streams), `render` and the
-// drawing files beside a script. The generators' tests do not repeat the scripts pinned here;
-// they hold the others and the checks in OK's order. Every common name over random values is
-// the preview's drawing properties' part, each feature against the window's OK the pages'.
+// drawing files beside a script. The generators' tests do not repeat the scripts pinned here.
 #include <gtest/gtest.h>
 
 #include <sstream>

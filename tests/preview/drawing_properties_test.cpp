@@ -1,8 +1,6 @@
-// Properties of every feature's drawing over many random inputs, made by brasswick-script and
-// read back through the interpreter: a view drawn at 90, 180 or 270 is the view at 0 turned
-// about the insertion point, and the hidden-line layer holds exactly the hidden edges. The
-// shapes themselves (tangents, closed outlines, a thread's teeth) are worked out by hand in
-// the features' and the command line's tests.
+// Every feature's drawing over many random inputs, made by brasswick-script and read back
+// through the interpreter: a view drawn at 90, 180 or 270 is the view at 0 turned about the
+// insertion point, and the hidden-line layer holds exactly the hidden edges.
 #include <gtest/gtest.h>
 
 #include <cmath>

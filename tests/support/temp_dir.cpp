@@ -27,17 +27,6 @@ TempDir::TempDir() {
     if (path_.empty()) throw std::runtime_error("no temporary folder could be created");
 }
 
-namespace {
-
-// The low `bytes` bytes of `bits`, lowest first.
-std::string LittleEndian(uint32_t bits, int bytes) {
-    std::string out;
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((bits >> (8 * i)) & 0xff));
-    return out;
-}
-
-}  // namespace
-
 TempDir::~TempDir() {
     std::error_code ec;
     fs::remove_all(path_, ec);
@@ -66,6 +55,13 @@ std::string ReadFile(const std::string& path) {
 bool Exists(const std::string& path) {
     std::error_code ec;
     return fs::exists(path, ec);
+}
+
+// The low `bytes` bytes of `bits`, lowest first.
+static std::string LittleEndian(uint32_t bits, int bytes) {
+    std::string out;
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((bits >> (8 * i)) & 0xff));
+    return out;
 }
 
 std::string Le16(int value) { return LittleEndian(static_cast<uint16_t>(value), 2); }

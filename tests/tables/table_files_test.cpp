@@ -47,7 +47,7 @@ TEST(TableFiles, ShippedFilesLoadCleanlyInStartUpOrderAndMissingOnesAreNamedByPa
               "Csink.dat: 18 screw sizes\n");
     // The command prints exactly this and exits 0, as the check is clean; it exits 1 in a
     // folder without them. Start-up's own test names the other files' messages, in order;
-    // 003 is not read there.
+    // 001 is there and 003 is not read there.
     const cli::Result r = cli::Run({"check", BW_DATA_DIR}, "");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, check.lines);
@@ -56,6 +56,8 @@ TEST(TableFiles, ShippedFilesLoadCleanlyInStartUpOrderAndMissingOnesAreNamedByPa
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_EQ(LineOf(none.out, "003"),
               "003: Taper Pin Length File NOT Found (" + dir.File("003") + ")");
+    EXPECT_EQ(LineOf(none.out, "001"),
+              "001: Plain Centerdrill File NOT Found (" + dir.File("001") + ")");
 }
 
 TEST(TableFiles, EachFileReportsWhatItKeptAndWhereItWentWrong) {

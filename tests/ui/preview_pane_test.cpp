@@ -21,31 +21,14 @@
 namespace bw::test {
 namespace {
 
-// A host made of a few fields, so the pane can be built and driven alone: the insertion info is
-// whatever the test sets. The preview never shows a message box nor runs an OK, so either one
-// fails the test.
+// A host made of a few fields, so a tab or the pane can be built and driven alone: it reads
+// the shipped tables, records the messages and the scripts an OK writes, and keeps the
+// direction an OK leaves; the insertion info is whatever the test sets.
 class FakeHost : public Host {
-  public:
-    std::string ProgramFolder() const override { return "."; }
-    void ShowMessage(const std::string& text) override { ADD_FAILURE() << "a message: " << text; }
-    DrawContext CurrentDrawContext() const override { return context; }
-    bool RunFeatureOk(InfoTiming, const FeatureStep&) override {
-        ADD_FAILURE() << "an OK ran";
-        return false;
-    }
-    int DirectionAngle() const override { return 0; }
-    void SetDirectionAngle(int) override {}
-    void BringToFront(QWidget*) override {}
-
-    DrawContext context;
-};
-
-// A host for a real tab: it reads the shipped tables, records the messages and the scripts
-// the tab's OK writes, and keeps the direction the OK leaves.
-class RecordingHost : public FakeHost {
   public:
     std::string ProgramFolder() const override { return BW_DATA_DIR; }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    DrawContext CurrentDrawContext() const override { return context; }
     bool RunFeatureOk(InfoTiming, const FeatureStep& step) override {
         const StepOutcome outcome = step(context);
         if (outcome.Failed()) {
@@ -57,13 +40,15 @@ class RecordingHost : public FakeHost {
     }
     int DirectionAngle() const override { return direction; }
     void SetDirectionAngle(int degrees) override { direction = degrees; }
+    void BringToFront(QWidget*) override {}
 
+    DrawContext context;
     std::vector<std::string> messages, scripts;
     int direction = 0;
 };
 
 TEST(TabAlone, EnterOnAListOrAnOptionPressesTheEjectorTabsOkOnTheHost) {
-    RecordingHost host;
+    FakeHost host;
     host.context.BasePoint = {2, 3};
     EjectorTab tab(host);
     tab.LoadTables();
@@ -105,6 +90,11 @@ class PreviewPaneTest : public ::testing::Test {
         host_.context.CurrentLayer = "L1";
         pane_->setGeometry(0, 0, 300, 200);
         window_.show();
+    }
+    // The preview never shows a message box nor runs an OK.
+    void TearDown() override {
+        EXPECT_EQ(host_.messages, std::vector<std::string>{});
+        EXPECT_EQ(host_.scripts, std::vector<std::string>{});
     }
     // Lets the pane's pause run out and its worker finish, or `done` come true; false after
     // five seconds.

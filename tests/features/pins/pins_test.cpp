@@ -1,6 +1,5 @@
 // Pin features: hand-worked scripts, check messages in OK's order, the tables' columns and
-// short files, the taper pin's record files. Directions and hidden layers over many inputs
-// are the preview property tests' part; start-up table reports, the table files test's.
+// short files, the taper pin's record files (directions over many inputs: the preview's).
 #include <gtest/gtest.h>
 
 #include <filesystem>

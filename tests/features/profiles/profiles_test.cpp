@@ -1,6 +1,5 @@
 // Slots, cams, keyways, shafts and center drills: hand-worked scripts, check messages in
-// OK's order, the tables' columns. Directions and hidden layers over many inputs are the
-// preview property tests' part; start-up table reports, the table files'.
+// OK's order, the tables' columns (directions over many inputs: the preview's).
 #include <gtest/gtest.h>
 
 #include <limits>
