@@ -95,6 +95,12 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
         {"thread diameter=.25 tpi=20.4 length=.05 view=face",
          "= thread diameter=.25 tpi=20 length=.05"},
         {"keyway dir=90 view=face", "= keyway"},
+        // A fraction is the decimal its box shows when left (1/3 as 0.333333), a shaft cell
+        // the decimal "Enter Value" writes for it.
+        {"slot width=1/4 distance=1/2", "= slot width=0.250 distance=0.500"},
+        {"cam r1=1/3 dir=90", "= cam r1=0.333333 dir=90"},
+        {"shaft segments=1/2:3/4,1/4:1 view=face",
+         "= shaft segments=0.500:0.750,0.250:1 view=face"},
     };
     for (const auto& c : cases) {
         const Result r = RunLine(c.args);
@@ -146,7 +152,10 @@ TEST(FeaturesCli, FailedChecksExitOneAndMalformedValuesTwo) {
         {"drill angle=90", nullptr},
         {"cam r1=1e2", nullptr},
         {"keyway kind=bore", nullptr},
-        {"keyway key=1/4", nullptr},
+        {"keyway key=1;4", nullptr},
+        {"slot width=1//4", "You Must Enter Slot Width"},
+        {"keyway key=1/0", "You Must Enter Key Width"},
+        {"drill depth=/4", "You Must Supply Drill Depth"},
         {"shaft segments=1", nullptr},
         {"shaft segments=1:2:3", nullptr},
         {"shaft segments=1:a", nullptr},
