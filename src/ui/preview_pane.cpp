@@ -381,16 +381,9 @@ void PreviewPane::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     const QRect inner = rect().adjusted(8, 8, -8, -8);
-    if (!message_.isEmpty()) {
-        painter.setPen(QColor(0xc0, 0x39, 0x2b));
-        painter.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, message_);
-        return;
-    }
-    if (picture_.isNull()) {
-        painter.setPen(Qt::gray);
-        painter.drawText(inner, Qt::AlignCenter,
-                         drawsNothing_ ? QStringLiteral("Nothing to draw on this page")
-                                       : QStringLiteral("Drawing\u2026"));
+    if (!message_.isEmpty() || picture_.isNull()) {
+        painter.setPen(message_.isEmpty() ? QColor(Qt::gray) : QColor(0xc0, 0x39, 0x2b));
+        painter.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, ShownText());
         return;
     }
     // A picture painted for another size is stretched until the new one arrives; the size
@@ -399,6 +392,13 @@ void PreviewPane::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::darkGray);
     painter.drawText(QRect(8, height() - LabelStrip(), width() - 16, LabelStrip()),
                      Qt::AlignLeft | Qt::AlignVCenter, extent_);
+}
+
+QString PreviewPane::ShownText() const {
+    if (!message_.isEmpty()) return message_;
+    if (!picture_.isNull()) return {};
+    return drawsNothing_ ? QStringLiteral("Nothing to draw on this page")
+                         : QStringLiteral("Drawing\u2026");
 }
 
 int PreviewPane::LabelStrip() const { return fontMetrics().height() + 6; }

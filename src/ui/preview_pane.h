@@ -52,6 +52,8 @@ class PreviewPane : public QWidget {
     // What is on display, for tests and for the window.
     // The failed check's message, or why the script cannot be read; empty otherwise.
     QString Message() const { return message_; }
+    // The text shown instead of a drawing (a message, or why there is none); empty with one.
+    QString ShownText() const;
     // The drawing shown, or nothing (a message, or a tab that draws nothing).
     const preview::Drawing* ShownDrawing() const { return drawing_.get(); }
     // "W × H" of the drawing in drawing units, four decimals; empty without a drawing.

@@ -72,6 +72,12 @@ TEST_F(StartUpTest, TabEntersThePageCtrlTabTurnsPagesEscapeCancelMinimiseQuitKee
     EXPECT_EQ(Window().SSTab1()->currentIndex(), 1);
     QTest::keyClick(&Window(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Window().SSTab1()->currentIndex(), 0);
+    // Arrows on a page's button leave the focus on it and the page in front.
+    Find<QWidget>("Command1")->setFocus();
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>("Command1"));
+    EXPECT_EQ(Window().SSTab1()->currentIndex(), 0);
     QTest::keyClick(&Window(), Qt::Key_Escape);
     EXPECT_TRUE(Window().isMinimized());
     Window().showNormal();

@@ -130,6 +130,7 @@ TEST_F(PreviewPaneTest, FollowsTheCurrentTabAndItsChangesOnTheHostsLayer) {
     ASSERT_TRUE(Settle());
     EXPECT_EQ(Message(), "");
     EXPECT_EQ(pane_->ShownDrawing(), nullptr);
+    EXPECT_EQ(pane_->ShownText(), "Nothing to draw on this page");
     tabs->setCurrentIndex(1);
     ASSERT_TRUE(Settle());
     EXPECT_EQ(Message(), "You Must Select Thread Size");
