@@ -36,7 +36,8 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
         std::string text, message;
     } rows[] = {{"Text4", "\"Q",
                  "Hidden Layer Name Not Usable: \"\"Q\" (the layer name holds a double quote)"},
-                {"Text5", std::string(45, '9'), "Ejector Clearance Must Not Exceed 1000000"}};
+                {"Text5", std::string(45, '9'), "Ejector Clearance Must Not Exceed 1000000"},
+                {"Text5", "1//64", "Ejector Clearance Is Not A Number: 1//64"}};
     for (const auto& row : rows) {
         Type(row.box, row.text);
         Click("Command9");

@@ -300,7 +300,8 @@ void ShaftTab::PlaceLabels() {
 
 std::pair<int, int> ShaftTab::NextCell(int row, int column) const {
     const int last = grid_->columnCount() - 1;
-    if (row <= 0 || column <= 0 || column > last) return {0, 0};
+    if (column <= 0 || column > last) return {0, 0};
+    if (row <= 0) return {1, column};  // from a header, its segment's diameter
     if (row == 1) return {2, column};
     if (column < last) return {1, column + 1};
     return {0, 0};
