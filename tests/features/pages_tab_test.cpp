@@ -390,8 +390,8 @@ TEST_F(PagesTest, TypedFractionsAreTakenRefusedKeysHeardAndNothingBecomesAnother
         StartWithInfo();
         Window().SSTab1()->setCurrentWidget(TabOf(row.box));
         Find<QLineEdit>(row.box)->clear();
-        Do(std::string("focus ") + row.box + "; keys " + row.keys + "; refused " +
-           std::to_string(row.refused));
+        Do(std::string("focus ") + row.box + "; keys " + row.keys);
+        EXPECT_EQ(std::exchange(refusals_, 0), row.refused);
         EXPECT_EQ(Text(row.box), row.shown);
         // Only Text13, the count, takes no fraction.
         EXPECT_EQ(Find<QLineEdit>(row.box)->toolTip().contains("3/8"), row.box[5] != '3');
@@ -419,7 +419,8 @@ TEST_F(PagesTest, AFiveStepShaftIsTypedIntoItsCellsAndKeptThroughACountLoweredAn
         Do(std::string("keys ") + keys);
     }
     EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>("Command19"));
-    Do("refused 0; type Text13 3; type Text13 5; ? MSFlexGrid1=,Segment1,Segment2,Segment3,"
+    EXPECT_EQ(refusals_, 0);
+    Do("type Text13 3; type Text13 5; ? MSFlexGrid1=,Segment1,Segment2,Segment3,"
        "Segment4,Segment5/Diameter,1.500,1.250,1.000,0.750,0.500/"
        "Length,2.000,1.500,1.000,3.000,0.500; focus Command19; keys ~");
     EXPECT_EQ(cli::Run({"shaft", "segments=1.5:2,1.25:1.5,1:1,.75:3,.5:.5", "base=2,3", "layer=L1"},

@@ -163,8 +163,6 @@ void WindowTest::Do(const std::string& steps) {
                 QTest::keyClick(QApplication::focusWidget(), c == '~' ? '\r' : c == '>' ? '\t' : c);
                 QApplication::processEvents();
             }
-        } else if (verb == "refused") {
-            EXPECT_EQ(std::exchange(refusals_, 0), std::stoi(name)) << step;
         } else if (verb == "remove") {
             fs::remove(ws_.ProgramFile(name));
         } else if (verb == "at") {

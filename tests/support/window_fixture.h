@@ -106,8 +106,8 @@ class WindowTest : public ::testing::Test {
     // program), "dclick Text15", "cell 1 2 0.5" (select a shaft grid cell, type the value,
     // press "Enter Value"), "select 1 2" (a grid cell only), "remove FILE" (from the program
     // folder), "focus Text6" (by the keyboard, the window active), "keys 1/4~.5>" (typed
-    // into whatever has the focus, "~" Enter, ">" Tab); and checks: "refused N" (the keys
-    // refused since the last, each heard), "at 1,2" (the grid's current cell), "bar on" or "bar
+    // into whatever has the focus, "~" Enter, ">" Tab, each refused key counted in
+    // `refusals_`); and checks: "at 1,2" (the grid's current cell), "bar on" or "bar
     // off" (the grid's scroll bar), "! MESSAGE" (the messages since the last are this one) and
     // "? SHOWN ..." (each control named shows so).
     void Do(const std::string& steps);

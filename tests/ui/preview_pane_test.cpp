@@ -209,12 +209,10 @@ TEST_F(PreviewPaneTest, DashedAsTheDxfSizeWithoutNoiseNoteAsItsBlock) {
         EXPECT_EQ(pane_->ExtentText().toStdString(), row.extent);
         int blue = 0, black = 0;
         const QImage image = pane_->Picture();
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QRgb p = image.pixel(x, y);
-                blue += qBlue(p) > 120 && qRed(p) < 100;
-                black += qRed(p) < 80 && qGreen(p) < 80 && qBlue(p) < 80;
-            }
+        for (int i = 0; i < image.width() * image.height(); ++i) {
+            const QRgb p = image.pixel(i % image.width(), i / image.width());
+            blue += qBlue(p) > 120 && qRed(p) < 100;
+            black += qRed(p) < 80 && qGreen(p) < 80 && qBlue(p) < 80;
         }
         // The insertion mark is red: black is a solid line or the note's circle.
         EXPECT_EQ(blue > 0, row.dashed);

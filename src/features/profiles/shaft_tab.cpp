@@ -102,6 +102,7 @@ ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     // Tab leaves the grid for the value box; inside a cell, Enter and Tab go on to the next.
     grid_->setTabKeyNavigation(false);
     grid_->setItemDelegate(new CellDelegate([this](bool forward) { MoveOn(forward); }, grid_));
+    grid_->setToolTip(NumberBoxTip(CharSet::Decimal));
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
