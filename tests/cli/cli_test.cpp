@@ -232,6 +232,11 @@ TEST(PreviewCli, AFeatureWritesItsDrawingOnlyBesideItsUnchangedScript) {
     EXPECT_TRUE(
         Contains(ReadFile(dir.File("e.dxf")),
                  "CIRCLE\r\n  8\r\nHID\r\n 10\r\n1\r\n 20\r\n1\r\n 30\r\n0\r\n 40\r\n0.1325\r\n"));
+    // With the hidden layer the current one, nothing is dashed, as the DXF gives no HIDDEN.
+    r = cli::Run({"ejector", "pin=.25", "view=face", "--svg", dir.File("e.svg")}, dir.Path());
+    EXPECT_TRUE(Contains(ReadFile(dir.File("e.svg")),
+                         "<g id=\"solid\">\n<circle cx=\"1\" cy=\"-1\" "
+                         "r=\"0.125\"/>\n<circle cx=\"1\" cy=\"-1\""));
     // A failed check writes no drawing; a drawing that cannot be written fails the feature.
     r = cli::Run({"ejector", "--svg", dir.File("f.svg")}, dir.Path());
     EXPECT_EQ(r.exitCode, 1);
