@@ -429,7 +429,9 @@ TEST_F(PagesTest, AFiveStepShaftIsTypedIntoItsCellsAndKeptThroughACountLoweredAn
               ws_.Script());
     auto* grid = Find<QTableWidget>("MSFlexGrid1");
     EXPECT_LE(grid->columnViewportPosition(5) + grid->columnWidth(5), grid->viewport()->width());
-    // The value box: Enter enters the value and goes on to the next cell.
+    // Tab leaves the grid for the value box, where Enter enters the value and goes on.
+    Do("focus MSFlexGrid1; keys >");
+    EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>("Text14"));
     Do("type Text13 2; focus Text14; select 1 2; keys 7~; at 2,2; keys 8~; "
        "? MSFlexGrid1=,Segment1,Segment2/Diameter,1.500,7.000/Length,2.000,8.000");
     EXPECT_EQ(TakeMessages(), Messages{});
