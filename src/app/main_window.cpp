@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QListWidget>
@@ -166,6 +167,10 @@ void Main::ListPages() {
     rule->setFlags(Qt::NoItemFlags);
     rule->setSizeHint(QSize(1, 9));
     rule->setData(Qt::AccessibleTextRole, QStringLiteral("separator"));
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    pageList_->setItemWidget(rule, line);
     for (int index = 0; index < tabs_->count(); ++index) {
         if (!tabByIndex_[static_cast<size_t>(index)]->Step()) add(index);
     }
