@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QListWidget>
@@ -84,17 +85,20 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
     for (const Page& page : Pages()) {
         FeatureTab* tab = page.make(app_);
         tabs_->addTab(tab, QString::fromLatin1(page.caption));
-        pageList_->addItem(QString::fromLatin1(page.caption));
         tabByIndex_.push_back(tab);
         if (auto* settings = qobject_cast<SettingsTab*>(tab)) settings_ = settings;
     }
+    ListPages();
     FitToContents(pageList_);
-    pageList_->setCurrentRow(tabs_->currentIndex());
+    pageList_->setCurrentRow(PageRow(tabs_->currentIndex()));
     connect(pageList_, &QListWidget::currentRowChanged, tabs_, [this](int row) {
-        if (row >= 0) tabs_->setCurrentIndex(row);
+        const QListWidgetItem* item = pageList_->item(row);
+        if (item && item->data(Qt::UserRole).isValid()) {
+            tabs_->setCurrentIndex(item->data(Qt::UserRole).toInt());
+        }
     });
     connect(tabs_, &QTabWidget::currentChanged, pageList_, [this](int index) {
-        pageList_->setCurrentRow(index);
+        pageList_->setCurrentRow(PageRow(index));
         tabs_->updateGeometry();
     });
     // Ctrl+Tab moves through the pages wherever the focus is, the list included.
@@ -148,6 +152,36 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
 }
 
 Main::~Main() = default;
+
+void Main::ListPages() {
+    // The features first, then, below a rule, the pages that draw nothing (About, Settings);
+    // each row remembers its page's index, which the controls' pages keep.
+    auto add = [this](int index) {
+        auto* item = new QListWidgetItem(tabs_->tabText(index), pageList_);
+        item->setData(Qt::UserRole, index);
+    };
+    for (int index = 0; index < tabs_->count(); ++index) {
+        if (tabByIndex_[static_cast<size_t>(index)]->Step()) add(index);
+    }
+    auto* rule = new QListWidgetItem(pageList_);
+    rule->setFlags(Qt::NoItemFlags);
+    rule->setSizeHint(QSize(1, 9));
+    rule->setData(Qt::AccessibleTextRole, QStringLiteral("separator"));
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    pageList_->setItemWidget(rule, line);
+    for (int index = 0; index < tabs_->count(); ++index) {
+        if (!tabByIndex_[static_cast<size_t>(index)]->Step()) add(index);
+    }
+}
+
+int Main::PageRow(int index) const {
+    for (int row = 0; row < pageList_->count(); ++row) {
+        if (pageList_->item(row)->data(Qt::UserRole) == QVariant(index)) return row;
+    }
+    return -1;
+}
 
 FeatureTab* Main::Tab(int index) const {
     if (index < 0 || index >= static_cast<int>(tabByIndex_.size())) return nullptr;

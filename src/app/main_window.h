@@ -51,6 +51,10 @@ class Main : public QWidget {
   private:
     // The size, position and page of the last run, kept in the desktop's settings store
     // (organisation and application "Brasswick").
+    // Fills the page list: the features, then About and Settings apart at the end.
+    void ListPages();
+    // The list row of the page of that index.
+    int PageRow(int index) const;
     void RestoreLayout();
     void SaveLayout() const;
 

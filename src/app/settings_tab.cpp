@@ -129,7 +129,14 @@ void SettingsTab::Command9_Click() {
     next.CadPath = FromQt(text2_->text());
     next.DrawingPath = FromQt(text3_->text());
     next.HiddenLayer = FromQt(text4_->text());
-    next.EjectorClearance = static_cast<float>(LeadingNumber(FromQt(text5_->text())));
+    // A clearance typed as a fraction that does not read ("1//64") is no clearance at all.
+    const std::optional<double> clearance = TypedNumber(FromQt(text5_->text()));
+    if (!clearance) {
+        app_.ShowMessage("Ejector Clearance Is Not A Number: " + FromQt(text5_->text()) +
+                         ". Nothing was stored.");
+        return;
+    }
+    next.EjectorClearance = static_cast<float>(*clearance);
     if (const std::optional<std::string> message = CheckSettings(next)) {
         app_.ShowMessage(*message + ". Nothing was stored.");
         return;

@@ -93,11 +93,16 @@ std::string BoxText(const Values& values, const std::string& name, const std::st
     auto it = values.find(name);
     if (it == values.end()) return fallback;
     for (char ch : it->second) {
-        if (!(ch == '.' || (ch >= '0' && ch <= '9'))) {
-            throw UsageError(name + "=" + it->second + ": the box takes only digits and \".\"");
+        if (!IsBoxCharacter(ch)) {
+            throw UsageError(name + "=" + it->second +
+                             ": the box takes only digits, \".\", \"/\" and blanks");
         }
     }
     return it->second;
+}
+
+bool IsBoxCharacter(char ch) {
+    return (ch >= '0' && ch <= '9') || ch == '.' || ch == '/' || ch == ' ';
 }
 
 bool Flag(const Values& values, const std::string& name, bool fallback) {

@@ -60,7 +60,9 @@ Result ScriptOrMessage(const StepOutcome& outcome);
 // A value given for a table field, converted exactly as the table loader converts it.
 float TableSingle(const Values& values, const std::string& name);
 std::optional<float> OptionalTableSingle(const Values& values, const std::string& name);
-// A box text as typed: only digits and "." (what the box accepts); `fallback` when absent.
+// A character a decimal box takes: a digit, ".", or the "/" and blank of an inch fraction.
+bool IsBoxCharacter(char ch);
+// A box text as typed: only what the box accepts; `fallback` when absent.
 std::string BoxText(const Values& values, const std::string& name, const std::string& fallback);
 // 0 or 1.
 bool Flag(const Values& values, const std::string& name, bool fallback);

@@ -11,14 +11,16 @@ namespace bw::cli {
 
 namespace {
 
-// A grid cell as it stands: empty, or what the value box could put there (digits and ".").
+// A grid cell as it stands: empty, or what the value box could put there. A fraction stands
+// in the cell as the decimal the value box's "Enter Value" writes for it.
 std::string CellText(const std::string& text, const std::string& segment) {
     for (char ch : text) {
-        if (!(ch == '.' || (ch >= '0' && ch <= '9'))) {
-            throw UsageError("segments: " + segment + ": a cell holds only digits and \".\"");
+        if (!IsBoxCharacter(ch)) {
+            throw UsageError("segments: " + segment +
+                             ": a cell holds only digits, \".\", \"/\" and blanks");
         }
     }
-    return text;
+    return text.find('/') == std::string::npos ? text : TidiedBoxText(text);
 }
 
 // "D1:L1,D2:L2,..." into the grid's columns.

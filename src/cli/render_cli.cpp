@@ -144,6 +144,11 @@ Result RunRender(const std::vector<std::string>& args, const DrawingFiles& files
             throw UsageError("unknown name " + name + " for render");
         }
     }
+    // Dashed only where the DXF file gives the HIDDEN linetype.
+    if (svgOptions.hiddenLayer &&
+        !preview::HiddenDrawnApart(*svgOptions.hiddenLayer, dxfOptions.currentLayer)) {
+        svgOptions.hiddenLayer.reset();
+    }
     const FileRead file = ReadWholeFile(args[0]);
     if (!file.ok) return {1, "", args[0] + ": " + file.error + "\n"};
     const preview::Interpretation result =
@@ -164,7 +169,9 @@ Result WithDrawings(Result result, const Common& common, const DrawingFiles& fil
         return {1, "", "the script cannot be previewed: " + drawn.problem->Describe() + "\n"};
     }
     preview::SvgOptions svgOptions;
-    svgOptions.hiddenLayer = c.HiddenLayer;
+    if (preview::HiddenDrawnApart(c.HiddenLayer, c.CurrentLayer)) {
+        svgOptions.hiddenLayer = c.HiddenLayer;
+    }
     svgOptions.insertionPoint = Point{c.BasePoint.X, c.BasePoint.Y};
     const preview::DxfOptions dxfOptions{c.CurrentLayer, c.HiddenLayer,
                                          Point{c.BasePoint.X, c.BasePoint.Y}};

@@ -351,4 +351,65 @@ bool IsPlainDecimal(const std::string& text) {
     return digit;
 }
 
+namespace {
+
+bool AllDigits(std::string_view text) {
+    if (text.empty()) return false;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+// "N/D" or "W N/D" with whole numbers, the denominator above zero; the blanks around it and
+// between the whole and the fraction are a designer's spacing, not part of the number.
+std::optional<double> FractionValue(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return std::nullopt;
+    const std::string_view t =
+        std::string_view(text).substr(first, text.find_last_not_of(' ') - first + 1);
+    double whole = 0.0;
+    std::string_view fraction = t;
+    if (const size_t blank = t.find(' '); blank != std::string_view::npos) {
+        if (!AllDigits(t.substr(0, blank))) return std::nullopt;
+        whole = std::strtod(std::string(t.substr(0, blank)).c_str(), nullptr);
+        fraction = t.substr(t.find_first_not_of(' ', blank));
+    }
+    const size_t slash = fraction.find('/');
+    if (slash == std::string_view::npos) return std::nullopt;
+    const std::string_view numerator = fraction.substr(0, slash);
+    const std::string_view denominator = fraction.substr(slash + 1);
+    if (!AllDigits(numerator) || !AllDigits(denominator)) return std::nullopt;
+    const double d = std::strtod(std::string(denominator).c_str(), nullptr);
+    if (!(d > 0.0)) return std::nullopt;
+    const double value = whole + std::strtod(std::string(numerator).c_str(), nullptr) / d;
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<double> TypedNumber(const std::string& text) {
+    const size_t start = text.find_first_not_of(" \t");
+    if (start == std::string::npos) return LeadingNumber(text);
+    const size_t end = text.find_last_not_of(' ');
+    const std::string_view number = std::string_view(text).substr(start, end - start + 1);
+    if (number.find_first_not_of("0123456789.") == std::string_view::npos) {
+        return LeadingNumber(text);
+    }
+    if (number.find('/') == std::string_view::npos) return std::nullopt;
+    const std::optional<double> value = FractionValue(text);
+    if (!value) return std::nullopt;
+    // The decimal the box shows for the fraction, so that reading the fraction and reading
+    // its tidied text give the same single.
+    return LeadingNumber(DisplayFormatNumber(*value));
+}
+
+std::string TidiedBoxText(const std::string& text) {
+    if (IsPlainDecimal(text)) return DisplayFormatNumber(LeadingNumber(text));
+    if (text.find('/') == std::string::npos) return text;
+    const std::optional<double> value = TypedNumber(text);
+    return value ? DisplayFormatNumber(*value) : text;
+}
+
 }  // namespace bw

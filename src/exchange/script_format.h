@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -106,5 +107,17 @@ double LeadingNumber(const std::string& text);
 // True when the text is a plain decimal number: digits with at most one point and at least
 // one digit. Only such a text is tidied when an entry box is left.
 bool IsPlainDecimal(const std::string& text);
+
+// The number a typed entry box text stands for. A text of digits and points (after any
+// leading blanks) reads as LeadingNumber reads it, so every text the boxes took before keeps
+// its value (an empty box or a lone point is 0). An inch fraction or mixed number ("3/8",
+// "1 1/2", blanks around it allowed) reads as the decimal the box shows for it when left, so a
+// fraction and its tidied text give the same number. Anything else ("1//4", "1/0", "/4") is
+// no number: nothing.
+std::optional<double> TypedNumber(const std::string& text);
+
+// The text a box shows when it is left: a plain decimal or a fraction in the display format,
+// anything else (empty, a lone point, an unreadable fraction) as it stands.
+std::string TidiedBoxText(const std::string& text);
 
 }  // namespace bw

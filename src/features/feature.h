@@ -46,8 +46,11 @@ inline PointXY TurnedOffset(PointXY base, int directionDegrees, double u, double
             static_cast<float>(static_cast<double>(base.Y) + dy)};
 }
 
-// The number an entry box holds, as a single: its leading number, 0 when there is none.
-inline float BoxSingle(const std::string& text) { return static_cast<float>(LeadingNumber(text)); }
+// The number an entry box holds: a decimal's leading number or a fraction's decimal, 0 when
+// there is none, so an unreadable text is refused as a missing value.
+inline double BoxNumber(const std::string& text) { return TypedNumber(text).value_or(0.0); }
+// The same, as a single.
+inline float BoxSingle(const std::string& text) { return static_cast<float>(BoxNumber(text)); }
 
 inline std::string TooLargeMessage(const std::string& what) {
     return what + " Must Not Exceed 1000000";

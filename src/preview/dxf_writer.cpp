@@ -15,10 +15,6 @@ namespace {
 constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
 // The CAD side forbids these in layer and block names; a reader refuses or renames them.
 constexpr std::string_view kForbiddenInNames = "<>/\\\":;?*|,=`";
-// Where the pin kind and the value stand in the note block, and the kind's height.
-constexpr double kNoteKindY = 0.125;
-constexpr double kNoteKindHeight = 0.08;
-constexpr double kNoteValueY = -0.0625;
 // The inch drawing standard's hidden line: a quarter-inch dash, an eighth-inch gap.
 constexpr double kHiddenDash = 0.25;
 constexpr double kHiddenGap = 0.125;
@@ -188,18 +184,8 @@ class DxfStream {
 
 Point Plus(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
 
-// The note block's point (x, y) as it lands in the drawing through the insert.
-Point Placed(const Insert& i, Point p) {
-    const double r = i.rotation / kDegreesPerRadian;
-    const double x = p.x * i.scaleX, y = p.y * i.scaleY;
-    return Plus(i.point, {x * std::cos(r) - y * std::sin(r), x * std::sin(r) + y * std::cos(r)});
-}
-
-const char* PinKind(const std::string& block) {
-    if (SameName(block, "Dmesnote")) return "C";
-    if (SameName(block, "Dmehnote")) return "CX";
-    return nullptr;
-}
+Point Placed(const Insert& i, Point p) { return PlacedInBlock(i, p); }
+const char* PinKind(const std::string& block) { return NoteBlockKind(block); }
 
 // Degrees in [0, 360), to a billionth of a degree: that drops the last bits the conversion
 // from radians leaves (359.99999999999994 for a full turn, 90.00000000000001 for a quarter),
@@ -239,12 +225,7 @@ std::vector<std::string> BlockNames(const Drawing& d) {
 }
 
 void WriteHeader(DxfStream& s, const Drawing& d, const DxfOptions& options) {
-    Extent e = d.Bounds();
-    for (const Insert& i : d.inserts) {
-        const double reach = kNoteRadius * std::max(std::abs(i.scaleX), std::abs(i.scaleY));
-        e.Add({i.point.x - reach, i.point.y - reach});
-        e.Add({i.point.x + reach, i.point.y + reach});
-    }
+    Extent e = DrawnExtent(d);
     if (e.empty) e.Add({0.0, 0.0});
     s.Section("HEADER");
     s.Variable("$ACADVER");
@@ -267,7 +248,7 @@ void WriteHeader(DxfStream& s, const Drawing& d, const DxfOptions& options) {
 
 void WriteTables(DxfStream& s, const LayerTable& layers, const DxfOptions& options) {
     const bool hiddenApart =
-        options.hiddenLayer && !SameName(*options.hiddenLayer, options.currentLayer);
+        options.hiddenLayer && HiddenDrawnApart(*options.hiddenLayer, options.currentLayer);
     s.Section("TABLES");
     s.Table("LTYPE", 2);
     s.LineType("CONTINUOUS", "Solid line", {});
@@ -427,6 +408,32 @@ DxfResult DxfFromScript(std::string_view script, const DxfOptions& options) {
     if (drawn.problem) return {std::nullopt, drawn.problem->Describe()};
     if (auto problem = DxfProblem(drawn.drawing)) return {std::nullopt, *problem};
     return {WriteDxf(drawn.drawing, options), ""};
+}
+
+bool HiddenDrawnApart(const std::string& hiddenLayer, const std::string& currentLayer) {
+    return !SameName(hiddenLayer, currentLayer);
+}
+
+Extent DrawnExtent(const Drawing& drawing) {
+    Extent e = drawing.Bounds();
+    for (const Insert& i : drawing.inserts) {
+        const double reach = kNoteRadius * std::max(std::abs(i.scaleX), std::abs(i.scaleY));
+        e.Add({i.point.x - reach, i.point.y - reach});
+        e.Add({i.point.x + reach, i.point.y + reach});
+    }
+    return e;
+}
+
+Point PlacedInBlock(const Insert& i, Point p) {
+    const double r = i.rotation / kDegreesPerRadian;
+    const double x = p.x * i.scaleX, y = p.y * i.scaleY;
+    return Plus(i.point, {x * std::cos(r) - y * std::sin(r), x * std::sin(r) + y * std::cos(r)});
+}
+
+const char* NoteBlockKind(const std::string& block) {
+    if (SameName(block, "Dmesnote")) return "C";
+    if (SameName(block, "Dmehnote")) return "CX";
+    return nullptr;
 }
 
 }  // namespace bw::preview

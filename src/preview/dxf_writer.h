@@ -32,6 +32,27 @@ inline constexpr double kNoteRadius = 0.25;
 inline constexpr double kNoteValueHeight = 0.125;
 inline constexpr const char* kNoteTag = "NUMBER";
 
+// True when hidden edges are drawn apart: a hidden-line layer that is not the current layer
+// (names compared as the CAD side compares them, regardless of case). Only then does the
+// hidden layer get the HIDDEN linetype; on the current layer hidden edges draw solid.
+bool HiddenDrawnApart(const std::string& hiddenLayer, const std::string& currentLayer);
+
+// The drawing's extent with every inserted note block whole (its circle about the insertion
+// point), not only the insertion point.
+Extent DrawnExtent(const Drawing& drawing);
+
+// Where a point (x, y) of a note block lands in the drawing through the insert: scaled,
+// turned, moved to the insertion point.
+Point PlacedInBlock(const Insert& insert, Point p);
+
+// The pin kind a note block writes above its value ("C", "CX"), or nothing.
+const char* NoteBlockKind(const std::string& block);
+
+// Where the pin kind and the value stand in the note block, and the kind's height.
+inline constexpr double kNoteKindY = 0.125;
+inline constexpr double kNoteKindHeight = 0.08;
+inline constexpr double kNoteValueY = -0.0625;
+
 // Why the drawing cannot be written as DXF, or nothing: a layer or block name with a
 // character DXF forbids in names, an attribute value with a control character, an insert at
 // scale 0, an arc too short to tell its start angle from its end angle.

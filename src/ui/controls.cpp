@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -22,6 +23,25 @@ Control* Named(Control* control, const char* name) {
     control->setObjectName(QString::fromLatin1(name));
     return control;
 }
+
+// Arrow keys on a push button would move the focus to the next control in the window, out of
+// the page into the page list, which then turns the page; on a page's button they do nothing.
+class ArrowsStay : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+                return true;
+            default:
+                return false;
+        }
+    }
+};
 
 }  // namespace
 
@@ -46,7 +66,9 @@ QListWidget* List(const char* name, QWidget* parent) {
 QLineEdit* Box(const char* name, QWidget* parent) { return Named(new QLineEdit(parent), name); }
 
 QPushButton* Button(const char* name, const char* caption, QWidget* parent) {
-    return Named(new QPushButton(QString::fromLatin1(caption), parent), name);
+    QPushButton* button = Named(new QPushButton(QString::fromLatin1(caption), parent), name);
+    button->installEventFilter(new ArrowsStay(button));
+    return button;
 }
 
 QPushButton* OkButton(const char* name, FeatureTab* tab) {

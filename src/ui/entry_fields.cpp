@@ -14,9 +14,17 @@ namespace bw {
 
 namespace {
 
+// A decimal box also takes the slash and the blank of an inch fraction ("1 1/2"), so that
+// no fraction is read as the digits left when they are dropped (1/4 as 14).
 bool InSet(QChar c, CharSet set) {
     return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-           (set == CharSet::Decimal && c == QLatin1Char('.'));
+           (set == CharSet::Decimal &&
+            (c == QLatin1Char('.') || c == QLatin1Char('/') || c == QLatin1Char(' ')));
+}
+
+std::function<void()>& RefusalSound() {
+    static std::function<void()> sound = [] { QApplication::beep(); };
+    return sound;
 }
 
 // What a paste or a drop put into the box is filtered like typed keys: the characters
@@ -34,6 +42,7 @@ void FilterUserEdit(QLineEdit* box, CharSet set) {
         }
     }
     if (kept != text) {
+        RefusalSound()();
         box->setText(kept);
         box->setCursorPosition(cursor);
     }
@@ -60,7 +69,11 @@ class KeyFilter : public QObject {
             return false;  // editing and shortcut keys (Backspace, arrows, paste) pass
         }
         for (QChar c : text) {
-            if (!InSet(c, set_)) return true;
+            if (!InSet(c, set_)) {
+                // The key is heard, not silently dropped: the box stays as it was.
+                RefusalSound()();
+                return true;
+            }
         }
         return false;
     }
@@ -116,9 +129,15 @@ class FocusInFilter : public QObject {
 }  // namespace
 
 QString TidiedNumberText(const QString& text) {
-    const std::string s = text.toStdString();
-    if (!IsPlainDecimal(s)) return text;
-    return QString::fromStdString(DisplayFormatNumber(LeadingNumber(s)));
+    return QString::fromStdString(TidiedBoxText(text.toStdString()));
+}
+
+void SetRefusalSound(std::function<void()> sound) { RefusalSound() = std::move(sound); }
+
+QString NumberBoxTip(CharSet set) {
+    return set == CharSet::Decimal
+               ? QStringLiteral("A decimal (0.375) or an inch fraction (3/8, 1 1/2)")
+               : QStringLiteral("A whole number, digits only");
 }
 
 void MakeNumberBox(QLineEdit* box, const NumberBoxOptions& options) {
@@ -127,6 +146,7 @@ void MakeNumberBox(QLineEdit* box, const NumberBoxOptions& options) {
     QObject::connect(box, &QLineEdit::textEdited, box, [box, set] { FilterUserEdit(box, set); });
     if (options.tidyOnLeave) box->installEventFilter(new TidyFilter(box));
     if (options.selectAllOnFocus) SelectAllOnFocus(box);
+    box->setToolTip(NumberBoxTip(set));
 }
 
 void SelectAllOnFocus(QLineEdit* box) { box->installEventFilter(new SelectAllFilter(box)); }

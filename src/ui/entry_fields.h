@@ -15,7 +15,7 @@ class QListWidget;
 
 namespace bw {
 
-enum class CharSet { Decimal, Integer };  // "0123456789." or "0123456789"
+enum class CharSet { Decimal, Integer };  // "0123456789./ " or "0123456789"
 
 struct NumberBoxOptions {
     CharSet charSet = CharSet::Decimal;
@@ -24,8 +24,9 @@ struct NumberBoxOptions {
     bool selectAllOnFocus = true;
 };
 
-// Only characters of the set get into the box, whether typed or pasted; Enter either moves
-// on like a Tab key press or is discarded.
+// Only characters of the set get into the box, whether typed or pasted; a refused key sounds
+// the refusal and leaves the box as it was. Enter either moves on like a Tab key press or is
+// discarded. The box's tooltip says what it takes.
 void MakeNumberBox(QLineEdit* box, const NumberBoxOptions& options = {});
 
 // The whole text is selected when the box gets the focus, so typing replaces the value.
@@ -39,9 +40,14 @@ void OnFocusIn(QWidget* control, QObject* owner, std::function<void()> action);
 void WireViewOptions(QRadioButton* drawSide, QRadioButton* drawFace, QListWidget* depthList,
                      const QList<QRadioButton*>& directions);
 
-// The text of a box formatted with the display format when it is a plain number, else the
-// text unchanged (an empty box or a lone point stays as it is).
+// The text of a box formatted with the display format when it is a plain number or an inch
+// fraction, else the text unchanged (an empty box or a lone point stays as it is).
 QString TidiedNumberText(const QString& text);
+
+// What a refused key sounds: the platform's beep, or a test's recorder.
+void SetRefusalSound(std::function<void()> sound);
+// The tooltip of a box of the set.
+QString NumberBoxTip(CharSet set);
 
 // The selected row of a list, or -1 when nothing is selected.
 int SelectedIndex(const QListWidget* list);

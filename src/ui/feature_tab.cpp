@@ -27,12 +27,12 @@ void FeatureTab::DisableOk(const std::string& why) {
 
 void FeatureTab::keyPressEvent(QKeyEvent* event) {
     // A list, an option button or a check box leaves Enter unused, so it presses the page's
-    // OK, as in a dialog; a text box keeps Enter for moving on.
+    // OK, as in a dialog, and so does OK itself; a text box keeps Enter for moving on.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     // The control the key came from: the tab's own focus child, active window or not.
     QWidget* focus = focusWidget();
     const bool choice =
-        qobject_cast<QAbstractItemView*>(focus) ||
+        focus == ok_ || qobject_cast<QAbstractItemView*>(focus) ||
         (qobject_cast<QAbstractButton*>(focus) && !qobject_cast<QPushButton*>(focus));
     if (enter && choice && ok_ && ok_->isEnabled() && isAncestorOf(focus)) {
         ok_->click();

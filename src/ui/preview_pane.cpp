@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "exchange/script_format.h"
+#include "preview/dxf_writer.h"
 #include "preview/script_interpreter.h"
 #include "ui/feature_tab.h"
 #include "ui/host.h"
@@ -64,11 +65,25 @@ class LineBatch {
     QPoint lastDot_{-1000000, -1000000};
 };
 
+// A size as the label shows it: always four decimals, enough for a sixteenth (0.0625), and
+// the drawing's single-precision coordinates rounded away (1.0000, not 0.999999).
+QString SizeText(double value) { return QString::number(static_cast<float>(value), 'f', 4); }
+
 QString ExtentOf(const preview::Drawing& d) {
-    const preview::Extent e = d.Bounds();
+    const preview::Extent e = preview::DrawnExtent(d);
     if (e.empty) return {};
-    return ToQt(DisplayFormatNumber(e.Width())) + QStringLiteral(" \u00d7 ") +
-           ToQt(DisplayFormatNumber(e.Height()));
+    return SizeText(e.Width()) + QStringLiteral(" \u00d7 ") + SizeText(e.Height());
+}
+
+// Text of a height in drawing units, centred on a point, as the note block writes it.
+void CentredText(QPainter& painter, QPointF at, double pixelHeight, const QString& text) {
+    if (pixelHeight < 1.0) return;
+    QFont font = painter.font();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelHeight))));
+    painter.setFont(font);
+    QRectF box(at.x() - 4 * pixelHeight * text.size(), at.y() - pixelHeight,
+               8 * pixelHeight * text.size(), 2 * pixelHeight);
+    painter.drawText(box, Qt::AlignCenter, text);
 }
 
 }  // namespace
@@ -80,11 +95,21 @@ QImage RenderPreview(const preview::Drawing& drawing, const std::string& hiddenL
     QImage image(pixels.expandedTo({1, 1}), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::white);
-    preview::Extent extent = drawing.Bounds();
+    preview::Extent extent = preview::DrawnExtent(drawing);
     if (insertionPoint) extent.Add(*insertionPoint);
     if (extent.empty) return image;
     const Fit fit = FitExtent(extent, QSizeF(size));
-    const int hidden = drawing.FindLayer(hiddenLayer);
+    // The layers drawn dashed: those the DXF file gives the HIDDEN linetype, the hidden
+    // layer's name in any case.
+    std::vector<bool> dashedLayer(drawing.layers.size());
+    for (size_t i = 0; i < drawing.layers.size(); ++i) {
+        dashedLayer[i] =
+            !hiddenLayer.empty() && !preview::HiddenDrawnApart(drawing.layers[i], hiddenLayer);
+    }
+    const auto dashedOn = [&dashedLayer](int layer) {
+        return layer >= 0 && static_cast<size_t>(layer) < dashedLayer.size() &&
+               dashedLayer[static_cast<size_t>(layer)];
+    };
 
     QPainter painter(&image);
     QPen solid(Qt::black, 0);
@@ -93,7 +118,7 @@ QImage RenderPreview(const preview::Drawing& drawing, const std::string& hiddenL
 
     LineBatch solidLines, dashedLines;
     for (const preview::Segment& s : drawing.segments) {
-        (s.layer == hidden ? dashedLines : solidLines).Add(fit.Map(s.start), fit.Map(s.end));
+        (dashedOn(s.layer) ? dashedLines : solidLines).Add(fit.Map(s.start), fit.Map(s.end));
     }
     painter.setPen(solid);
     solidLines.Paint(painter);
@@ -102,12 +127,12 @@ QImage RenderPreview(const preview::Drawing& drawing, const std::string& hiddenL
 
     painter.setRenderHint(QPainter::Antialiasing, true);
     for (const preview::Circle& c : drawing.circles) {
-        painter.setPen(c.layer == hidden ? dashed : solid);
+        painter.setPen(dashedOn(c.layer) ? dashed : solid);
         const double r = c.radius * fit.scale;
         painter.drawEllipse(fit.Map(c.centre), r, r);
     }
     for (const preview::Arc& a : drawing.arcs) {
-        painter.setPen(a.layer == hidden ? dashed : solid);
+        painter.setPen(dashedOn(a.layer) ? dashed : solid);
         const double r = a.radius * fit.scale;
         const QPointF centre = fit.Map(a.centre);
         // Qt counts angles counter-clockwise as seen on the screen, as the drawing does.
@@ -123,10 +148,19 @@ QImage RenderPreview(const preview::Drawing& drawing, const std::string& hiddenL
     painter.setRenderHint(QPainter::Antialiasing, false);
     const QColor markColour(0xc0, 0x39, 0x2b);
     painter.setPen(QPen(markColour, 0));
+    // A note is drawn as the block the DXF file defines for it: its circle, the pin kind
+    // above the centre and the core number below, scaled and turned with the insert.
     for (const preview::Insert& i : drawing.inserts) {
-        const QPointF p = fit.Map(i.point);
-        painter.drawRect(QRectF(p.x() - 3, p.y() - 3, 6, 6));
-        painter.drawText(p + QPointF(6, -4), ToQt(i.block + " " + i.value));
+        painter.setPen(dashedOn(i.layer) ? dashed : solid);
+        const double r = preview::kNoteRadius * std::abs(i.scaleX) * fit.scale;
+        painter.drawEllipse(fit.Map(i.point), r, r);
+        const double scaleY = std::abs(i.scaleY) * fit.scale;
+        if (const char* kind = preview::NoteBlockKind(i.block)) {
+            CentredText(painter, fit.Map(preview::PlacedInBlock(i, {0.0, preview::kNoteKindY})),
+                        preview::kNoteKindHeight * scaleY, QString::fromLatin1(kind));
+        }
+        CentredText(painter, fit.Map(preview::PlacedInBlock(i, {0.0, preview::kNoteValueY})),
+                    preview::kNoteValueHeight * scaleY, ToQt(i.value));
     }
     if (insertionPoint) {
         const QPointF p = fit.Map(*insertionPoint);
@@ -178,7 +212,7 @@ PreviewPane::PreviewPane(Host& host, QWidget* parent) : QWidget(parent), host_(h
         job.drawing = drawing_;
         job.hiddenLayer = hiddenLayer_;
         job.insertionPoint = insertionPoint_;
-        job.size = size();
+        job.size = PictureSize();
         job.devicePixelRatio = devicePixelRatioF();
         Post(std::move(job));
     });
@@ -247,9 +281,13 @@ void PreviewPane::UpdateNow() {
     }
     job.context = context;
     job.startLayer = context.CurrentLayer;
-    job.hiddenLayer = context.HiddenLayer;
+    // Dashed exactly where a DXF of the drawing gives the HIDDEN linetype: with the hidden
+    // layer the current one, the CAD side draws hidden edges solid too.
+    job.hiddenLayer = preview::HiddenDrawnApart(context.HiddenLayer, context.CurrentLayer)
+                          ? context.HiddenLayer
+                          : std::string();
     job.insertionPoint = preview::Point{context.BasePoint.X, context.BasePoint.Y};
-    job.size = size();
+    job.size = PictureSize();
     job.devicePixelRatio = devicePixelRatioF();
     latest_ = job.generation;
     Post(std::move(job));
@@ -316,7 +354,9 @@ void PreviewPane::Accept(const Outcome& outcome) {
     extent_ = drawing_ ? ExtentOf(*drawing_) : QString();
     ++updatesShown_;
     // The pane may have changed size while the drawing was on its way.
-    if (drawing_ && picture_.deviceIndependentSize().toSize() != size()) resizeDebounce_.start();
+    if (drawing_ && picture_.deviceIndependentSize().toSize() != PictureSize()) {
+        resizeDebounce_.start();
+    }
     update();
     emit Shown();
 }
@@ -341,22 +381,30 @@ void PreviewPane::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     const QRect inner = rect().adjusted(8, 8, -8, -8);
-    if (!message_.isEmpty()) {
-        painter.setPen(QColor(0xc0, 0x39, 0x2b));
-        painter.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, message_);
+    if (!message_.isEmpty() || picture_.isNull()) {
+        painter.setPen(message_.isEmpty() ? QColor(Qt::gray) : QColor(0xc0, 0x39, 0x2b));
+        painter.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, ShownText());
         return;
     }
-    if (picture_.isNull()) {
-        painter.setPen(Qt::gray);
-        painter.drawText(inner, Qt::AlignCenter,
-                         drawsNothing_ ? QStringLiteral("Nothing to draw on this tab")
-                                       : QStringLiteral("Drawing\u2026"));
-        return;
-    }
-    // A picture painted for another size is stretched until the new one arrives.
-    painter.drawImage(QRectF(rect()), picture_);
+    // A picture painted for another size is stretched until the new one arrives; the size
+    // label has its own strip below it, so it never covers the drawing.
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(PictureSize())), picture_);
     painter.setPen(Qt::darkGray);
-    painter.drawText(inner, Qt::AlignLeft | Qt::AlignBottom, extent_);
+    painter.drawText(QRect(8, height() - LabelStrip(), width() - 16, LabelStrip()),
+                     Qt::AlignLeft | Qt::AlignVCenter, extent_);
+}
+
+QString PreviewPane::ShownText() const {
+    if (!message_.isEmpty()) return message_;
+    if (!picture_.isNull()) return {};
+    return drawsNothing_ ? QStringLiteral("Nothing to draw on this page")
+                         : QStringLiteral("Drawing\u2026");
+}
+
+int PreviewPane::LabelStrip() const { return fontMetrics().height() + 6; }
+
+QSize PreviewPane::PictureSize() const {
+    return QSize(width(), std::max(1, height() - LabelStrip()));
 }
 
 }  // namespace bw

@@ -25,7 +25,8 @@ namespace bw {
 class Host;
 class FeatureTab;
 
-// How a drawing is painted: entities on `hiddenLayer` dashed, the rest solid, the insertion
+// How a drawing is painted: entities on `hiddenLayer` (in any case; none when empty) dashed,
+// the rest solid, core notes as their blocks, the insertion
 // point marked with a red cross in a circle, the whole fitted into `size` with a margin.
 // Segments shorter than a pixel that land on the pixel already painted are left out, so a
 // drawing of hundreds of thousands of tiny segments paints in about the time of its pixels.
@@ -51,9 +52,11 @@ class PreviewPane : public QWidget {
     // What is on display, for tests and for the window.
     // The failed check's message, or why the script cannot be read; empty otherwise.
     QString Message() const { return message_; }
+    // The text shown instead of a drawing (a message, or why there is none); empty with one.
+    QString ShownText() const;
     // The drawing shown, or nothing (a message, or a tab that draws nothing).
     const preview::Drawing* ShownDrawing() const { return drawing_.get(); }
-    // "W × H" of the drawing in drawing units; empty without a drawing.
+    // "W × H" of the drawing in drawing units, four decimals; empty without a drawing.
     QString ExtentText() const { return extent_; }
     // The painted picture of the drawing (null without a drawing).
     QImage Picture() const { return picture_; }
@@ -79,6 +82,9 @@ class PreviewPane : public QWidget {
     struct Outcome;
     void Post(Job job);
     void Accept(const Outcome& outcome);
+    // The strip below the picture that holds the size label, and the picture's size above it.
+    int LabelStrip() const;
+    QSize PictureSize() const;
 
     Host& host_;
     FeatureTab* tab_ = nullptr;

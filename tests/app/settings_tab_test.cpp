@@ -36,7 +36,8 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
         std::string text, message;
     } rows[] = {{"Text4", "\"Q",
                  "Hidden Layer Name Not Usable: \"\"Q\" (the layer name holds a double quote)"},
-                {"Text5", std::string(45, '9'), "Ejector Clearance Must Not Exceed 1000000"}};
+                {"Text5", std::string(45, '9'), "Ejector Clearance Must Not Exceed 1000000"},
+                {"Text5", "1//64", "Ejector Clearance Is Not A Number: 1//64"}};
     for (const auto& row : rows) {
         Type(row.box, row.text);
         Click("Command9");
@@ -71,7 +72,8 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
                                        "/DrawPath.txt (it is a folder). The previous settings "
                                        "are kept."});
     EXPECT_EQ(App().State().settings.HiddenLayer, "HID,DEN");
-    // The clearance box takes only digits and points, however many, typed or pasted; Enter
+    // The clearance box takes digits, points, however many, and a fraction's "/" and blank,
+    // typed or pasted; Enter
     // stays in it; leaving it tidies a number only.
     Window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
@@ -81,7 +83,7 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
     QTest::keyClicks(box, "1a.5-2, 3..");
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), box);
-    EXPECT_EQ(box->text(), "1.523..");
+    EXPECT_EQ(box->text(), "1.52 3..");
     box->setText("9");
     box->setCursorPosition(0);
     box->insert("1a.5-2");  // as a paste

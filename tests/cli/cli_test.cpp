@@ -95,6 +95,12 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
         {"thread diameter=.25 tpi=20.4 length=.05 view=face",
          "= thread diameter=.25 tpi=20 length=.05"},
         {"keyway dir=90 view=face", "= keyway"},
+        // A fraction is the decimal its box shows when left (1/3 as 0.333333), a shaft cell
+        // the decimal "Enter Value" writes for it.
+        {"slot width=1/4 distance=1/2", "= slot width=0.250 distance=0.500"},
+        {"cam r1=1/3 dir=90", "= cam r1=0.333333 dir=90"},
+        {"shaft segments=1/2:3/4,1/4:1 view=face",
+         "= shaft segments=0.500:0.750,0.250:1 view=face"},
     };
     for (const auto& c : cases) {
         const Result r = RunLine(c.args);
@@ -146,7 +152,10 @@ TEST(FeaturesCli, FailedChecksExitOneAndMalformedValuesTwo) {
         {"drill angle=90", nullptr},
         {"cam r1=1e2", nullptr},
         {"keyway kind=bore", nullptr},
-        {"keyway key=1/4", nullptr},
+        {"keyway key=1;4", nullptr},
+        {"slot width=1//4", "You Must Enter Slot Width"},
+        {"keyway key=1/0", "You Must Enter Key Width"},
+        {"drill depth=/4", "You Must Supply Drill Depth"},
         {"shaft segments=1", nullptr},
         {"shaft segments=1:2:3", nullptr},
         {"shaft segments=1:a", nullptr},
@@ -223,6 +232,11 @@ TEST(PreviewCli, AFeatureWritesItsDrawingOnlyBesideItsUnchangedScript) {
     EXPECT_TRUE(
         Contains(ReadFile(dir.File("e.dxf")),
                  "CIRCLE\r\n  8\r\nHID\r\n 10\r\n1\r\n 20\r\n1\r\n 30\r\n0\r\n 40\r\n0.1325\r\n"));
+    // With the hidden layer the current one, nothing is dashed, as the DXF gives no HIDDEN.
+    r = cli::Run({"ejector", "pin=.25", "view=face", "--svg", dir.File("e.svg")}, dir.Path());
+    EXPECT_TRUE(Contains(ReadFile(dir.File("e.svg")),
+                         "<g id=\"solid\">\n<circle cx=\"1\" cy=\"-1\" "
+                         "r=\"0.125\"/>\n<circle cx=\"1\" cy=\"-1\""));
     // A failed check writes no drawing; a drawing that cannot be written fails the feature.
     r = cli::Run({"ejector", "--svg", dir.File("f.svg")}, dir.Path());
     EXPECT_EQ(r.exitCode, 1);

@@ -136,5 +136,23 @@ TEST(NumberTexts, StrDisplayLeadingNumberAndPlainDecimal) {
     }
 }
 
+TEST(NumberTexts, ATypedDecimalReadsAsBeforeAFractionAsItsShownDecimalElseNothing) {
+    const double none = -1;  // no number
+    // Decimals read as before, fractions, texts that are no number.
+    // clang-format off
+    const struct { const char* text; double value; const char* tidied; } cases[] = {
+        {"1.2.3", 1.2, "1.2.3"}, {".", 0, "."}, {"", 0, ""}, {" .015", .015, " .015"},
+        {"1.5 ", 1.5, "1.5 "}, {"1/4", .25, "0.250"}, {"3/8", .375, "0.375"},
+        {" 1  1/2 ", 1.5, "1.500"}, {"1/3", .333333, "0.333333"}, {"10/4", 2.5, "2.500"},
+        {"1//4", none, "1//4"}, {"1/0", none, "1/0"}, {"/4", none, "/4"}, {"-1", none, "-1"},
+        {"1.5 1/2", none, "1.5 1/2"}, {"1 5", none, "1 5"}, {"1/2/3", none, "1/2/3"},
+        {"1/4 1", none, "1/4 1"}};
+    // clang-format on
+    for (const auto& c : cases) {
+        EXPECT_EQ(TypedNumber(c.text).value_or(none), c.value) << c.text;
+        EXPECT_EQ(TidiedBoxText(c.text), c.tidied) << c.text;
+    }
+}
+
 }  // namespace
 }  // namespace bw

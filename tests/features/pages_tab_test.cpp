@@ -371,5 +371,71 @@ TEST_F(PagesTest, NumberBoxesTakeTheirCharactersAndKeepEnterForMovingOn) {
     }
 }
 
+// Keys typed into a box and Tab: what the box shows, how many keys were refused (each heard),
+// then what OK writes (brasswick-script's words for the same) or refuses.
+TEST_F(PagesTest, TypedFractionsAreTakenRefusedKeysHeardAndNothingBecomesAnotherNumber) {
+    // clang-format off
+    const struct { const char *box, *keys, *shown; int refused; const char *ok, *expect; } rows[] = {
+        {"Text6", "1/4>", "0.250", 0, "Command13", "slot width=1/4"},
+        {"Text7", "1 1/2>", "1.500", 0, "Command13", "slot distance=1.5"},
+        {"Text17", "3/8>", "0.375", 0, "Command20", "drill depth=0.375"},
+        {"Text10", "-2>", "2.000", 1, "Command14", "cam distance=2"},
+        {"Text11", "1e3>", "13.000", 1, "Command15", "Ket Width Is Excessive"},
+        {"Text6", "1//4>", "1//4", 0, "Command13", "You Must Enter Slot Width"},
+        {"Text16", "1/0>", "1/0", 0, "Command20", "You Must Supply Drill Diameter"},
+        {"Text13", "1/2>", "12", 1, "Command19", "Diameter Missing In Segment2"}};
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.box) + " " + row.keys);
+        StartWithInfo();
+        Window().SSTab1()->setCurrentWidget(TabOf(row.box));
+        Find<QLineEdit>(row.box)->clear();
+        Do(std::string("focus ") + row.box + "; keys " + row.keys);
+        EXPECT_EQ(std::exchange(refusals_, 0), row.refused);
+        EXPECT_EQ(Text(row.box), row.shown);
+        // Only Text13, the count, takes no fraction.
+        EXPECT_EQ(Find<QLineEdit>(row.box)->toolTip().contains("3/8"), row.box[5] != '3');
+        Click(row.ok);
+        if (!std::islower(static_cast<unsigned char>(row.expect[0]))) {
+            EXPECT_EQ(TakeMessages(), Messages{row.expect});
+            continue;
+        }
+        std::vector<std::string> args = Split(row.expect, ' ');
+        args.insert(args.end(), {"base=2,3", "scale=.5", "layer=L1", "hidden-layer=HIDDEN"});
+        EXPECT_EQ(cli::Run(args, ws_.program).out, ws_.Script());
+    }
+}
+
+// A five-step shaft with keys only: the count, then each step's diameter and length typed
+// into the cells (Enter moving on), then Enter on OK. Lowering the count keeps the steps it
+// hides; all five are in sight at the window's own size.
+TEST_F(PagesTest, AFiveStepShaftIsTypedIntoItsCellsAndKeptThroughACountLoweredAndRaised) {
+    StartWithInfo();
+    Window().SSTab1()->setCurrentWidget(TabOf("Text13"));
+    const char* const steps[] = {"1.5~2~", "1 1/4~1.5~", "1~1~", "3/4~3~", "1/2~.5~"};
+    Do("focus Text13; keys 5~");
+    for (const char* keys : steps) {
+        EXPECT_LE(std::string(keys).size(), 12u);
+        Do(std::string("keys ") + keys);
+    }
+    EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>("Command19"));
+    EXPECT_EQ(refusals_, 0);
+    Do("type Text13 3; type Text13 5; ? MSFlexGrid1=,Segment1,Segment2,Segment3,"
+       "Segment4,Segment5/Diameter,1.500,1.250,1.000,0.750,0.500/"
+       "Length,2.000,1.500,1.000,3.000,0.500; focus Command19; keys ~");
+    EXPECT_EQ(cli::Run({"shaft", "segments=1.5:2,1.25:1.5,1:1,.75:3,.5:.5", "base=2,3", "layer=L1"},
+                       ws_.program)
+                  .out,
+              ws_.Script());
+    auto* grid = Find<QTableWidget>("MSFlexGrid1");
+    EXPECT_LE(grid->columnViewportPosition(5) + grid->columnWidth(5), grid->viewport()->width());
+    // Tab leaves the grid for the value box, where Enter enters the value and goes on.
+    Do("focus MSFlexGrid1; keys >");
+    EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>("Text14"));
+    Do("type Text13 2; focus Text14; select 1 2; keys 7~; at 2,2; keys 8~; "
+       "? MSFlexGrid1=,Segment1,Segment2/Diameter,1.500,7.000/Length,2.000,8.000");
+    EXPECT_EQ(TakeMessages(), Messages{});
+}
+
 }  // namespace
 }  // namespace bw::test

@@ -13,6 +13,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include "ui/entry_fields.h"
+
 namespace bw::test {
 
 namespace fs = std::filesystem;
@@ -61,7 +63,13 @@ std::string Shown(const QWidget* w) {
     return (w->objectName() + s + (w->isEnabled() ? "" : "-")).toStdString();
 }
 
+void WindowTest::TearDown() {
+    main_.reset();
+    SetRefusalSound([] { QApplication::beep(); });
+}
+
 void WindowTest::SetUp() {
+    SetRefusalSound([this] { ++refusals_; });
     // Each test starts as on a first start of the window: no remembered size or page.
     QSettings(QSettings::UserScope, QStringLiteral("Brasswick"), QStringLiteral("Brasswick"))
         .clear();
@@ -144,6 +152,17 @@ void WindowTest::Do(const std::string& steps) {
             if (verb == "select") continue;
             Type("Text14", cell.at(1));
             Click("Command18");
+        } else if (verb == "focus") {
+            main_->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+            Find<QWidget>(name.c_str())->setFocus(Qt::TabFocusReason);
+            QApplication::processEvents();  // as a user's first key comes after the focus
+        } else if (verb == "keys") {        // "~" is Enter, ">" is Tab
+            for (const char c : all) {
+                ASSERT_NE(QApplication::focusWidget(), nullptr) << step;
+                QTest::keyClick(QApplication::focusWidget(), c == '~' ? '\r' : c == '>' ? '\t' : c);
+                QApplication::processEvents();
+            }
         } else if (verb == "remove") {
             fs::remove(ws_.ProgramFile(name));
         } else if (verb == "at") {

@@ -73,7 +73,7 @@ std::string Shown(const QWidget* w);
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override;  // shipped data and settings laid out; Start() starts the window
-    void TearDown() override { main_.reset(); }
+    void TearDown() override;
 
     bool Start();  // builds Main and runs its start-up; whether the program goes on
     Main& Window() { return *main_; }
@@ -105,13 +105,16 @@ class WindowTest : public ::testing::Test {
     // the name empties the box), "away Text13 4" (typed, then the focus leaves for another
     // program), "dclick Text15", "cell 1 2 0.5" (select a shaft grid cell, type the value,
     // press "Enter Value"), "select 1 2" (a grid cell only), "remove FILE" (from the program
-    // folder); and checks: "at 1,2" (the grid's current cell), "bar on" or "bar off" (the
-    // grid's scroll bar), "! MESSAGE" (the messages since the last are this one) and
+    // folder), "focus Text6" (by the keyboard, the window active), "keys 1/4~.5>" (typed
+    // into whatever has the focus, "~" Enter, ">" Tab, each refused key counted in
+    // `refusals_`); and checks: "at 1,2" (the grid's current cell), "bar on" or "bar
+    // off" (the grid's scroll bar), "! MESSAGE" (the messages since the last are this one) and
     // "? SHOWN ..." (each control named shows so).
     void Do(const std::string& steps);
     std::string SettingsText() const { return ReadFile(ws_.ProgramFile("DrawPath.txt")); }
 
     Workspace ws_;
+    int refusals_ = 0;
     RecordingToolkit toolkit_;
     std::unique_ptr<Main> main_;
 };

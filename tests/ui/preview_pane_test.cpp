@@ -130,6 +130,7 @@ TEST_F(PreviewPaneTest, FollowsTheCurrentTabAndItsChangesOnTheHostsLayer) {
     ASSERT_TRUE(Settle());
     EXPECT_EQ(Message(), "");
     EXPECT_EQ(pane_->ShownDrawing(), nullptr);
+    EXPECT_EQ(pane_->ShownText(), "Nothing to draw on this page");
     tabs->setCurrentIndex(1);
     ASSERT_TRUE(Settle());
     EXPECT_EQ(Message(), "You Must Select Thread Size");
@@ -154,7 +155,9 @@ TEST_F(PreviewPaneTest, FollowsTheCurrentTabAndItsChangesOnTheHostsLayer) {
 
 TEST_F(PreviewPaneTest, ABurstIsDrawnOnceAResizePaintsAgainAndAwayItAsksNothing) {
     Show("Circle 1,1 D 2\r\n");
-    EXPECT_EQ(pane_->Picture().size(), QSize(300, 200));
+    // The picture takes the width; below it a strip of a text line holds the size label.
+    EXPECT_EQ(pane_->Picture().width(), 300);
+    EXPECT_GE(200 - pane_->Picture().height(), pane_->fontMetrics().height());
     int asked = tab_->asked;
     const int shown = pane_->UpdatesShown();
     tab_->outcome = StepOutcome{"Circle 1,1 D 4\r\n", ""};
@@ -164,7 +167,8 @@ TEST_F(PreviewPaneTest, ABurstIsDrawnOnceAResizePaintsAgainAndAwayItAsksNothing)
     EXPECT_EQ(pane_->UpdatesShown(), shown + 1);
     EXPECT_EQ(Radius(), 2);
     pane_->resize(250, 180);
-    EXPECT_TRUE(Settle([&] { return pane_->Picture().size() == QSize(250, 180); }));
+    const int strip = 200 - pane_->Picture().height();
+    EXPECT_TRUE(Settle([&] { return pane_->Picture().size() == QSize(250, 180 - strip); }));
     // Minimised it asks nothing; back, it asks again, and on activation only when the
     // insertion info changed.
     window_.showMinimized();
@@ -183,6 +187,36 @@ TEST_F(PreviewPaneTest, ABurstIsDrawnOnceAResizePaintsAgainAndAwayItAsksNothing)
         QCoreApplication::sendEvent(&window_, &activate);
         ASSERT_TRUE(Settle());
         EXPECT_EQ(tab_->asked, asked + 1 + changed);
+    }
+}
+
+// Dashed (blue) exactly where a DXF gives the HIDDEN linetype: not when the hidden layer is
+// the current one, whatever its case; the size in four decimals with the single's noise
+// rounded away; a core note drawn as its block, a circle of its extent.
+TEST_F(PreviewPaneTest, DashedAsTheDxfSizeWithoutNoiseNoteAsItsBlock) {
+    // clang-format off
+    const struct { const char *current, *hidden, *script, *extent; bool dashed; } rows[] = {
+        {"0", "0", "Layer set 0 \r\nLine .3,0 1300.3,0 \r\n", "1300.0000 \u00d7 0.0000", false},
+        {"0", "hid", "Layer set HID \r\nLine 0,0 1.875,0 \r\n", "1.8750 \u00d7 0.0000", true},
+        {"Hid", "HID", "Layer set HID \r\nLine 0,0 1,0 \r\n", "1.0000 \u00d7 0.0000", false},
+        {"0", "HID", "insert Dmehnote 1,1 .5 .5 0 12\r\n", "0.2500 \u00d7 0.2500", false}};
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.script);
+        host_.context.CurrentLayer = row.current;
+        host_.context.HiddenLayer = row.hidden;
+        Show(row.script);
+        EXPECT_EQ(pane_->ExtentText().toStdString(), row.extent);
+        int blue = 0, black = 0;
+        const QImage image = pane_->Picture();
+        for (int i = 0; i < image.width() * image.height(); ++i) {
+            const QRgb p = image.pixel(i % image.width(), i / image.width());
+            blue += qBlue(p) > 120 && qRed(p) < 100;
+            black += qRed(p) < 80 && qGreen(p) < 80 && qBlue(p) < 80;
+        }
+        // The insertion mark is red: black is a solid line or the note's circle.
+        EXPECT_EQ(blue > 0, row.dashed);
+        EXPECT_EQ(black > 0, !row.dashed);
     }
 }
 

@@ -24,9 +24,9 @@ struct DrawnValues {
 };
 
 DrawnValues ValuesToDraw(const DrilledHoleInput& input) {
-    return {static_cast<float>(LeadingNumber(input.countersinkText)),
-            static_cast<float>(LeadingNumber(input.drillText)),
-            static_cast<float>(LeadingNumber(input.depthText))};
+    return {static_cast<float>(BoxNumber(input.countersinkText)),
+            static_cast<float>(BoxNumber(input.drillText)),
+            static_cast<float>(BoxNumber(input.depthText))};
 }
 
 }  // namespace
@@ -67,9 +67,9 @@ std::string CsinkTableCounts(const CsinkTable& table) {
 }
 
 std::optional<std::string> CheckDrilledHole(const DrilledHoleInput& input) {
-    const double countersink = LeadingNumber(input.countersinkText);
-    const double drill = LeadingNumber(input.drillText);
-    const double depth = LeadingNumber(input.depthText);
+    const double countersink = BoxNumber(input.countersinkText);
+    const double drill = BoxNumber(input.drillText);
+    const double depth = BoxNumber(input.depthText);
     if (input.countersunk) {
         if (auto m = TypedSize(countersink, "Countersink Diameter", kSupplyCountersinkMessage)) {
             return m;

@@ -7,7 +7,7 @@ namespace bw {
 namespace {
 
 float Radius(const ShaftSegment& segment) {
-    return static_cast<float>(LeadingNumber(segment.diameterText) / 2.0);
+    return static_cast<float>(BoxNumber(segment.diameterText) / 2.0);
 }
 
 std::string Trimmed(const std::string& text) {

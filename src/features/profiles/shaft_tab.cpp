@@ -1,6 +1,7 @@
 #include "features/profiles/shaft_tab.h"
 
 #include <algorithm>
+#include <functional>
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -14,6 +15,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -31,8 +33,54 @@ namespace {
 // The grid's sizes are given in twips; a pixel is 15 twips on a 96 dots-per-inch screen.
 constexpr int kTwipsPerPixel = 15;
 constexpr int kLabelColumnTwips = 890;
+constexpr int kSegmentsInSight = 5;
 
 QString SegmentHeader(int i) { return QStringLiteral("Segment") + QString::number(i); }
+
+bool IsEnter(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+// A cell is typed into like a spreadsheet cell: the editor takes what the value box takes,
+// the cell keeps the value tidied as "Enter Value" would, and Enter or Tab commits and goes
+// on to the next cell (Shift+Tab back) instead of pressing OK or leaving the grid.
+class CellDelegate : public QStyledItemDelegate {
+  public:
+    CellDelegate(std::function<void(bool forward)> moveOn, QObject* parent)
+        : QStyledItemDelegate(parent), moveOn_(std::move(moveOn)) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex&) const override {
+        auto* editor = new QLineEdit(parent);
+        editor->setFrame(false);
+        MakeNumberBox(editor, {CharSet::Decimal, /*enterMovesOn=*/false, /*tidyOnLeave=*/false,
+                               /*selectAllOnFocus=*/false});
+        return editor;
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        model->setData(index, TidiedNumberText(static_cast<QLineEdit*>(editor)->text()));
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const bool back = key->key() == Qt::Key_Backtab;
+            if (IsEnter(key) || key->key() == Qt::Key_Tab || back) {
+                auto* editor = static_cast<QWidget*>(watched);
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                moveOn_(!back);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(watched, event);
+    }
+
+  private:
+    std::function<void(bool)> moveOn_;
+};
 
 }  // namespace
 
@@ -49,7 +97,12 @@ ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     // them; the table's header views are not used.
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                           QAbstractItemView::EditKeyPressed);
+    // Tab leaves the grid for the value box; inside a cell, Enter and Tab go on to the next.
+    grid_->setTabKeyNavigation(false);
+    grid_->setItemDelegate(new CellDelegate([this](bool forward) { MoveOn(forward); }, grid_));
+    grid_->setToolTip(NumberBoxTip(CharSet::Decimal));
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -126,6 +179,10 @@ ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     MakeNumberBox(text13_, {CharSet::Integer, true, /*tidyOnLeave=*/false, true});
     MakeNumberBox(text14_, {CharSet::Decimal, true, /*tidyOnLeave=*/false, true});
     text13_->installEventFilter(this);
+    text14_->installEventFilter(this);
+    setTabOrder(text13_, grid_);
+    setTabOrder(grid_, text14_);
+    setTabOrder(text14_, command18_);
     WireViewOptions(option53_, option54_, nullptr, direction_.Options());
     BringToFrontOnFocus({option53_});
     BringToFrontOnFocus({option54_});
@@ -159,6 +216,29 @@ ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
 
 bool ShaftTab::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grid_ && event->type() == QEvent::Resize) PlaceLabels();
+    if (watched == grid_ && event->type() == QEvent::FocusIn) {
+        // Coming in by the keyboard onto a header, the designer means the first value.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) &&
+            grid_->currentRow() <= 0 && grid_->columnCount() > 1) {
+            grid_->setCurrentCell(1, 1);
+        }
+    }
+    if (event->type() == QEvent::KeyPress && IsEnter(static_cast<QKeyEvent*>(event))) {
+        // Enter in the grid goes on to the next cell and in the value box enters the value
+        // and goes on; neither presses OK with values not yet entered.
+        if (watched == grid_) {
+            MoveOn(true);
+            return true;
+        }
+        if (watched == text14_) {
+            const bool last = grid_->currentRow() > 0 &&
+                              NextCell(grid_->currentRow(), grid_->currentColumn()).second == 0;
+            Command18_Click();
+            if (last) command19_->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
     if (watched == text13_ && event->type() == QEvent::FocusOut) {
         // Only the focus moving to another control of the window counts; switching to
         // another program or opening a message box leaves the box where it was.
@@ -175,7 +255,11 @@ void ShaftTab::SetCell(int row, int column, const QString& text) {
     if (!item) {
         item = new QTableWidgetItem;
         // The label column is fixed: it can be seen but not picked.
-        item->setFlags(column == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        // The headers can be picked; the values can also be typed into.
+        Qt::ItemFlags flags = Qt::ItemIsEnabled;
+        if (column > 0) flags |= Qt::ItemIsSelectable;
+        if (column > 0 && row > 0) flags |= Qt::ItemIsEditable;
+        item->setFlags(flags);
         grid_->setItem(row, column, item);
     }
     item->setText(text);
@@ -194,10 +278,12 @@ void ShaftTab::SetGridHeight(bool scrollBar) {
     for (int row = 0; row < grid_->rowCount(); ++row) height += grid_->rowHeight(row);
     if (scrollBar) height += grid_->horizontalScrollBar()->sizeHint().height();
     grid_->setFixedHeight(height);
-    // Wide enough for the labels and two segments; more scroll.
+    // Wide enough for the labels and five segments, a shaft of the usual steps seen whole;
+    // more scroll.
     int width = 2 * grid_->frameWidth();
-    for (int column = 0; column < std::min(grid_->columnCount(), 3); ++column) {
-        width += grid_->columnWidth(column);
+    for (int column = 0; column <= kSegmentsInSight; ++column) {
+        width += column < grid_->columnCount() ? grid_->columnWidth(column)
+                                               : grid_->horizontalHeader()->defaultSectionSize();
     }
     grid_->setMinimumWidth(width);
     PlaceLabels();
@@ -213,6 +299,36 @@ void ShaftTab::PlaceLabels() {
     labels_->raise();
 }
 
+std::pair<int, int> ShaftTab::NextCell(int row, int column) const {
+    const int last = grid_->columnCount() - 1;
+    if (column <= 0 || column > last) return {0, 0};
+    if (row <= 0) return {1, column};  // from a header, its segment's diameter
+    if (row == 1) return {2, column};
+    if (column < last) return {1, column + 1};
+    return {0, 0};
+}
+
+std::pair<int, int> ShaftTab::PreviousCell(int row, int column) const {
+    if (row <= 0 || column <= 0) return {0, 0};
+    if (row == 2) return {1, column};
+    if (column > 1) return {2, column - 1};
+    return {0, 0};
+}
+
+void ShaftTab::MoveOn(bool forward) {
+    const int row = grid_->currentRow();
+    const int column = grid_->currentColumn();
+    const auto [nextRow, nextColumn] = forward ? NextCell(row, column) : PreviousCell(row, column);
+    if (nextColumn > 0) {
+        grid_->setCurrentCell(nextRow, nextColumn);
+    } else if (forward) {
+        // Past the last length the shaft is complete: OK is next.
+        command19_->setFocus(Qt::TabFocusReason);
+    } else {
+        text13_->setFocus(Qt::BacktabFocusReason);
+    }
+}
+
 void ShaftTab::Text13_LostFocus() {
     const double typed = LeadingNumber(FromQt(text13_->text()));
     if (typed == 0) return;
@@ -222,11 +338,18 @@ void ShaftTab::Text13_LostFocus() {
     }
     const int n = static_cast<int>(typed);
     const int before = grid_->columnCount();
-    // Remaining columns keep their cells; new ones start empty.
+    // Columns taken away keep their cells aside, so that a count lowered and raised again
+    // gives the designer's steps back; columns never filled start empty.
+    if (static_cast<int>(setAside_.size()) < before - 1)
+        setAside_.resize(static_cast<size_t>(before - 1));
+    for (int i = n + 1; i < before; ++i) {
+        setAside_[static_cast<size_t>(i - 1)] = {CellText(1, i), CellText(2, i)};
+    }
     grid_->setColumnCount(n + 1);
     for (int i = before; i <= n; ++i) {
-        SetCell(1, i, QString());
-        SetCell(2, i, QString());
+        const bool kept = i - 1 < static_cast<int>(setAside_.size());
+        SetCell(1, i, kept ? setAside_[static_cast<size_t>(i - 1)].first : QString());
+        SetCell(2, i, kept ? setAside_[static_cast<size_t>(i - 1)].second : QString());
     }
     for (int i = 1; i <= n; ++i) SetCell(0, i, SegmentHeader(i));
     SetGridHeight(grid_->columnCount() >= 4);
@@ -239,7 +362,10 @@ void ShaftTab::MSFlexGrid1_SelChange() {
     const int column = grid_->currentColumn();
     if (row < 0 || column <= 0) return;
     const QString text = CellText(row, column);
-    if (!text.startsWith(QLatin1Char('S'))) text14_->setText(text);
+    if (text.startsWith(QLatin1Char('S'))) return;
+    text14_->setText(text);
+    // Typing in the value box replaces the value it shows, as when the box is entered.
+    if (text14_->hasFocus()) text14_->selectAll();
 }
 
 void ShaftTab::Command18_Click() {
@@ -247,6 +373,11 @@ void ShaftTab::Command18_Click() {
     const int column = grid_->currentColumn();
     if (row < 0 || column <= 0) return;
     SetCell(row, column, TidiedNumberText(text14_->text()));
+    // A value entered, the next cell is the one to fill; a header written stays current.
+    if (row > 0) {
+        const auto [nextRow, nextColumn] = NextCell(row, column);
+        if (nextColumn > 0) grid_->setCurrentCell(nextRow, nextColumn);
+    }
 }
 
 ShaftInput ShaftTab::Input() const {
@@ -283,12 +414,12 @@ std::pair<int, int> ShaftTab::LastCellRead(const ShaftInput& input) {
     const int n = static_cast<int>(input.segments.size());
     if (n == 0 || n > kMaxShaftSegments) return {0, 0};
     for (int i = 1; i <= n; ++i) {
-        if (!(static_cast<float>(LeadingNumber(input.segments[i - 1].diameterText)) > 0.0f)) {
+        if (!(BoxSingle(input.segments[i - 1].diameterText) > 0.0f)) {
             return {1, i};
         }
     }
     for (int i = 1; i <= n; ++i) {
-        if (!(static_cast<float>(LeadingNumber(input.segments[i - 1].lengthText)) > 0.0f)) {
+        if (!(BoxSingle(input.segments[i - 1].lengthText) > 0.0f)) {
             return {2, i};
         }
     }

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <utility>
+#include <vector>
+
+#include <QString>
 
 #include "features/profiles/shaft.h"
 #include "ui/controls.h"
@@ -39,6 +42,12 @@ class ShaftTab : public FeatureTab {
   private:
     // The grid cell an OK reads last for these inputs: (row, column), column 0 for none.
     static std::pair<int, int> LastCellRead(const ShaftInput& input);
+    // The cell after (or before) one in the order the values are typed: each segment's
+    // diameter, then its length; column 0 past the last (or before the first).
+    std::pair<int, int> NextCell(int row, int column) const;
+    std::pair<int, int> PreviousCell(int row, int column) const;
+    // The current cell moved on to the next (or previous) value; past the last, OK is next.
+    void MoveOn(bool forward);
     void SetCell(int row, int column, const QString& text);
     QString CellText(int row, int column) const;
     // Fits the grid to its rows (and its scroll bar) and to the labels and two segments.
@@ -57,6 +66,8 @@ class ShaftTab : public FeatureTab {
     QCheckBox* check12_;      // "Hidden"
     ui::DirectionFrame direction_;
     QPushButton* command19_;
+    // The cells of the segments a lowered count took away (diameter, length), by segment.
+    std::vector<std::pair<QString, QString>> setAside_;
 };
 
 }  // namespace bw
