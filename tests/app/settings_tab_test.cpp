@@ -1,6 +1,7 @@
 // The Settings tab on the real window.
 #include <QApplication>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <filesystem>
 
@@ -46,6 +47,7 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
     }
     EXPECT_EQ(Text("Text4") + "|" + Text("Text5"), "HIDDEN| .015");
     EXPECT_EQ(App().State().settings.EjectorClearance, .015f);
+    ws_.dir.MakeDir("LT/Brasswick");
     const std::string lt = ws_.dir.Path() + "/LT";
     Type("Text2", lt);
     Type("Text3", ws_.dir.Path());
@@ -91,6 +93,53 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
         Type("Text5", text);
         EXPECT_EQ(Text("Text5"), text);
     }
+}
+
+// A CAD folder that holds no Brasswick folder, or a drawing folder that is not there, is
+// stored only when the designer says Yes; each Browse button has its own key.
+TEST_F(SettingsTabTest, OkAsksBeforeStoringFoldersNoOkCouldUseAndEachBrowseHasItsKey) {
+    StartWithInfo();
+    const std::string bare = ws_.dir.MakeDir("bare") + "/", gone = ws_.dir.Path() + "/gone/";
+    ws_.dir.Write("filed/Brasswick", "");
+    const std::string filed = ws_.dir.Path() + "/filed/";
+    const std::string noBrasswick = " (it holds no Brasswick folder). No script can be written "
+                                    "until it is.\n";
+    const std::string noDrawings = " (it does not exist). No insertion info can be read from "
+                                   "it.\n";
+    const struct {
+        std::string cad, drawing, question;
+        bool yes;
+    } rows[] = {
+        {bare, ws_.drawing, "AutoCAD LT Path Not Usable: " + bare + noBrasswick, false},
+        {filed, gone, "AutoCAD LT Path Not Usable: " + filed + noBrasswick +
+                          "Drawing Path Not Found: " + gone + noDrawings, false},
+        {ws_.cad, gone, "Drawing Path Not Found: " + gone + noDrawings, true},
+        {ws_.cad, ws_.drawing, "", false},
+    };
+    for (const auto& row : rows) {
+        const std::string before = SettingsText();
+        Type("Text2", row.cad);
+        Type("Text3", row.drawing);
+        toolkit_.answers = {row.yes};
+        Click("Command9");
+        const Messages asked{"? " + row.question + "\nStore the settings anyway?"};
+        EXPECT_EQ(TakeMessages(), row.question.empty() ? Messages{} : asked) << row.cad;
+        const bool stored = row.yes || row.question.empty();
+        EXPECT_EQ(SettingsText(), stored ? "\"" + row.cad + "\"\r\n\"" + row.drawing +
+                                               "\"\r\nHIDDEN\r\n.015\r\n"
+                                         : before);
+        EXPECT_EQ(App().State().settings.DrawingPath, stored ? row.drawing : ws_.drawing);
+    }
+    Window().SSTab1()->setCurrentWidget(TabOf("Text2"));
+    Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    // A button's key clicks it a moment later, as the button is seen going down and up.
+    QTest::keyClick(&Window(), Qt::Key_R, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !toolkit_.folders.empty(); }));
+    QTest::keyClick(&Window(), Qt::Key_B, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return toolkit_.folders.size() > 1; }));
+    EXPECT_EQ(toolkit_.folders, (Messages{"Browse Drawing Path " + ws_.drawing,
+                                          "Browse AutoCAD LT Path " + ws_.cad}));
 }
 
 }  // namespace

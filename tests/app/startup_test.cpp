@@ -163,6 +163,36 @@ TEST_F(StartUpTest, MissingTablesThenAnUnreadableSettingsFileThenAMalformedInfoF
     EXPECT_TRUE(Window().Ended());
 }
 
+// A first start refuses a CAD folder without a Brasswick folder, before anything is kept, and
+// asks again where the refused one was; a refusal then cancelled ends the program.
+TEST_F(StartUpTest, FirstRunRefusesACadFolderWithoutBrasswickFolderAndAsksAgain) {
+    fs::remove(ws_.ProgramFile("DrawPath.txt"));
+    const std::string bare = ws_.dir.MakeDir("bare") + "/";
+    ws_.dir.Write("filed/Brasswick", "");
+    const std::string filed = ws_.dir.Path() + "/filed/";
+    const auto refused = [](const std::string& folder) {
+        return "AutoCAD LT Path Not Usable: " + folder + " (it holds no Brasswick folder). "
+               "Brasswick writes its script into the Brasswick folder there: make that folder, "
+               "or choose a folder you can write to that holds one.";
+    };
+    toolkit_.folderAnswers = {QString::fromStdString(bare), QString::fromStdString(filed),
+                              QString::fromStdString(ws_.cad), QString::fromStdString(ws_.drawing)};
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(TakeMessages(), (Messages{refused(bare), refused(filed),
+                                        "Use Settings To Assign Hidden Layer",
+                                        "Insertion Info NOT Found, Using Defaults"}));
+    EXPECT_EQ(toolkit_.informed, Messages{"Use Settings To Assign Hidden Layer"});
+    EXPECT_EQ(toolkit_.folders,
+              (Messages{"Browse AutoCAD LT Path ", "Browse AutoCAD LT Path " + bare,
+                        "Browse AutoCAD LT Path " + filed, "Browse Drawing Path "}));
+    EXPECT_EQ(App().State().ScriptFile, ws_.ScriptPath());
+    EXPECT_FALSE(Exists(ws_.ProgramFile("DrawPath.txt")));
+    toolkit_.folderAnswers = {QString::fromStdString(bare), QString()};
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(TakeMessages(),
+              (Messages{refused(bare), "Program Will NOT Function Without Path Settings"}));
+}
+
 TEST_F(StartUpTest, AboutShowsTheFileExactlyEvenEmptyOrElseTheBuiltInText) {
     const auto shown = [this] {
         return Find<QPlainTextEdit>("Text1")->toPlainText().toStdString();
