@@ -47,23 +47,34 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
     }
     EXPECT_EQ(Text("Text4") + "|" + Text("Text5"), "HIDDEN| .015");
     EXPECT_EQ(App().State().settings.EjectorClearance, .015f);
-    ws_.dir.MakeDir("LT/Brasswick");
-    const std::string lt = ws_.dir.Path() + "/LT";
+    const std::string lt = ws_.dir.Path() + "/LT", gone = ws_.dir.Path() + "/gone";
     Type("Text2", lt);
-    Type("Text3", ws_.dir.Path());
+    Type("Text3", gone);
     Type("Text4", "HID,DEN");
     Type("Text5", ".02");
     EXPECT_EQ(Text("Text5"), "0.020") << "tidied when left";
-    Click("Command9");
-    EXPECT_EQ(TakeMessages(), Messages{});
+    // Folders no OK could use are stored only when the designer says Yes.
+    const Messages asked{"? AutoCAD LT Path Not Usable: " + lt +
+                         "/ (it holds no Brasswick folder). No script can "
+                         "be written until it is.\nDrawing Path Not Found: " +
+                         gone +
+                         "/ (it does not exist). No "
+                         "insertion info can be read from it.\n\nStore the settings anyway?"};
+    for (const bool yes : {false, true}) {
+        toolkit_.answer = yes;
+        Click("Command9");
+        EXPECT_EQ(TakeMessages(), asked);
+        EXPECT_EQ(SettingsText() == before, !yes) << "stored only on Yes";
+    }
     // Separators are added in the file, not in the box; the comma quoted, the clearance bare.
-    EXPECT_EQ(SettingsText(),
-              "\"" + lt + "/\"\r\n\"" + ws_.dir.Path() + "/\"\r\n\"HID,DEN\"\r\n.02\r\n");
+    EXPECT_EQ(SettingsText(), "\"" + lt + "/\"\r\n\"" + gone + "/\"\r\n\"HID,DEN\"\r\n.02\r\n");
     EXPECT_EQ(Text("Text2"), lt);
     EXPECT_EQ(App().State().ScriptFile, lt + "/Brasswick/Brasswick.scr");
-    EXPECT_EQ(App().State().InfoFile, ws_.dir.Path() + "/BW_Info.txt");
+    EXPECT_EQ(App().State().InfoFile, gone + "/BW_Info.txt");
     EXPECT_TRUE(App().State().InsertionInfoRead);
     EXPECT_FALSE(Window().isMinimized()) << "OK on the Settings tab stays on the tab";
+    ws_.dir.MakeDir("LT/Brasswick");  // usable folders: no question below
+    ws_.dir.MakeDir("gone");
     // A folder in the settings file's place: the replacement fails, the settings stay.
     fs::remove(ws_.ProgramFile("DrawPath.txt"));
     ws_.dir.MakeDir("program/DrawPath.txt");
@@ -93,53 +104,15 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
         Type("Text5", text);
         EXPECT_EQ(Text("Text5"), text);
     }
-}
-
-// A CAD folder that holds no Brasswick folder, or a drawing folder that is not there, is
-// stored only when the designer says Yes; each Browse button has its own key.
-TEST_F(SettingsTabTest, OkAsksBeforeStoringFoldersNoOkCouldUseAndEachBrowseHasItsKey) {
-    StartWithInfo();
-    const std::string bare = ws_.dir.MakeDir("bare") + "/", gone = ws_.dir.Path() + "/gone/";
-    ws_.dir.Write("filed/Brasswick", "");
-    const std::string filed = ws_.dir.Path() + "/filed/";
-    const std::string noBrasswick = " (it holds no Brasswick folder). No script can be written "
-                                    "until it is.\n";
-    const std::string noDrawings = " (it does not exist). No insertion info can be read from "
-                                   "it.\n";
-    const struct {
-        std::string cad, drawing, question;
-        bool yes;
-    } rows[] = {
-        {bare, ws_.drawing, "AutoCAD LT Path Not Usable: " + bare + noBrasswick, false},
-        {filed, gone, "AutoCAD LT Path Not Usable: " + filed + noBrasswick +
-                          "Drawing Path Not Found: " + gone + noDrawings, false},
-        {ws_.cad, gone, "Drawing Path Not Found: " + gone + noDrawings, true},
-        {ws_.cad, ws_.drawing, "", false},
-    };
-    for (const auto& row : rows) {
-        const std::string before = SettingsText();
-        Type("Text2", row.cad);
-        Type("Text3", row.drawing);
-        toolkit_.answers = {row.yes};
-        Click("Command9");
-        const Messages asked{"? " + row.question + "\nStore the settings anyway?"};
-        EXPECT_EQ(TakeMessages(), row.question.empty() ? Messages{} : asked) << row.cad;
-        const bool stored = row.yes || row.question.empty();
-        EXPECT_EQ(SettingsText(), stored ? "\"" + row.cad + "\"\r\n\"" + row.drawing +
-                                               "\"\r\nHIDDEN\r\n.015\r\n"
-                                         : before);
-        EXPECT_EQ(App().State().settings.DrawingPath, stored ? row.drawing : ws_.drawing);
-    }
+    // Each Browse button has a key of its own, which clicks it a moment later.
+    toolkit_.folders.clear();
     Window().SSTab1()->setCurrentWidget(TabOf("Text2"));
-    Window().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
-    // A button's key clicks it a moment later, as the button is seen going down and up.
-    QTest::keyClick(&Window(), Qt::Key_R, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !toolkit_.folders.empty(); }));
-    QTest::keyClick(&Window(), Qt::Key_B, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return toolkit_.folders.size() > 1; }));
-    EXPECT_EQ(toolkit_.folders, (Messages{"Browse Drawing Path " + ws_.drawing,
-                                          "Browse AutoCAD LT Path " + ws_.cad}));
+    for (const Qt::Key key : {Qt::Key_R, Qt::Key_B}) {
+        QTest::keyClick(&Window(), key, Qt::AltModifier);
+        QTest::qWait(300);
+    }
+    EXPECT_EQ(toolkit_.folders,
+              (Messages{"Browse Drawing Path " + gone, "Browse AutoCAD LT Path " + lt}));
 }
 
 }  // namespace

@@ -21,8 +21,8 @@ namespace bw::test {
 using Messages = std::vector<std::string>;
 
 // Records every message box (under the program's title) and answers the choosers from the
-// test's answers (an empty one is cancelled) and the Yes/No questions from `answers` (none
-// left is No), so no test ever blocks on a modal dialog.
+// test's answers (an empty one is cancelled) and each Yes/No question with `answer`, so no
+// test ever blocks on a modal dialog.
 class RecordingToolkit : public Toolkit {
   public:
     void Message(QWidget*, const QString& title, const QString& text) override {
@@ -33,13 +33,9 @@ class RecordingToolkit : public Toolkit {
         Message(owner, title, text);
         informed.push_back(text.toStdString());
     }
-    // Recorded among the messages as "? " and the question.
     bool Ask(QWidget* owner, const QString& title, const QString& text) override {
-        Message(owner, title, QStringLiteral("? ") + text);
-        if (answers.empty()) return false;
-        const bool yes = answers.front();
-        answers.pop_front();
-        return yes;
+        Message(owner, title, QStringLiteral("? ") + text);  // "? " marks a question
+        return answer;
     }
     QString ChooseFolder(QWidget*, const QString& title, const QString& start) override {
         folders.push_back(title.toStdString() + " " + start.toStdString());
@@ -56,8 +52,8 @@ class RecordingToolkit : public Toolkit {
     }
 
     Messages messages;
-    Messages informed;  // the boxes with the information icon; all others warn
-    std::deque<bool> answers;
+    Messages informed;    // the boxes with the information icon; all others warn
+    bool answer = false;  // Yes
     Messages folders;  // the title and start of each folder chooser opened
     std::deque<QString> folderAnswers;
     Messages saveStarts;
