@@ -107,4 +107,8 @@ ${remove_lines}!macroend
     DEPENDS windows_stage ${CMAKE_SOURCE_DIR}/packaging/windows/brasswick.nsi
     VERBATIM
     COMMENT "Making dist/brasswick-setup-x64.exe")
+else()
+  add_custom_target(windows_setup
+    COMMAND ${CMAKE_COMMAND} -E echo "makensis not found: install NSIS (Debian: nsis)"
+    COMMAND ${CMAKE_COMMAND} -E false)
 endif()

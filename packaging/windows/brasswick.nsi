@@ -48,6 +48,27 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
+; A running Brasswick keeps brasswick.exe open, so it could not be replaced or removed: a silent
+; run would carry on past that and leave the old program in place. Both ask for it to be
+; quit first; silent runs end with exit code 2.
+!macro RefuseWhileRunning ACTION
+  retry:
+  FindWindow $0 "" "Brasswick for AutoCAD LT"
+  ${If} $0 <> 0
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Brasswick is running. Quit it (its Quit button), then press Retry to ${ACTION}." /SD IDCANCEL IDRETRY retry
+    SetErrorLevel 2
+    Quit
+  ${EndIf}
+!macroend
+
+Function .onInit
+  !insertmacro RefuseWhileRunning "install"
+FunctionEnd
+
+Function un.onInit
+  !insertmacro RefuseWhileRunning "uninstall"
+FunctionEnd
+
 Section "Brasswick"
   SetOutPath "$INSTDIR"
   !insertmacro InstallProgramFiles

@@ -116,6 +116,28 @@ expect "the installed window's script differs from brasswick-script's" \
     cmp -s "$work/expected.scr" "$script"
 "$here/icon_check.py" "$icon" "$work/icon.txt" || fail "the window does not show the program's icon"
 
+# While the window runs, the setup refuses (exit code 2) and the uninstaller leaves everything.
+cat >"$work/running.sh" <<'EOS'
+#!/usr/bin/env bash
+(cd "$1" && exec wine brasswick.exe) >/dev/null 2>&1 &
+for _ in $(seq 100); do
+    timeout 5 xdotool search --name '^Brasswick for AutoCAD LT$' >/dev/null 2>&1 && break
+    sleep 0.2
+done
+wine "$2" /S >/dev/null 2>&1
+echo "setup exit code $?"
+wine "$1/uninstall.exe" /S >/dev/null 2>&1
+sleep 4  # the uninstaller runs from a copy of itself
+wineserver --kill
+EOS
+chmod +x "$work/running.sh"
+said=$(xvfb-run -a -s "-screen 0 1100x720x24" "$work/running.sh" "$program" "$setup")
+echo "with the window running: $said"
+wineserver --wait 2>/dev/null
+[[ $said == "setup exit code 2" ]] || fail "the setup did not refuse while the window ran"
+expect "the uninstaller removed the running program" test -f "$program/brasswick.exe"
+expect "the uninstaller removed the entry while the window ran" has_key
+
 # Installing again keeps a changed DrawPath.txt byte for byte.
 printf '"%s"\r\n"%s"\r\nHIDDEN\r\n.02\r\n' "$folder" "$folder" >"$settings"
 cp "$settings" "$work/changed-settings"
