@@ -1,7 +1,7 @@
 # Two commands do all the set-up on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds, and starts Brasswick
 #   make test   installs what is missing, builds, and runs every test
-# CI also runs `make windows` (dist/brasswick-windows-x64.zip, cross-built) then
+# CI also runs `make windows` (the zip and the setup in dist/, cross-built) then
 # `make test-windows` (that build's tests under Wine), `make test-dxf` (the DXF files read by
 # ezdxf and LibreCAD), `make sanitize` (the tests under AddressSanitizer and UBSan) and
 # `make fuzz`.
@@ -18,8 +18,8 @@ PACKAGES = cmake ninja-build g++ clang qt6-base-dev libgl-dev libgtest-dev libgm
 WIN_BUILD  ?= build-windows
 QT_WINDOWS ?= ../shared/toolchains/qt6-mingw64-6.4.2-static.tar.xz
 WINDOWS_PACKAGES = cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
-           binutils-mingw-w64-x86-64 qt6-base-dev qt6-base-dev-tools googletest zip xz-utils
-WINDOWS_TEST_PACKAGES = wine wine64 xvfb xauth xdotool twm unzip
+           binutils-mingw-w64-x86-64 qt6-base-dev qt6-base-dev-tools googletest zip xz-utils nsis
+WINDOWS_TEST_PACKAGES = wine wine64 xvfb xauth xdotool twm unzip x11-utils
 
 # The readers that check the DXF files; Debian's python3-ezdxf is for the system's python3.
 DXF_PACKAGES = python3-ezdxf librecad poppler-utils
@@ -82,8 +82,12 @@ bench: build
 	$(BUILD)/bench/core_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/ui_bench
 
+# The version set in CMakeLists.txt's project(), which names the zip.
+VERSION := $(shell sed -n 's/^project.Brasswick VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+
 # The Windows build, cross-compiled with mingw-w64 against the static Qt for Windows:
-# dist/brasswick-windows-x64.zip holds a Brasswick folder with both programs and the tables.
+# dist/brasswick-<version>-windows-x64.zip holds a Brasswick folder with both programs and the
+# tables; dist/brasswick-setup-x64.exe installs the same for the current user (NSIS).
 windows:
 	$(call install,$(WINDOWS_PACKAGES))
 	@if [ ! -d $(WIN_BUILD)/qt/qt6-mingw64 ]; then \
@@ -96,11 +100,12 @@ windows:
 	    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
 	    -DBW_BUILD_BENCH=OFF $(WIN_CMAKE_ARGS); \
 	fi
-	cmake --build $(WIN_BUILD) -j $(JOBS) --target brasswick brasswick-script core_tests windows_zip
-	@ls -l dist/brasswick-windows-x64.zip
+	cmake --build $(WIN_BUILD) -j $(JOBS) --target brasswick brasswick-script core_tests \
+	  windows_zip windows_setup
+	@ls -l dist/brasswick-$(VERSION)-windows-x64.zip dist/brasswick-setup-x64.exe
 
-# The Windows build under Wine: its core tests, brasswick-script against the Linux one, and
-# the window on a virtual display driven by key presses.
+# The Windows build under Wine: its core tests, brasswick-script against the Linux one, the
+# window on a virtual display driven by key presses, and the setup with its uninstaller.
 test-windows: deps
 	$(call install,$(WINDOWS_TEST_PACKAGES))
 	@[ -f $(WIN_BUILD)/bin/brasswick.exe ] || { echo "make test-windows: run make windows first"; exit 1; }

@@ -7,6 +7,11 @@
 #include "ui/entry_fields.h"
 #include "ui/text.h"
 
+// The project's version, set once in CMake.
+#ifndef BW_VERSION
+#error "BW_VERSION must name the program's version"
+#endif
+
 namespace bw {
 
 std::string BuiltInAboutText() {
@@ -14,7 +19,7 @@ std::string BuiltInAboutText() {
     const std::string script = std::string("Brasswick") + kPathSeparator + "Brasswick.scr";
     const std::string lines[] = {
         "Brasswick For AutoCAD LT",
-        "Version 2.5",
+        "Version " BW_VERSION,
         "",
         "Draws standard machine features for moulds, dies and machine parts: ejector pin holes, "
         "core pins, tapped holes, counterbores, threads, drilled and countersunk holes, slots, "

@@ -44,6 +44,14 @@ void AppContext::ShowMessage(const QString& text) {
     toolkit_.Message(window_, QString::fromLatin1(kProgramTitle), text);
 }
 
+void AppContext::ShowInformation(const std::string& text) {
+    toolkit_.Inform(window_, QString::fromLatin1(kProgramTitle), ToQt(text));
+}
+
+bool AppContext::AskYesNo(const std::string& text) {
+    return toolkit_.Ask(window_, QString::fromLatin1(kProgramTitle), ToQt(text));
+}
+
 bool AppContext::ReadInsertionInfo(bool atStartUp) {
     const InfoReadResult result = ReadInsertionInfoFile(state_.InfoFile);
     switch (result.status) {

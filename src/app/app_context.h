@@ -49,9 +49,13 @@ class AppContext : public Host {
     QWidget* Window() const { return window_; }
     QTabWidget* Tabs() const { return tabs_; }
 
-    // A message box with only an OK button and the program's title.
+    // A message box with only an OK button and the program's title: a failure or a warning.
     void ShowMessage(const std::string& text) override;
     void ShowMessage(const QString& text);
+    // The same with the information icon, for a box that only tells how to go on.
+    void ShowInformation(const std::string& text);
+    // A warning with Yes and No under the program's title; true for Yes.
+    bool AskYesNo(const std::string& text);
 
     // Reads InfoFile into the insertion info. Not found: the defaults and the message.
     // Malformed: a message naming the file; the file and the previous state are kept, and

@@ -39,6 +39,22 @@ QGroupBox* Frame(const char* name, const char* caption, QWidget* parent) {
     return frame;
 }
 
+// What makes settings about to be stored unusable for a feature's OK, one line each, or
+// nothing.
+std::optional<std::string> FolderWarning(const Settings& next) {
+    std::string lines;
+    if (const std::optional<std::string> problem = CadFolderProblem(next.CadPath)) {
+        lines += "AutoCAD LT Path Not Usable: " + next.CadPath + " (" + *problem +
+                 "). No script can be written until it is.\n";
+    }
+    if (!FolderExists(next.DrawingPath)) {
+        lines += "Drawing Path Not Found: " + next.DrawingPath +
+                 " (it does not exist). No insertion info can be read from it.\n";
+    }
+    if (lines.empty()) return std::nullopt;
+    return lines;
+}
+
 }  // namespace
 
 SettingsTab::SettingsTab(AppContext& app, QWidget* parent) : FeatureTab(app, parent), app_(app) {
@@ -55,7 +71,8 @@ SettingsTab::SettingsTab(AppContext& app, QWidget* parent) : FeatureTab(app, par
     auto* frame22 = Frame("Frame22", "Drawing Path", this);
     auto* row22 = new QHBoxLayout(frame22);
     text3_ = Box("Text3", frame22);
-    auto* command8 = Button("Command8", "&Browse.....", frame22);
+    // Each Browse button has a key of its own: Alt+B for the CAD folder, Alt+R here.
+    auto* command8 = Button("Command8", "B&rowse.....", frame22);
     row22->addWidget(text3_, 1);
     row22->addWidget(command8);
     layout->addWidget(frame22);
@@ -143,6 +160,11 @@ void SettingsTab::Command9_Click() {
     }
     next.DrawingPath = WithTrailingSeparator(next.DrawingPath);
     next.CadPath = WithTrailingSeparator(next.CadPath);
+    // Folders that would make every feature's OK fail are stored only when the designer says
+    // so: the folders may be on a drive that is not there yet.
+    if (const std::optional<std::string> warning = FolderWarning(next)) {
+        if (!app_.AskYesNo(*warning + "\nStore the settings anyway?")) return;
+    }
     if (auto error = WriteFileAtomically(state.SettingsFile, SettingsFileText(next))) {
         app_.ShowMessage("Settings File Could Not Be Written: " + state.SettingsFile + " (" +
                          *error + "). The previous settings are kept.");
@@ -194,7 +216,18 @@ bool SettingsTab::ReadSettingsFile() {
 
 bool SettingsTab::FirstRun() {
     Module1& state = app_.State();
-    GetLTPath();
+    // A folder without a Brasswick folder the designer can write would make every OK fail:
+    // it is refused before anything is kept, and the chooser comes again.
+    for (;;) {
+        state.PickedCadPath.clear();
+        GetLTPath();
+        if (state.PickedCadPath.empty()) break;
+        const std::optional<std::string> problem = CadFolderProblem(state.PickedCadPath);
+        if (!problem) break;
+        app_.ShowMessage("AutoCAD LT Path Not Usable: " + state.PickedCadPath + " (" + *problem +
+                         "). Brasswick writes its script into the Brasswick folder there: make "
+                         "that folder, or choose a folder you can write to that holds one.");
+    }
     state.settings.CadPath = state.PickedCadPath;
     GetDrawPath();
     state.settings.DrawingPath = state.PickedDrawingPath;
@@ -206,7 +239,7 @@ bool SettingsTab::FirstRun() {
     state.settings.HiddenLayer = Settings{}.HiddenLayer;
     text5_->setText(QStringLiteral(".015"));
     state.settings.EjectorClearance = 0.015f;
-    app_.ShowMessage(std::string("Use Settings To Assign Hidden Layer"));
+    app_.ShowInformation("Use Settings To Assign Hidden Layer");
     host_.BringToFront(this);
     return true;
 }

@@ -60,4 +60,12 @@ std::optional<std::string> DeleteFile(const std::string& path) {
     return platform::RemoveFile(path);
 }
 
+bool FolderExists(const std::string& path) { return !path.empty() && platform::IsFolder(path); }
+
+std::optional<std::string> FolderWriteProblem(const std::string& folder) {
+    const std::string probe = folder + ".Brasswick-write-test";
+    if (auto error = WriteFileAtomically(probe, "")) return error;
+    return platform::RemoveFile(probe);
+}
+
 }  // namespace bw

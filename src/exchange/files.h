@@ -42,4 +42,12 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
 // Deletes a file; the reason on failure.
 std::optional<std::string> DeleteFile(const std::string& path);
 
+// True when `path` names an existing folder.
+bool FolderExists(const std::string& path);
+
+// Why no file can be made in `folder` (a path ending in a separator), or nothing: a small
+// file is written there and deleted again, since on Windows only that tells what the folder's
+// access rules allow.
+std::optional<std::string> FolderWriteProblem(const std::string& folder);
+
 }  // namespace bw

@@ -97,6 +97,15 @@ std::string SettingsFileText(const Settings& s) {
     return text;
 }
 
+std::optional<std::string> CadFolderProblem(const std::string& cadPath) {
+    const std::string folder = cadPath + "Brasswick";
+    if (!FolderExists(folder)) return std::string("it holds no Brasswick folder");
+    if (auto error = FolderWriteProblem(folder + kPathSeparator)) {
+        return "its Brasswick folder cannot be written: " + *error;
+    }
+    return std::nullopt;
+}
+
 std::string SettingsFilePath(const std::string& programFolder) {
     return WithTrailingSeparator(programFolder) + kSettingsFileName;
 }

@@ -49,6 +49,10 @@ std::optional<std::string> HiddenLayerMessage(const std::string& name);
 // with an exponent.
 std::optional<std::string> CheckSettings(const Settings& settings);
 
+// Why no script can be written below the CAD folder `cadPath` (ending in a separator), or
+// nothing: it needs a Brasswick subfolder the designer can write.
+std::optional<std::string> CadFolderProblem(const std::string& cadPath);
+
 // Paths derived from the settings.
 std::string SettingsFilePath(const std::string& programFolder);
 std::string InfoFilePath(const Settings& settings);

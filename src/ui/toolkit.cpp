@@ -24,8 +24,23 @@ QString Toolkit::ChooseSaveFile(QWidget*, const QString&, const QString&, const 
     return {};
 }
 
+void Toolkit::Inform(QWidget* owner, const QString& title, const QString& text) {
+    Message(owner, title, text);
+}
+
+bool Toolkit::Ask(QWidget*, const QString&, const QString&) { return false; }
+
 void QtToolkit::Message(QWidget* owner, const QString& title, const QString& text) {
+    QMessageBox::warning(owner, title, text, QMessageBox::Ok);
+}
+
+void QtToolkit::Inform(QWidget* owner, const QString& title, const QString& text) {
     QMessageBox::information(owner, title, text, QMessageBox::Ok);
+}
+
+bool QtToolkit::Ask(QWidget* owner, const QString& title, const QString& text) {
+    return QMessageBox::warning(owner, title, text, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString QtToolkit::ChooseFolder(QWidget* owner, const QString& title, const QString& start) {

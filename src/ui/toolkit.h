@@ -11,8 +11,15 @@ namespace bw {
 class Toolkit {
   public:
     virtual ~Toolkit() = default;
-    // A message box with only an OK button.
+    // A message box with only an OK button that reports a failure or a warning: nearly every
+    // box the program shows, so the warning icon is the default.
     virtual void Message(QWidget* owner, const QString& title, const QString& text) = 0;
+    // A message box with only an OK button that tells how to go on, with the information
+    // icon. A toolkit that does not tell them apart shows it as a Message.
+    virtual void Inform(QWidget* owner, const QString& title, const QString& text);
+    // A warning with Yes and No buttons; true for Yes. No is the default button, so Enter
+    // alone changes nothing. A toolkit that cannot ask answers No.
+    virtual bool Ask(QWidget* owner, const QString& title, const QString& text);
     // A folder chosen by the user, or an empty string when the dialog was cancelled. The
     // chooser opens at `start` when that folder exists.
     virtual QString ChooseFolder(QWidget* owner, const QString& title, const QString& start) = 0;
@@ -28,6 +35,8 @@ class Toolkit {
 class QtToolkit : public Toolkit {
   public:
     void Message(QWidget* owner, const QString& title, const QString& text) override;
+    void Inform(QWidget* owner, const QString& title, const QString& text) override;
+    bool Ask(QWidget* owner, const QString& title, const QString& text) override;
     QString ChooseFolder(QWidget* owner, const QString& title, const QString& start) override;
     QString ChooseSaveFile(QWidget* owner, const QString& title, const QString& start,
                            const QString& suffix) override;

@@ -1,6 +1,7 @@
 // The Settings tab on the real window.
 #include <QApplication>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <filesystem>
 
@@ -47,22 +48,34 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
     }
     EXPECT_EQ(Text("Text4") + "|" + Text("Text5"), "HIDDEN| .015");
     EXPECT_EQ(App().State().settings.EjectorClearance, .015f);
-    const std::string lt = ws_.dir.Path() + "/LT";
+    const std::string lt = ws_.dir.Path() + "/LT", gone = ws_.dir.Path() + "/gone";
     Type("Text2", lt);
-    Type("Text3", ws_.dir.Path());
+    Type("Text3", gone);
     Type("Text4", "HID,DEN");
     Type("Text5", ".02");
     EXPECT_EQ(Text("Text5"), "0.020") << "tidied when left";
-    Click("Command9");
-    EXPECT_EQ(TakeMessages(), Messages{});
+    // Folders no OK could use are stored only when the designer says Yes.
+    const Messages asked{"? AutoCAD LT Path Not Usable: " + lt +
+                         "/ (it holds no Brasswick folder). No script can "
+                         "be written until it is.\nDrawing Path Not Found: " +
+                         gone +
+                         "/ (it does not exist). No "
+                         "insertion info can be read from it.\n\nStore the settings anyway?"};
+    for (const bool yes : {false, true}) {
+        toolkit_.answer = yes;
+        Click("Command9");
+        EXPECT_EQ(TakeMessages(), asked);
+        EXPECT_EQ(SettingsText() == before, !yes) << "stored only on Yes";
+    }
     // Separators are added in the file, not in the box; the comma quoted, the clearance bare.
-    EXPECT_EQ(SettingsText(),
-              "\"" + lt + "/\"\r\n\"" + ws_.dir.Path() + "/\"\r\n\"HID,DEN\"\r\n.02\r\n");
+    EXPECT_EQ(SettingsText(), "\"" + lt + "/\"\r\n\"" + gone + "/\"\r\n\"HID,DEN\"\r\n.02\r\n");
     EXPECT_EQ(Text("Text2"), lt);
     EXPECT_EQ(App().State().ScriptFile, lt + "/Brasswick/Brasswick.scr");
-    EXPECT_EQ(App().State().InfoFile, ws_.dir.Path() + "/BW_Info.txt");
+    EXPECT_EQ(App().State().InfoFile, gone + "/BW_Info.txt");
     EXPECT_TRUE(App().State().InsertionInfoRead);
     EXPECT_FALSE(Window().isMinimized()) << "OK on the Settings tab stays on the tab";
+    ws_.dir.MakeDir("LT/Brasswick");  // usable folders: no question below
+    ws_.dir.MakeDir("gone");
     // A folder in the settings file's place: the replacement fails, the settings stay.
     fs::remove(ws_.ProgramFile("DrawPath.txt"));
     ws_.dir.MakeDir("program/DrawPath.txt");
@@ -93,6 +106,15 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
         Type("Text5", text);
         EXPECT_EQ(Text("Text5"), text);
     }
+    // Each Browse button has a key of its own, which clicks it a moment later.
+    toolkit_.folders.clear();
+    Window().SSTab1()->setCurrentWidget(TabOf("Text2"));
+    for (const Qt::Key key : {Qt::Key_R, Qt::Key_B}) {
+        QTest::keyClick(&Window(), key, Qt::AltModifier);
+        QTest::qWait(300);
+    }
+    EXPECT_EQ(toolkit_.folders,
+              (Messages{"Browse Drawing Path " + gone, "Browse AutoCAD LT Path " + lt}));
 }
 
 }  // namespace

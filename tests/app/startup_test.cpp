@@ -106,7 +106,17 @@ TEST_F(StartUpTest, MissingTablesThenAnUnreadableSettingsFileThenAMalformedInfoF
         fs::remove(ws_.ProgramFile(name));
     }
     ws_.dir.Write("program/DrawPath.txt", "\"/a/\"\r\n\"/b/\"\r\n");
-    toolkit_.folderAnswers = {QString::fromStdString(ws_.dir.Path() + "/cad"),
+    // A CAD folder without a Brasswick folder is refused, and the chooser opens there again.
+    const std::string bare = ws_.dir.MakeDir("bare") + "/", filed = ws_.dir.Path() + "/filed/";
+    ws_.dir.Write("filed/Brasswick", "");
+    const auto refused = [](const std::string& folder) {
+        return "AutoCAD LT Path Not Usable: " + folder +
+               " (it holds no Brasswick folder). Brasswick writes its script into the Brasswick "
+               "folder there: make that folder, or choose a folder you can write to that holds "
+               "one.";
+    };
+    toolkit_.folderAnswers = {QString::fromStdString(bare),
+                              QString::fromStdString(ws_.dir.Path() + "/cad"),
                               QString::fromStdString(ws_.drawing)};
     ws_.WriteInfo("A,1,2");
     ASSERT_TRUE(Start());
@@ -121,10 +131,14 @@ TEST_F(StartUpTest, MissingTablesThenAnUnreadableSettingsFileThenAMalformedInfoF
                             "/DrawPath.txt (it holds fewer than four fields). Choose the folders "
                             "again; the file is replaced only when you press OK on the Settings "
                             "tab.",
-                        "Use Settings To Assign Hidden Layer",
+                        refused(bare), "Use Settings To Assign Hidden Layer",
                         "Insertion Info File Is Malformed: " + ws_.InfoPath() +
                             " (it holds fewer than six fields). The file was left in place and "
                             "nothing was drawn."}));
+    EXPECT_EQ(toolkit_.informed, Messages{"Use Settings To Assign Hidden Layer"});
+    EXPECT_EQ(toolkit_.folders,
+              (Messages{"Browse AutoCAD LT Path ", "Browse AutoCAD LT Path " + bare,
+                        "Browse Drawing Path "}));
     EXPECT_FALSE(App().State().InsertionInfoRead);
     EXPECT_EQ(App().State().info.BasePoint, (PointXY{1.0f, 1.0f}));
     EXPECT_EQ(ReadFile(ws_.InfoPath()), "A,1,2");
@@ -163,12 +177,16 @@ TEST_F(StartUpTest, MissingTablesThenAnUnreadableSettingsFileThenAMalformedInfoF
     EXPECT_TRUE(Window().Ended());
     EXPECT_FALSE(Window().isVisible());
     EXPECT_EQ(SettingsText(), "\"/a/\"\r\n\"/b/\"\r\n");
-    // On a first run, the drawing folder cancelled: the program cannot go on.
+    // On a first run, a refused CAD folder, then the drawing folder cancelled: the program
+    // cannot go on.
     ws_.CopyShippedData();
     fs::remove(ws_.ProgramFile("DrawPath.txt"));
-    toolkit_.folderAnswers = {QString::fromStdString(ws_.cad), QString()};
+    toolkit_.folderAnswers = {QString::fromStdString(filed), QString::fromStdString(ws_.cad),
+                              QString()};
     EXPECT_FALSE(Start());
-    EXPECT_EQ(TakeMessages(), Messages{"Program Will NOT Function Without Path Settings"});
+    EXPECT_EQ(TakeMessages(),
+              (Messages{refused(filed), "Program Will NOT Function Without Path Settings"}));
+    EXPECT_FALSE(Exists(ws_.ProgramFile("DrawPath.txt")));
     EXPECT_TRUE(Window().Ended());
 }
 

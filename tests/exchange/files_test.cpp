@@ -44,6 +44,16 @@ TEST(ProgramFilePath, AlwaysAddsTheSeparatorWhereAFolderAddsItOnlyWhenMissing) {
 #endif
 }
 
+// The script needs a Brasswick folder below the CAD folder; the test of its rights leaves no
+// file behind.
+TEST(CadFolderProblem, NoBrasswickFolderOrAWritableOneLeftAsItWas) {
+    test::TempDir dir;
+    EXPECT_EQ(CadFolderProblem(dir.Path() + kPathSeparator), "it holds no Brasswick folder");
+    dir.MakeDir("Brasswick");
+    EXPECT_EQ(CadFolderProblem(dir.Path() + kPathSeparator), std::nullopt);
+    EXPECT_TRUE(fs::is_empty(dir.File("Brasswick")));
+}
+
 TEST(WriteFileAtomically, ReplacesTheWholeFileOrReportsAMissingFolderOrAFolderInThePlace) {
     test::TempDir dir;
     const std::string path = dir.Write("Brasswick.scr", "old script that is longer\r\n");

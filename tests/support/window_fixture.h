@@ -21,12 +21,21 @@ namespace bw::test {
 using Messages = std::vector<std::string>;
 
 // Records every message box (under the program's title) and answers the choosers from the
-// test's answers (an empty one is cancelled), so no test ever blocks on a modal dialog.
+// test's answers (an empty one is cancelled) and each Yes/No question with `answer`, so no
+// test ever blocks on a modal dialog.
 class RecordingToolkit : public Toolkit {
   public:
     void Message(QWidget*, const QString& title, const QString& text) override {
         EXPECT_EQ(title, QStringLiteral("Brasswick")) << text.toStdString();
         messages.push_back(text.toStdString());
+    }
+    void Inform(QWidget* owner, const QString& title, const QString& text) override {
+        Message(owner, title, text);
+        informed.push_back(text.toStdString());
+    }
+    bool Ask(QWidget* owner, const QString& title, const QString& text) override {
+        Message(owner, title, QStringLiteral("? ") + text);  // "? " marks a question
+        return answer;
     }
     QString ChooseFolder(QWidget*, const QString& title, const QString& start) override {
         folders.push_back(title.toStdString() + " " + start.toStdString());
@@ -43,6 +52,8 @@ class RecordingToolkit : public Toolkit {
     }
 
     Messages messages;
+    Messages informed;    // the boxes with the information icon; all others warn
+    bool answer = false;  // Yes
     Messages folders;  // the title and start of each folder chooser opened
     std::deque<QString> folderAnswers;
     Messages saveStarts;

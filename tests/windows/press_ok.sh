@@ -2,13 +2,15 @@
 # Runs inside a virtual display: starts brasswick.exe under Wine the way a user would find it
 # (minimised at the end of start-up), restores it, and on the first tab chooses the 1/4 pin
 # size and the 1 inch depth with key presses and presses OK.
-# Usage: press_ok.sh PROGRAM_DIR INFO_FILE SCRIPT_FILE RESULT_FILE
-# RESULT_FILE gets "started", "script-changed" and "message-box" lines for what happened.
+# Usage: press_ok.sh PROGRAM_DIR INFO_FILE SCRIPT_FILE RESULT_FILE [ICON_FILE]
+# RESULT_FILE gets "started", "script-changed" and "message-box" lines for what happened;
+# ICON_FILE, when given, the window's _NET_WM_ICON as numbers (xprop).
 set -uo pipefail
 program=$1
 info=$2
 script=$3
 result=$4
+icon=${5:-}
 X="timeout 10 xdotool"
 : >"$result"
 
@@ -42,6 +44,7 @@ if [[ -e "$info" || -z "$win" ]]; then
     exit 1
 fi
 echo started >>"$result"
+[[ -n $icon ]] && timeout 10 xprop -id "$win" -notype -f _NET_WM_ICON 32c _NET_WM_ICON >"$icon"
 sleep 1
 $X windowmap "$win"
 sleep 0.5

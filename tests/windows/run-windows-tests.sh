@@ -5,7 +5,9 @@ set -uo pipefail
 linux=$(cd "$1" && pwd)
 windows=$(cd "$2" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
-zip=$here/../../dist/brasswick-windows-x64.zip
+dist=$here/../../dist
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$windows/CMakeCache.txt")
+zip=$dist/brasswick-$version-windows-x64.zip
 
 export WINEPREFIX=$windows/wineprefix WINEDEBUG=-all
 # Wine reads Unix file names in the locale's character set: a UTF-8 locale that every Debian
@@ -32,6 +34,11 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
     wineserver --wait
     echo "== Wine prefix created in $((SECONDS - t0))s ($WINEPREFIX)"
 fi
+# Wine links the user's Documents, Desktop and the like to the Unix home; the tests (the
+# setup's working folder) must write inside the prefix only, so each link becomes a folder.
+find "$WINEPREFIX/drive_c/users" -mindepth 2 -maxdepth 2 -type l | while read -r link; do
+    rm "$link" && mkdir "$link"
+done
 # One Wine server for all the runs below, ended at the close.
 wineserver --persistent=60
 trap 'wineserver --kill' EXIT
@@ -48,4 +55,7 @@ step "brasswick-script.exe against brasswick-script" \
     "$here/compare_cli.sh" "$linux/bin" "$package/Brasswick"
 step "the window (brasswick.exe on Xvfb, keys by xdotool)" \
     "$here/window_test.sh" "$linux/bin" "$package/Brasswick" "$windows/wintest"
+step "the setup (install, the installed window, install again, uninstall)" \
+    "$here/setup_test.sh" "$linux/bin" "$dist/brasswick-setup-x64.exe" "$windows" \
+    "$windows/setuptest"
 exit $status
