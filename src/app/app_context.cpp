@@ -5,6 +5,7 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include "exchange/companion.h"
 #include "exchange/files.h"
 #include "preview/dxf_writer.h"
 #include "ui/feature_tab.h"
@@ -46,6 +47,12 @@ void AppContext::ShowMessage(const QString& text) {
 
 bool AppContext::ReadInsertionInfo(bool atStartUp) {
     const InfoReadResult result = ReadInsertionInfoFile(state_.InfoFile);
+    struct Notify {
+        const std::function<void()>& callback;
+        ~Notify() {
+            if (callback) callback();
+        }
+    } notify{infoChanged_};
     switch (result.status) {
         case InfoStatus::Read:
             state_.info = result.info;
@@ -57,6 +64,8 @@ bool AppContext::ReadInsertionInfo(bool atStartUp) {
             }
             return true;
         case InfoStatus::NotFound:
+            // The file went between the look and the read: what is held still stands.
+            if (state_.InsertionInfoRead) return true;
             state_.info = InsertionInfo{};
             ShowMessage(std::string(kInfoNotFoundMessage));
             state_.InsertionInfoRead = false;
@@ -73,6 +82,19 @@ bool AppContext::ReadInsertionInfo(bool atStartUp) {
     return false;
 }
 
+bool AppContext::ReadNewestInsertionInfo() {
+    if (state_.InsertionInfoRead && !FileExists(state_.InfoFile)) return true;
+    return ReadInsertionInfo();
+}
+
+std::string AppContext::NextFeatureText() const {
+    const InsertionInfo& info = state_.InsertionInfoRead ? state_.info : InsertionInfo{};
+    const std::string where = FormatPoint(info.BasePoint) + " on layer " + info.CurrentLayer +
+                              ", scale " + ScriptNumber(info.InsertScale);
+    if (state_.InsertionInfoRead) return "Next feature at " + where;
+    return "Next feature: no point from the CAD side yet (without one: " + where + ")";
+}
+
 DrawContext AppContext::CurrentDrawContext() const {
     DrawContext c;
     c.BasePoint = state_.info.BasePoint;
@@ -84,17 +106,15 @@ DrawContext AppContext::CurrentDrawContext() const {
 }
 
 bool AppContext::RunFeatureOk(InfoTiming timing, const FeatureStep& step) {
-    if (timing == InfoTiming::BeforeChecks && !state_.InsertionInfoRead) {
-        if (!ReadInsertionInfo()) return false;
-    }
+    if (timing == InfoTiming::BeforeChecks && !ReadNewestInsertionInfo()) return false;
     DrawContext context = CurrentDrawContext();
     StepOutcome outcome = step(context);
     if (outcome.Failed()) {
         ShowMessage(outcome.message);
         return false;
     }
-    if (timing == InfoTiming::AfterChecks && !state_.InsertionInfoRead) {
-        if (!ReadInsertionInfo()) return false;
+    if (timing == InfoTiming::AfterChecks) {
+        if (!ReadNewestInsertionInfo()) return false;
         // The checks do not depend on where the feature goes; the script does.
         context = CurrentDrawContext();
         outcome = step(context);
@@ -113,6 +133,7 @@ bool AppContext::RunFeatureOk(InfoTiming timing, const FeatureStep& step) {
         if (error) ShowMessage(DxfNotWritten(path, *error) + ". The script was written.");
     }
     state_.InsertionInfoRead = false;
+    if (infoChanged_) infoChanged_();
     Minimise();
     return true;
 }
@@ -177,6 +198,18 @@ bool AppContext::WriteScript(const std::string& script) {
         return false;
     }
     return true;
+}
+
+void AppContext::WriteCompanion() {
+    const std::string path = CompanionFilePath(state_.settings);
+    const std::string text =
+        CompanionText(ProgramFile(kProgramFileName), state_.InfoFile, state_.ScriptFile);
+    const FileRead old = ReadWholeFile(path);
+    if (old.ok && old.bytes == text) return;
+    if (auto error = WriteFileAtomically(path, text)) {
+        ShowMessage("AutoCAD Companion Could Not Be Written: " + path + " (" + *error +
+                    "). BWPLACE and BWDRAW keep the paths of the copy written before.");
+    }
 }
 
 void AppContext::Minimise() {

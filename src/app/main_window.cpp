@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
@@ -19,6 +20,7 @@
 #include "exchange/files.h"
 #include "ui/feature_tab.h"
 #include "ui/preview_pane.h"
+#include "ui/text.h"
 
 namespace bw {
 
@@ -109,7 +111,7 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
     // Beside the pages: what the current page's OK would draw, following its inputs. The
     // controls take the width they need first; the preview takes what is left.
     auto* previewColumn = new QVBoxLayout;
-    auto* preview = new PreviewPane(app_, this);
+    auto* preview = preview_ = new PreviewPane(app_, this);
     previewColumn->addWidget(preview, 1);
     previewButtons_ = new QHBoxLayout;
     previewButtons_->addStretch(1);
@@ -131,6 +133,15 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
     followPage();
 
     auto* buttons = new QHBoxLayout;
+    nextFeature_ = new QLabel(this);
+    nextFeature_->setObjectName(QStringLiteral("LabelNextFeature"));
+    nextFeature_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    buttons->addWidget(nextFeature_);
+    app_.OnInfoChanged([this] {
+        nextFeature_->setText(ToQt(app_.NextFeatureText()));
+        preview_->ScheduleUpdate();
+    });
+    nextFeature_->setText(ToQt(app_.NextFeatureText()));
     auto* command10 = new QPushButton(QStringLiteral("&Cancel"), this);
     command10->setObjectName(QStringLiteral("Command10"));
     auto* command11 = new QPushButton(QStringLiteral("&Quit"), this);
@@ -179,6 +190,9 @@ bool Main::StartUp() {
     state.InfoFile = InfoFilePath(state.settings);
     app_.ReadInsertionInfo(/*atStartUp=*/true);
     state.ScriptFile = ScriptFilePath(state.settings);
+    // A settings file laid down by a setup program, or a program moved to another folder,
+    // still gets a companion that names the right files.
+    app_.WriteCompanion();
     app_.Minimise();
     return true;
 }

@@ -9,12 +9,14 @@
 #include "app/app_context.h"
 
 class QHBoxLayout;
+class QLabel;
 class QListWidget;
 class QTabWidget;
 
 namespace bw {
 
 class FeatureTab;
+class PreviewPane;
 class SettingsTab;
 
 class Main : public QWidget {
@@ -44,6 +46,8 @@ class Main : public QWidget {
     bool Ended() const { return ended_; }
     // The row under the preview, for buttons that act on the drawing shown.
     QHBoxLayout* PreviewButtons() const { return previewButtons_; }
+    // Where the next feature goes, shown before the designer presses OK.
+    QLabel* NextFeature() const { return nextFeature_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,6 +62,8 @@ class Main : public QWidget {
     QListWidget* pageList_;
     QTabWidget* tabs_;
     QHBoxLayout* previewButtons_;
+    QLabel* nextFeature_;
+    PreviewPane* preview_;
     std::vector<FeatureTab*> tabByIndex_;
     SettingsTab* settings_ = nullptr;
     bool ended_ = false;
