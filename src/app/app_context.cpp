@@ -87,6 +87,25 @@ bool AppContext::ReadNewestInsertionInfo() {
     return ReadInsertionInfo();
 }
 
+bool AppContext::TakeArrivedInfo() {
+    if (!FileExists(state_.InfoFile)) return false;
+    const InfoReadResult result = ReadInsertionInfoFile(state_.InfoFile);
+    if (result.status != InfoStatus::Read) return false;
+    state_.info = result.info;
+    state_.InsertionInfoRead = true;
+    if (!result.deleteError.empty()) {
+        ShowMessage("Insertion Info File Could Not Be Deleted: " + state_.InfoFile + " (" +
+                    result.deleteError + ")");
+    }
+    if (infoChanged_) infoChanged_();
+    return true;
+}
+
+void AppContext::SettingsStored() {
+    WriteCompanion();
+    if (settingsStored_) settingsStored_();
+}
+
 std::string AppContext::NextFeatureText() const {
     const InsertionInfo& info = state_.InsertionInfoRead ? state_.info : InsertionInfo{};
     const std::string where = FormatPoint(info.BasePoint) + " on layer " + info.CurrentLayer +

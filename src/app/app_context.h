@@ -66,6 +66,15 @@ class AppContext : public Host {
     std::string NextFeatureText() const;
     // Called whenever the insertion info or its flag may have changed.
     void OnInfoChanged(std::function<void()> callback) { infoChanged_ = std::move(callback); }
+    // Reads an info file the CAD side has just left, without a word: true when it was read.
+    // A file that does not read (perhaps not yet whole) waits for the OK, which reports it.
+    bool TakeArrivedInfo();
+    // After the settings and the paths built from them were stored or read: the companion
+    // follows them, and so does whatever watches the drawing folder.
+    void SettingsStored();
+    void OnSettingsStored(std::function<void()> callback) {
+        settingsStored_ = std::move(callback);
+    }
 
     // The insertion info and settings a generator draws with.
     DrawContext CurrentDrawContext() const override;
@@ -105,6 +114,7 @@ class AppContext : public Host {
     QWidget* window_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     std::function<void()> infoChanged_;
+    std::function<void()> settingsStored_;
 };
 
 }  // namespace bw

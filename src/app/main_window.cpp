@@ -1,6 +1,9 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -18,6 +21,7 @@
 #include "app/pages.h"
 #include "app/settings_tab.h"
 #include "exchange/files.h"
+#include "exchange/platform.h"
 #include "ui/feature_tab.h"
 #include "ui/preview_pane.h"
 #include "ui/text.h"
@@ -155,6 +159,26 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, command10, &QPushButton::click);
 
+    // A new point from the CAD side brings the window back showing it, so the loop works
+    // where the CAD side cannot start programs. The file may appear in several steps: the
+    // look waits for them to settle.
+    drawingFolder_ = new QFileSystemWatcher(this);
+    auto* settle = new QTimer(this);
+    settle->setSingleShot(true);
+    settle->setInterval(150);
+    connect(drawingFolder_, &QFileSystemWatcher::directoryChanged, settle,
+            qOverload<>(&QTimer::start));
+    connect(settle, &QTimer::timeout, this, [this] {
+        if (!ended_ && app_.TakeArrivedInfo()) ComeForward();
+    });
+    app_.OnSettingsStored([this] {
+        if (!drawingFolder_->directories().isEmpty()) {
+            drawingFolder_->removePaths(drawingFolder_->directories());
+        }
+        const QString folder = ToQt(app_.State().settings.DrawingPath);
+        if (QFileInfo(folder).isDir()) drawingFolder_->addPath(folder);
+    });
+
     resize(std::max(sizeHint().width(), 1100), std::max(sizeHint().height(), 560));
 }
 
@@ -192,9 +216,28 @@ bool Main::StartUp() {
     state.ScriptFile = ScriptFilePath(state.settings);
     // A settings file laid down by a setup program, or a program moved to another folder,
     // still gets a companion that names the right files.
-    app_.WriteCompanion();
+    app_.SettingsStored();
     app_.Minimise();
     return true;
+}
+
+void Main::ComeForward() {
+    if (ended_) return;
+    app_.TakeArrivedInfo();
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+    platform::BringWindowToFront(static_cast<unsigned long long>(winId()));
+}
+
+void Main::changeEvent(QEvent* event) {
+    // A cheap look when the designer comes back by hand: a point left while nothing watched.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isMinimized() &&
+        !ended_) {
+        app_.TakeArrivedInfo();
+    }
+    QWidget::changeEvent(event);
 }
 
 void Main::Command10_Click() { app_.Minimise(); }

@@ -8,6 +8,7 @@
 
 #include "app/app_context.h"
 
+class QFileSystemWatcher;
 class QHBoxLayout;
 class QLabel;
 class QListWidget;
@@ -31,6 +32,10 @@ class Main : public QWidget {
     // the folders), read the insertion info, minimise. False when the program must end.
     bool StartUp();
 
+    // Restored, in front and active, with an info file the CAD side has left read: a second
+    // start handed over, or a new point arrived.
+    void ComeForward();
+
     void Command10_Click();  // Cancel: minimise only
     void Command11_Click();  // Quit: end at once, storing nothing
     // "Save DXF...": the page in front's drawing, as its OK would draw it now, to a file.
@@ -51,6 +56,7 @@ class Main : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     // The size, position and page of the last run, kept in the desktop's settings store
@@ -66,6 +72,8 @@ class Main : public QWidget {
     PreviewPane* preview_;
     std::vector<FeatureTab*> tabByIndex_;
     SettingsTab* settings_ = nullptr;
+    // The drawing folder, where the CAD side leaves the info file.
+    QFileSystemWatcher* drawingFolder_;
     bool ended_ = false;
 };
 

@@ -53,7 +53,17 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
     Type("Text5", ".02");
     EXPECT_EQ(Text("Text5"), "0.020") << "tidied when left";
     Click("Command9");
+    const std::string companion = lt + "/Brasswick/Brasswick.lsp";
+    EXPECT_EQ(TakeMessages(),
+              Messages{"AutoCAD Companion Could Not Be Written: " + companion + " (the folder " +
+                       lt + "/Brasswick does not exist). BWPLACE and BWDRAW keep the paths of "
+                            "the copy written before."});
+    ws_.dir.MakeDir("LT/Brasswick");
+    Click("Command9");
     EXPECT_EQ(TakeMessages(), Messages{});
+    EXPECT_NE(ReadFile(companion).find("(setq bw:script-file \"" + lt +
+                                       "/Brasswick/Brasswick.scr\")\r\n"),
+              std::string::npos);
     // Separators are added in the file, not in the box; the comma quoted, the clearance bare.
     EXPECT_EQ(SettingsText(),
               "\"" + lt + "/\"\r\n\"" + ws_.dir.Path() + "/\"\r\n\"HID,DEN\"\r\n.02\r\n");
