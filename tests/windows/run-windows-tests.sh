@@ -48,4 +48,6 @@ step "brasswick-script.exe against brasswick-script" \
     "$here/compare_cli.sh" "$linux/bin" "$package/Brasswick"
 step "the window (brasswick.exe on Xvfb, keys by xdotool)" \
     "$here/window_test.sh" "$linux/bin" "$package/Brasswick" "$windows/wintest"
+step "one Brasswick at a time (a second brasswick.exe hands over)" \
+    "$here/handover_test.sh" "$package/Brasswick" "$windows/handover"
 exit $status
