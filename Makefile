@@ -21,7 +21,7 @@ WIN_BUILD  ?= build-windows
 QT_WINDOWS ?= ../shared/toolchains/qt6-mingw64-6.4.2-static.tar.xz
 WINDOWS_PACKAGES = cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
            binutils-mingw-w64-x86-64 qt6-base-dev qt6-base-dev-tools googletest zip xz-utils
-WINDOWS_TEST_PACKAGES = wine wine64 xvfb xauth xdotool twm unzip
+WINDOWS_TEST_PACKAGES = wine wine64 xvfb xauth xdotool twm unzip x11-utils
 
 # The readers that check the DXF files; Debian's python3-ezdxf is for the system's python3.
 DXF_PACKAGES = python3-ezdxf librecad poppler-utils

@@ -72,9 +72,7 @@ class AppContext : public Host {
     // After the settings and the paths built from them were stored or read: the companion
     // follows them, and so does whatever watches the drawing folder.
     void SettingsStored();
-    void OnSettingsStored(std::function<void()> callback) {
-        settingsStored_ = std::move(callback);
-    }
+    void OnSettingsStored(std::function<void()> callback) { settingsStored_ = std::move(callback); }
 
     // The insertion info and settings a generator draws with.
     DrawContext CurrentDrawContext() const override;

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QTimer>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -15,6 +14,7 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 

@@ -25,7 +25,8 @@ class SingleInstance : public QObject {
     // runs. False when another Brasswick holds it.
     bool Acquire();
     // Asks the Brasswick that holds the lock to come forward (and lets it take the
-    // foreground). False when the request could not be left.
+    // foreground). False when the request could not be left or was not taken within five
+    // seconds; this one then holds the lock itself where it can.
     bool HandOver();
 
     // The folder of the lock and the request, for tests.
@@ -36,6 +37,8 @@ class SingleInstance : public QObject {
     void HandOverRequested();
 
   private:
+    bool TakeOver();  // the lock, whoever held it
+    void Listen();    // for later starts' requests
     void CheckRequest();
 
     QString folder_;

@@ -15,8 +15,9 @@ std::string LispString(std::string_view text) {
 
 std::string CompanionText(const std::string& program, const std::string& infoFile,
                           const std::string& scriptFile, std::string_view source) {
-    std::string lf = "; Written by Brasswick from its settings; it writes it again when they "
-                     "change.\n";
+    std::string lf =
+        "; Written by Brasswick from its settings; it writes it again when they "
+        "change.\n";
     lf += "(setq bw:program " + LispString(program) + ")\n";
     lf += "(setq bw:info-file " + LispString(infoFile) + ")\n";
     lf += "(setq bw:script-file " + LispString(scriptFile) + ")\n";

@@ -26,7 +26,8 @@ std::string LispString(std::string_view text);
 // The whole file: three (setq ...) lines naming the program, the info file and the script,
 // then the shipped companion; every line ended by CR LF.
 std::string CompanionText(const std::string& program, const std::string& infoFile,
-                          const std::string& scriptFile, std::string_view source = kCompanionSource);
+                          const std::string& scriptFile,
+                          std::string_view source = kCompanionSource);
 
 // Brasswick.lsp in the script's folder.
 std::string CompanionFilePath(const Settings& settings);

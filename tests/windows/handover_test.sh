@@ -30,7 +30,8 @@ printf 'A,2,1,0,1,[FIRST]\r\n' >"$drawings/BW_Info.txt"
 
 rc=$(mktemp)
 printf 'RandomPlacement\nUsePPosition "on"\nNoTitle\n' >"$rc"
-twm -f "$rc" >/dev/null 2>&1 &
+# twm finds its fonts only in the C locale; it minimises and restores as a desktop would.
+LC_ALL=C LANG=C twm -f "$rc" >/dev/null 2>&1 &
 wm=$!
 (cd "$program" && exec wine brasswick.exe) >/dev/null 2>&1 &
 first=$!
@@ -41,7 +42,13 @@ finish() {
 }
 trap finish EXIT
 
-visible() { $X search --onlyvisible --name '^Brasswick for AutoCAD LT$' 2>/dev/null | head -n1; }
+# The window manager's word for the window: Normal, Iconic (minimised), or nothing yet.
+state() {
+    local w
+    for w in $($X search --name '^Brasswick for AutoCAD LT$' 2>/dev/null); do
+        xprop -id "$w" WM_STATE 2>/dev/null | grep -o -m1 -E 'Normal|Iconic' && return
+    done
+}
 win=""
 for _ in $(seq 150); do
     win=$($X search --name '^Brasswick for AutoCAD LT$' 2>/dev/null | head -n1)
@@ -50,7 +57,8 @@ for _ in $(seq 150); do
 done
 [[ -n $win ]] || { echo "FAIL: the first brasswick.exe did not start"; exit 1; }
 sleep 1
-[[ -n "$(visible)" ]] && fail "the first window is not minimised after start-up"
+[[ "$(state)" == Iconic ]] || fail "the first window is not minimised after start-up: $(state)"
+[[ -n "$($X search --name '^Brasswick$' 2>/dev/null)" ]] && fail "a message box is open"
 
 for round in "second start" "second start after a new point"; do
     [[ $round == *point ]] && printf 'A,5,5,0,1,[SECOND]\r\n' >"$drawings/BW_Info.txt"
@@ -62,15 +70,15 @@ for round in "second start" "second start after a new point"; do
     kill -0 "$first" 2>/dev/null || fail "$round: the first brasswick.exe is gone"
     shown=""
     for _ in $(seq 50); do
-        shown=$(visible)
-        [[ -n $shown ]] && break
+        shown=$(state)
+        [[ $shown == Normal ]] && break
         sleep 0.2
     done
-    [[ -n $shown ]] || fail "$round: the first window did not come back"
+    [[ $shown == Normal ]] || fail "$round: the first window did not come back ($shown)"
     [[ -e "$drawings/BW_Info.txt" ]] && fail "$round: the new info file was not read"
-    echo "$round: second ended with $status, first window shown: ${shown:-no}"
-    $X windowminimize --sync "$win" 2>/dev/null || $X windowminimize "$win"
-    sleep 1
+    echo "$round: the second ended with $status, the first window is ${shown:-gone}"
+    $X windowminimize "$win"
+    for _ in $(seq 25); do [[ "$(state)" == Iconic ]] && break; sleep 0.2; done
 done
 
 echo "hand-over under Wine: $failures failure(s)"
