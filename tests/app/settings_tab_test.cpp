@@ -54,10 +54,11 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
     EXPECT_EQ(Text("Text5"), "0.020") << "tidied when left";
     Click("Command9");
     const std::string companion = lt + "/Brasswick/Brasswick.lsp";
+    const std::string why = " (the folder " + lt + "/Brasswick does not exist). ";
     EXPECT_EQ(TakeMessages(),
-              Messages{"AutoCAD Companion Could Not Be Written: " + companion + " (the folder " +
-                       lt + "/Brasswick does not exist). BWPLACE and BWDRAW keep the paths of "
-                            "the copy written before."});
+              Messages{"AutoCAD Companion Could Not Be Written: " + companion + why +
+                       "BWPLACE and BWDRAW keep the paths of the copy written "
+                       "before."});
     ws_.dir.MakeDir("LT/Brasswick");
     Click("Command9");
     EXPECT_EQ(TakeMessages(), Messages{});
