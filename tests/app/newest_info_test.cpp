@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/single_instance.h"
+#include "exchange/companion.h"
 #include "support/window_fixture.h"
 
 namespace bw::test {
@@ -19,7 +20,11 @@ std::string NextFeature(Main& window) { return window.NextFeature()->text().toSt
 // second, also when an OK in between failed its check.
 TEST_F(NewestInfoTest, AFileLeftWhileInfoIsHeldIsReadAtTheNextOk) {
     for (const bool failFirst : {false, true}) {
+        // Start-up replaces a companion naming other files.
+        ws_.dir.Write("cad/Brasswick/Brasswick.lsp", "(setq bw:info-file \"elsewhere\")");
         StartWithInfo("DEMO,2,1,0,1,[FIRST]");
+        EXPECT_NE(ReadFile(ws_.cad + "Brasswick/Brasswick.lsp").find(LispString(ws_.InfoPath())),
+                  std::string::npos);
         EXPECT_EQ(NextFeature(Window()), "Next feature at 2,1 on layer FIRST, scale 1");
         ws_.WriteInfo("DEMO,5,5,0,1,[SECOND]");
         if (failFirst) Do("type Text6 0; click Command13; ! You Must Enter Slot Width");
