@@ -12,8 +12,10 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 20
 JOBS       ?= $(shell nproc)
 
+# Node.js runs VeLisp, which runs the AutoLISP companion's tests; any node will do.
+NODE_PACKAGE := $(if $(shell command -v node || command -v nodejs),,nodejs)
 PACKAGES = cmake ninja-build g++ clang qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-           libbenchmark-dev libclang-rt-14-dev python3
+           libbenchmark-dev libclang-rt-14-dev python3 $(NODE_PACKAGE)
 
 WIN_BUILD  ?= build-windows
 QT_WINDOWS ?= ../shared/toolchains/qt6-mingw64-6.4.2-static.tar.xz

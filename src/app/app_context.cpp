@@ -5,6 +5,7 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include "exchange/companion.h"
 #include "exchange/files.h"
 #include "preview/dxf_writer.h"
 #include "ui/feature_tab.h"
@@ -54,6 +55,12 @@ bool AppContext::AskYesNo(const std::string& text) {
 
 bool AppContext::ReadInsertionInfo(bool atStartUp) {
     const InfoReadResult result = ReadInsertionInfoFile(state_.InfoFile);
+    struct Notify {
+        const std::function<void()>& callback;
+        ~Notify() {
+            if (callback) callback();
+        }
+    } notify{infoChanged_};
     switch (result.status) {
         case InfoStatus::Read:
             state_.info = result.info;
@@ -65,6 +72,8 @@ bool AppContext::ReadInsertionInfo(bool atStartUp) {
             }
             return true;
         case InfoStatus::NotFound:
+            // The file went between the look and the read: what is held still stands.
+            if (state_.InsertionInfoRead) return true;
             state_.info = InsertionInfo{};
             ShowMessage(std::string(kInfoNotFoundMessage));
             state_.InsertionInfoRead = false;
@@ -81,6 +90,38 @@ bool AppContext::ReadInsertionInfo(bool atStartUp) {
     return false;
 }
 
+bool AppContext::ReadNewestInsertionInfo() {
+    if (state_.InsertionInfoRead && !FileExists(state_.InfoFile)) return true;
+    return ReadInsertionInfo();
+}
+
+bool AppContext::TakeArrivedInfo() {
+    if (!FileExists(state_.InfoFile)) return false;
+    const InfoReadResult result = ReadInsertionInfoFile(state_.InfoFile);
+    if (result.status != InfoStatus::Read) return false;
+    state_.info = result.info;
+    state_.InsertionInfoRead = true;
+    if (!result.deleteError.empty()) {
+        ShowMessage("Insertion Info File Could Not Be Deleted: " + state_.InfoFile + " (" +
+                    result.deleteError + ")");
+    }
+    if (infoChanged_) infoChanged_();
+    return true;
+}
+
+void AppContext::SettingsStored() {
+    WriteCompanion();
+    if (settingsStored_) settingsStored_();
+}
+
+std::string AppContext::NextFeatureText() const {
+    const InsertionInfo& info = state_.InsertionInfoRead ? state_.info : InsertionInfo{};
+    const std::string where = FormatPoint(info.BasePoint) + " on layer " + info.CurrentLayer +
+                              ", scale " + ScriptNumber(info.InsertScale);
+    if (state_.InsertionInfoRead) return "Next feature at " + where;
+    return "Next feature: no point from the CAD side yet (without one: " + where + ")";
+}
+
 DrawContext AppContext::CurrentDrawContext() const {
     DrawContext c;
     c.BasePoint = state_.info.BasePoint;
@@ -92,17 +133,15 @@ DrawContext AppContext::CurrentDrawContext() const {
 }
 
 bool AppContext::RunFeatureOk(InfoTiming timing, const FeatureStep& step) {
-    if (timing == InfoTiming::BeforeChecks && !state_.InsertionInfoRead) {
-        if (!ReadInsertionInfo()) return false;
-    }
+    if (timing == InfoTiming::BeforeChecks && !ReadNewestInsertionInfo()) return false;
     DrawContext context = CurrentDrawContext();
     StepOutcome outcome = step(context);
     if (outcome.Failed()) {
         ShowMessage(outcome.message);
         return false;
     }
-    if (timing == InfoTiming::AfterChecks && !state_.InsertionInfoRead) {
-        if (!ReadInsertionInfo()) return false;
+    if (timing == InfoTiming::AfterChecks) {
+        if (!ReadNewestInsertionInfo()) return false;
         // The checks do not depend on where the feature goes; the script does.
         context = CurrentDrawContext();
         outcome = step(context);
@@ -121,6 +160,7 @@ bool AppContext::RunFeatureOk(InfoTiming timing, const FeatureStep& step) {
         if (error) ShowMessage(DxfNotWritten(path, *error) + ". The script was written.");
     }
     state_.InsertionInfoRead = false;
+    if (infoChanged_) infoChanged_();
     Minimise();
     return true;
 }
@@ -185,6 +225,21 @@ bool AppContext::WriteScript(const std::string& script) {
         return false;
     }
     return true;
+}
+
+void AppContext::WriteCompanion() {
+    // Without its Brasswick folder no script can be written either: the designer was told so
+    // when the folder was chosen, and the companion follows at the first start that finds it.
+    if (!FolderExists(state_.settings.CadPath + "Brasswick")) return;
+    const std::string path = CompanionFilePath(state_.settings);
+    const std::string text =
+        CompanionText(ProgramFile(kProgramFileName), state_.InfoFile, state_.ScriptFile);
+    const FileRead old = ReadWholeFile(path);
+    if (old.ok && old.bytes == text) return;
+    if (auto error = WriteFileAtomically(path, text)) {
+        ShowMessage("AutoCAD Companion Could Not Be Written: " + path + " (" + *error +
+                    "). BWPLACE and BWDRAW keep the paths of the copy written before.");
+    }
 }
 
 void AppContext::Minimise() {

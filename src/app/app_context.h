@@ -5,6 +5,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -57,10 +58,25 @@ class AppContext : public Host {
     // A warning with Yes and No under the program's title; true for Yes.
     bool AskYesNo(const std::string& text);
 
-    // Reads InfoFile into the insertion info. Not found: the defaults and the message.
-    // Malformed: a message naming the file; the file and the previous state are kept, and
-    // false tells the caller to stop. `atStartUp` uses the defaults in that case.
+    // Reads InfoFile into the insertion info. Not found: the defaults and the message, unless
+    // info read earlier is held, which then stays. Malformed: a message naming the file; the
+    // file and the previous state are kept, and false tells the caller to stop. `atStartUp`
+    // uses the defaults in that case.
     bool ReadInsertionInfo(bool atStartUp = false);
+    // An OK's read: the info file when the CAD side has left one, even while info read
+    // earlier is held (the designer has picked a newer point since), else when none is held.
+    bool ReadNewestInsertionInfo();
+    // Where the next feature goes, as the window shows it.
+    std::string NextFeatureText() const;
+    // Called whenever the insertion info or its flag may have changed.
+    void OnInfoChanged(std::function<void()> callback) { infoChanged_ = std::move(callback); }
+    // Reads an info file the CAD side has just left, without a word: true when it was read.
+    // A file that does not read (perhaps not yet whole) waits for the OK, which reports it.
+    bool TakeArrivedInfo();
+    // After the settings and the paths built from them were stored or read: the companion
+    // follows them, and so does whatever watches the drawing folder.
+    void SettingsStored();
+    void OnSettingsStored(std::function<void()> callback) { settingsStored_ = std::move(callback); }
 
     // The insertion info and settings a generator draws with.
     DrawContext CurrentDrawContext() const override;
@@ -84,6 +100,10 @@ class AppContext : public Host {
     }
     void BringToFront(QWidget* page) override;
 
+    // Brasswick.lsp beside the script, with the current paths, unless the file there already
+    // holds exactly that; a file that cannot be written is reported and nothing else changes.
+    void WriteCompanion();
+
     // Makes the whole script file at ScriptFile; the reason on failure is shown.
     bool WriteScript(const std::string& script);
 
@@ -95,6 +115,8 @@ class AppContext : public Host {
     Module1 state_;
     QWidget* window_ = nullptr;
     QTabWidget* tabs_ = nullptr;
+    std::function<void()> infoChanged_;
+    std::function<void()> settingsStored_;
 };
 
 }  // namespace bw

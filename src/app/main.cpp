@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "app/main_window.h"
+#include "app/single_instance.h"
 #include "exchange/platform.h"
 #include "ui/toolkit.h"
 
@@ -16,8 +17,13 @@ int main(int argc, char** argv) {
                             .toLocal8Bit()
                             .toStdString();
     }
+    // The CAD side starts Brasswick on every pick; a second one hands over to the first.
+    bw::SingleInstance instance(programFolder);
+    if (!instance.Acquire() && instance.HandOver()) return 0;
     bw::QtToolkit toolkit;
     bw::Main window(toolkit, programFolder);
+    QObject::connect(&instance, &bw::SingleInstance::HandOverRequested, &window,
+                     &bw::Main::ComeForward);
     if (!window.StartUp()) return 0;
     return QApplication::exec();
 }

@@ -1,9 +1,12 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
@@ -12,14 +15,17 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/pages.h"
 #include "app/settings_tab.h"
 #include "exchange/files.h"
+#include "exchange/platform.h"
 #include "ui/feature_tab.h"
 #include "ui/preview_pane.h"
+#include "ui/text.h"
 
 namespace bw {
 
@@ -113,7 +119,7 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
     // Beside the pages: what the current page's OK would draw, following its inputs. The
     // controls take the width they need first; the preview takes what is left.
     auto* previewColumn = new QVBoxLayout;
-    auto* preview = new PreviewPane(app_, this);
+    auto* preview = preview_ = new PreviewPane(app_, this);
     previewColumn->addWidget(preview, 1);
     previewButtons_ = new QHBoxLayout;
     previewButtons_->addStretch(1);
@@ -135,6 +141,15 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
     followPage();
 
     auto* buttons = new QHBoxLayout;
+    nextFeature_ = new QLabel(this);
+    nextFeature_->setObjectName(QStringLiteral("LabelNextFeature"));
+    nextFeature_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    buttons->addWidget(nextFeature_);
+    app_.OnInfoChanged([this] {
+        nextFeature_->setText(ToQt(app_.NextFeatureText()));
+        preview_->ScheduleUpdate();
+    });
+    nextFeature_->setText(ToQt(app_.NextFeatureText()));
     auto* command10 = new QPushButton(QStringLiteral("&Cancel"), this);
     command10->setObjectName(QStringLiteral("Command10"));
     auto* command11 = new QPushButton(QStringLiteral("&Quit"), this);
@@ -147,6 +162,26 @@ Main::Main(Toolkit& toolkit, const std::string& programFolder, QWidget* parent)
     connect(command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, command10, &QPushButton::click);
+
+    // A new point from the CAD side brings the window back showing it, so the loop works
+    // where the CAD side cannot start programs. The file may appear in several steps: the
+    // look waits for them to settle.
+    drawingFolder_ = new QFileSystemWatcher(this);
+    auto* settle = new QTimer(this);
+    settle->setSingleShot(true);
+    settle->setInterval(150);
+    connect(drawingFolder_, &QFileSystemWatcher::directoryChanged, settle,
+            qOverload<>(&QTimer::start));
+    connect(settle, &QTimer::timeout, this, [this] {
+        if (!ended_ && app_.TakeArrivedInfo()) ComeForward();
+    });
+    app_.OnSettingsStored([this] {
+        if (!drawingFolder_->directories().isEmpty()) {
+            drawingFolder_->removePaths(drawingFolder_->directories());
+        }
+        const QString folder = ToQt(app_.State().settings.DrawingPath);
+        if (QFileInfo(folder).isDir()) drawingFolder_->addPath(folder);
+    });
 
     resize(std::max(sizeHint().width(), 1100), std::max(sizeHint().height(), 560));
 }
@@ -213,8 +248,30 @@ bool Main::StartUp() {
     state.InfoFile = InfoFilePath(state.settings);
     app_.ReadInsertionInfo(/*atStartUp=*/true);
     state.ScriptFile = ScriptFilePath(state.settings);
+    // A settings file laid down by a setup program, or a program moved to another folder,
+    // still gets a companion that names the right files.
+    app_.SettingsStored();
     app_.Minimise();
     return true;
+}
+
+void Main::ComeForward() {
+    if (ended_) return;
+    app_.TakeArrivedInfo();
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+    platform::BringWindowToFront(static_cast<unsigned long long>(winId()));
+}
+
+void Main::changeEvent(QEvent* event) {
+    // A cheap look when the designer comes back by hand: a point left while nothing watched.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isMinimized() &&
+        !ended_) {
+        app_.TakeArrivedInfo();
+    }
+    QWidget::changeEvent(event);
 }
 
 void Main::Command10_Click() { app_.Minimise(); }

@@ -8,13 +8,16 @@
 
 #include "app/app_context.h"
 
+class QFileSystemWatcher;
 class QHBoxLayout;
+class QLabel;
 class QListWidget;
 class QTabWidget;
 
 namespace bw {
 
 class FeatureTab;
+class PreviewPane;
 class SettingsTab;
 
 class Main : public QWidget {
@@ -28,6 +31,10 @@ class Main : public QWidget {
     // The rest of start-up: load the tables, show the window, read the settings (or ask for
     // the folders), read the insertion info, minimise. False when the program must end.
     bool StartUp();
+
+    // Restored, in front and active, with an info file the CAD side has left read: a second
+    // start handed over, or a new point arrived.
+    void ComeForward();
 
     void Command10_Click();  // Cancel: minimise only
     void Command11_Click();  // Quit: end at once, storing nothing
@@ -44,9 +51,12 @@ class Main : public QWidget {
     bool Ended() const { return ended_; }
     // The row under the preview, for buttons that act on the drawing shown.
     QHBoxLayout* PreviewButtons() const { return previewButtons_; }
+    // Where the next feature goes, shown before the designer presses OK.
+    QLabel* NextFeature() const { return nextFeature_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     // The size, position and page of the last run, kept in the desktop's settings store
@@ -62,8 +72,12 @@ class Main : public QWidget {
     QListWidget* pageList_;
     QTabWidget* tabs_;
     QHBoxLayout* previewButtons_;
+    QLabel* nextFeature_;
+    PreviewPane* preview_;
     std::vector<FeatureTab*> tabByIndex_;
     SettingsTab* settings_ = nullptr;
+    // The drawing folder, where the CAD side leaves the info file.
+    QFileSystemWatcher* drawingFolder_;
     bool ended_ = false;
 };
 

@@ -173,6 +173,7 @@ void SettingsTab::Command9_Click() {
     state.settings = next;
     state.InfoFile = InfoFilePath(state.settings);
     state.ScriptFile = ScriptFilePath(state.settings);
+    app_.SettingsStored();
     state.WriteDxfBesideScript = checkDxf_->isChecked();
     DesktopSettings().setValue(kDxfBesideScriptKey, state.WriteDxfBesideScript);
 }

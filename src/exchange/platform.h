@@ -36,6 +36,15 @@ std::optional<std::string> RemoveFile(const std::string& path);
 // cannot tell.
 std::string ExecutableFolder();
 
+// Lets the process `processId` take the foreground: the process the CAD program started may
+// pass that right on to the Brasswick already running (Windows' foreground rule). Nothing
+// elsewhere.
+void AllowForeground(long long processId);
+
+// Restores the top-level window `nativeWindow` (a window handle on Windows) and puts it in
+// front. Nothing elsewhere, where the toolkit's own raising does.
+void BringWindowToFront(unsigned long long nativeWindow);
+
 // Standard output and error pass bytes unchanged: a script's CR LF must not become CR CR LF
 // where the C runtime would translate line ends (Windows).
 void UseBinaryStandardStreams();

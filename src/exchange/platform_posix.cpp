@@ -149,4 +149,8 @@ std::string ExecutableFolder() {
 
 void UseBinaryStandardStreams() {}
 
+void AllowForeground(long long) {}
+
+void BringWindowToFront(unsigned long long) {}
+
 }  // namespace bw::platform

@@ -212,6 +212,17 @@ std::string ExecutableFolder() {
     return folder;
 }
 
+void AllowForeground(long long processId) {
+    AllowSetForegroundWindow(static_cast<DWORD>(processId));
+}
+
+void BringWindowToFront(unsigned long long nativeWindow) {
+    HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(nativeWindow));
+    if (!window) return;
+    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+    SetForegroundWindow(window);
+}
+
 void UseBinaryStandardStreams() {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);

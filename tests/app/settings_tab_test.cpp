@@ -74,8 +74,21 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
     EXPECT_EQ(App().State().InfoFile, gone + "/BW_Info.txt");
     EXPECT_TRUE(App().State().InsertionInfoRead);
     EXPECT_FALSE(Window().isMinimized()) << "OK on the Settings tab stays on the tab";
-    ws_.dir.MakeDir("LT/Brasswick");  // usable folders: no question below
+    // Usable folders: no question; the companion beside the script names the new files, and
+    // one that cannot be replaced is reported without touching the stored settings.
     ws_.dir.MakeDir("gone");
+    ws_.dir.MakeDir("LT/Brasswick/Brasswick.lsp");
+    const std::string companion = lt + "/Brasswick/Brasswick.lsp";
+    Click("Command9");
+    EXPECT_EQ(TakeMessages(), Messages{"AutoCAD Companion Could Not Be Written: " + companion +
+                                       " (it is a folder). BWPLACE and BWDRAW keep the paths "
+                                       "of the copy written before."});
+    fs::remove(companion);
+    Click("Command9");
+    EXPECT_EQ(TakeMessages(), Messages{});
+    EXPECT_NE(ReadFile(companion).find("(setq bw:script-file \"" + lt +
+                                       "/Brasswick/Brasswick.scr\")\r\n"),
+              std::string::npos);
     // A folder in the settings file's place: the replacement fails, the settings stay.
     fs::remove(ws_.ProgramFile("DrawPath.txt"));
     ws_.dir.MakeDir("program/DrawPath.txt");

@@ -58,4 +58,6 @@ step "the window (brasswick.exe on Xvfb, keys by xdotool)" \
 step "the setup (install, the installed window, install again, uninstall)" \
     "$here/setup_test.sh" "$linux/bin" "$dist/brasswick-setup-x64.exe" "$windows" \
     "$windows/setuptest"
+step "one Brasswick at a time (a second brasswick.exe hands over)" \
+    "$here/handover_test.sh" "$package/Brasswick" "$windows/handover"
 exit $status

@@ -53,7 +53,11 @@ run_case() {
     grep -qx started "$result" || { fail "$name: the window did not start up"; return; }
     [[ -e "$drawings/BW_Info.txt" ]] && fail "$name: BW_Info.txt was not consumed at start-up"
     local leftovers
-    leftovers=$(find "$cad/Brasswick" -mindepth 1 ! -name Brasswick.scr | wc -l)
+    # Beside the script only the companion for the CAD side, naming this script.
+    LC_ALL=C grep -qF "$(winepath -w "$script" | sed 's/\\/\\\\/g' | iconv -f UTF-8 -t CP1252)" \
+        "$cad/Brasswick/Brasswick.lsp" ||
+        fail "$name: no Brasswick.lsp naming the script beside it"
+    leftovers=$(find "$cad/Brasswick" -mindepth 1 ! -name Brasswick.scr ! -name Brasswick.lsp | wc -l)
     [[ $leftovers == 0 ]] || fail "$name: $leftovers stray file(s) beside the script"
 
     if [[ $readOnly == 1 ]]; then
