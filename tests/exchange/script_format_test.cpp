@@ -103,6 +103,12 @@ TEST(ScriptNumber, AgreesWithTheSlowFormOverEveryExponentBothSignsAndTheCarries)
     EXPECT_EQ(failures, 0) << "of " << 2 * sample.size();
 }
 
+TEST(Angles, CotangentKeepsSinglePrecision) {
+    // 1/tan of the single nearest pi/4 lies one unit in the last place below 1; no feature's
+    // script shows the single pi as surely.
+    EXPECT_EQ(Cotangent(45.0f), 0.99999994f);
+}
+
 TEST(NumberTexts, StrDisplayLeadingNumberAndPlainDecimal) {
     // The settings and entry box tests show the commoner texts: .015, 0.500, 1.2.3, "." ...
     EXPECT_EQ(StrNumberText(0.0f), " 0");

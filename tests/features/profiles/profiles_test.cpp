@@ -86,9 +86,9 @@ TEST(ProfileChecks, MessagesInTheOrderOkRunsThem) {
         {"slot: empty width", CheckSlot({"", ""}), "You Must Enter Slot Width"},
         {"slot: a lone point", CheckSlot({".", "1.000"}), "You Must Enter Slot Width"},
         {"slot: empty distance", CheckSlot({"0.250", ""}), "You Must Enter Center Distance"},
-        {"slot: zero distance", CheckSlot({"0.250", "0"}), "You Must Enter Center Distance"},
         // At or below the stand-in radius difference there are no tangents; above it, a
         // distance too small to move a point is still refused.
+        {"slot: 1E-08", CheckSlot({"0.250", "0.00000001"}), "You Must Enter Center Distance"},
         {"slot: 2E-08", CheckSlot({"0.250", "0.00000002"}),
          "Center Distance Must Be At Least .0001"},
         {"slot: small but usable", CheckSlot({"0.0625", "0.001"}), nullptr},
