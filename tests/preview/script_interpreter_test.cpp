@@ -43,8 +43,6 @@ TEST(PreviewInterpreter, WhatEachCommandFormDraws) {
         {"circles by diameter and by bare radius, any case",
          "Circle 1,1 D .25\r\ncircle -2,.5 .5\r\nCIRCLE 0,0 d 3\n", "0",
          "circle 0 1,1 r=0.125 at=1:1\ncircle 0 -2,0.5 r=0.5 at=2:1\ncircle 0 0,0 r=1.5 at=3:1\n"},
-        {"arc by centre: counter-clockwise from the start, round the back",
-         "ARC C 1,1 1,1.25 1,.75 ", "0", "arc 0 1,1 r=0.25 from=1,1.25 to=1,0.75 at=1:1\n"},
         {"three-point arcs are stored counter-clockwise", "ARC 0,1 -1,0 0,-1 ARC 0,-1 -1,0 0,1 ",
          "0", "arc 0 0,0 r=1 from=0,1 to=0,-1 at=1:1\narc 0 0,0 r=1 from=0,1 to=0,-1 at=1:19\n"},
         {"the arc's end point gives only its direction", "arc c 0,0 0,1 3,0 ", "0",
