@@ -23,9 +23,6 @@ using test::Rows;
 
 TEST(ProfileScripts, WholeScripts) {
     const test::Case cases[] = {
-        {"slot at the origin: tangent points in exponent form", SlotScript({}, At(0, 0)),
-         "Layer set 0 \r\nARC C 0,0 -1.092785E-08,.25 -1.092785E-08,-.25 ARC C 1,0 1,-.25 1,.25 "
-         "Line -1.092785E-08,-.25 1,-.25  Line -1.092785E-08,.25 1,.25 \r\n"},
         // Hidden only repeats the current layer around a hub keyway's arc.
         {"keyway, hub, hidden", KeywayScript({"0.250", "1.000", KeywayKind::Hub, true}, At(1, 1)),
          "Layer set 0 \r\nLine .875,1.484123 .875,1.609123 1.125,1.609123 1.125,1.484123  "
