@@ -99,8 +99,7 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
                                        "are kept."});
     EXPECT_EQ(App().State().settings.HiddenLayer, "HID,DEN");
     // The clearance box takes digits, points, however many, and a fraction's "/" and blank,
-    // typed or pasted; Enter
-    // stays in it; leaving it tidies a number only.
+    // typed or pasted; Enter stays in it.
     Window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
     auto* box = Find<QLineEdit>("Text5");
@@ -115,10 +114,6 @@ TEST_F(SettingsTabTest, BrowseRefusalsCancelOkAndTheClearanceBoxsFilter) {
     box->insert("1a.5-2");  // as a paste
     EXPECT_EQ(box->text(), "1.529");
     EXPECT_EQ(box->cursorPosition(), 4);
-    for (const char* text : {".", "1.2.3"}) {
-        Type("Text5", text);
-        EXPECT_EQ(Text("Text5"), text);
-    }
     // Each Browse button has a key of its own, which clicks it a moment later.
     toolkit_.folders.clear();
     Window().SSTab1()->setCurrentWidget(TabOf("Text2"));

@@ -13,16 +13,6 @@
 namespace bw {
 namespace {
 
-TEST(ScriptNumber, WritesTheShortestSevenDigitForm) {
-    // The forms a user meets, and where the exponent form begins on either side.
-    EXPECT_EQ(FormatPoint({0.5f, -0.25f}), ".5,-.25");
-    EXPECT_EQ(FormatPoint({2.0f, 3.0f}), "2,3");
-    EXPECT_EQ(FormatPoint({10.125f, 0.0f}), "10.125,0");
-    EXPECT_EQ(FormatPoint({9999999.0f, 12345678.0f}), "9999999,1.234568E+07");
-    EXPECT_EQ(FormatPoint({0.00001f, 0.000001f}), ".00001,1E-06");
-    EXPECT_EQ(ScriptNumber(-4.371139e-08f), "-4.371139E-08");
-}
-
 TEST(PointText, AKeptPointFormatsAgainEveryCoordinateThatChangedByEvenOneBit) {
     // One point set again and again, as a generator keeps it from turn to turn: each text must
     // be the new point's, whichever coordinate moved and however little.
@@ -114,8 +104,8 @@ TEST(ScriptNumber, AgreesWithTheSlowFormOverEveryExponentBothSignsAndTheCarries)
 }
 
 TEST(Angles, CotangentKeepsSinglePrecision) {
-    // 1/tan of the single nearest pi/4 lies one unit in the last place below 1. The single pi
-    // and the other angles show in the features' scripts (.9999999 at 90 degrees, cot 59 ...).
+    // 1/tan of the single nearest pi/4 lies one unit in the last place below 1; no feature's
+    // script shows the single pi as surely.
     EXPECT_EQ(Cotangent(45.0f), 0.99999994f);
 }
 

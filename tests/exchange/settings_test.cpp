@@ -14,8 +14,6 @@ TEST(SettingsFile, FourLinesWithQuotedPathsAndABareLayerAndClearanceThatReadBack
     } cases[] = {
         {{"/opt/lt/", "/home/d/drawings/", "HIDDEN", 0.02f},
          "\"/opt/lt/\"\r\n\"/home/d/drawings/\"\r\nHIDDEN\r\n.02\r\n"},
-        // A bare name with a comma would come back cut at the comma.
-        {{"/a/", "/b/", "HID,DEN", 0.015f}, "\"/a/\"\r\n\"/b/\"\r\n\"HID,DEN\"\r\n.015\r\n"},
         // As a Windows machine writes it: a folder name in code page 1252 (0xFC is u with
         // diaeresis) comes back byte for byte.
         {{"C:\\J\xFCrgen\\LT\\", "D:\\", "0", 1e6f},

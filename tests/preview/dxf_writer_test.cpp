@@ -53,10 +53,6 @@ TEST(PreviewDxf, PartsOfSmallDrawings) {
         std::string part;  // from its first two groups to the next ENDSEC or ENDTAB
         DxfOptions options = {};
     } cases[] = {
-        // Entities in the script's order, each on its layer.
-        {"Line 0,0 4,0 \r\nLayer set HID \r\nCircle 2,0 D 2\r\n",
-         "  0|SECTION|  2|ENTITIES|  0|LINE|  8|0| 10|0| 20|0| 30|0| 11|4| 21|0| 31|0|"
-         "  0|CIRCLE|  8|HID| 10|2| 20|0| 30|0| 40|1|"},
         // Nine digits, never -0.
         {"Line -4.371139E-08,1234567.8 .50392157,-0 \r\n",
          "  0|SECTION|  2|ENTITIES|"

@@ -24,9 +24,6 @@ TEST(PreviewSvg, PartsOfSmallDrawings) {
           "r=\"1\"/>\n</g>",
           "<g id=\"marks\" stroke=\"#c0392b\">\n</g>"},
          SvgOptions{.hiddenLayer = "HID", .insertionPoint = {}, .pixelWidth = 440}},
-        // Without a hidden layer everything is solid.
-        {"Layer set HID \r\nLine 0,1 0,3 \r\n",
-         {"<g id=\"solid\">\n<line x1=\"0\" y1=\"-1\" x2=\"0\" y2=\"-3\"/>\n</g>"}},
         // Three quarters counter-clockwise from (0,1) to (1,0): the large arc, negative sweep.
         {"ARC C 0,0 0,1 1,0 ", {"<path d=\"M 0 -1 A 1 1 0 1 0 1 0\"/>"}},
         {"ARC C 0,0 1,0 0,1 ", {"<path d=\"M 1 0 A 1 1 0 0 0 "}},

@@ -27,9 +27,6 @@ DrilledHoleInput Drill(const std::string& csink, const std::string& drill, const
 
 TEST(HoleScripts, WholeScripts) {
     const test::Case cases[] = {
-        {"counterbore face",
-         CounterboreScript({CboreSize{.25f, .4375f}, View::Face, false}, Walls(1, 1)),
-         "Layer set WALLS \r\nCircle 1,1 D .25\r\nCircle 1,1 D .4375\r\n"},
         {"counterbore face, hidden: only the counterbore is behind the face",
          CounterboreScript({CboreSize{.25f, .4375f}, View::Face}, Walls(1, 1)),
          "Layer set WALLS \r\nCircle 1,1 D .25\r\nLayer set HID \r\nCircle 1,1 D .4375\r\n"
@@ -39,11 +36,6 @@ TEST(HoleScripts, WholeScripts) {
          CounterboreScript({CboreSize{.25f, .4375f}, View::Side, false}, Walls(0, 0)),
          "Layer set WALLS \r\nLine 0,.21875 .25,.21875 \r\nLine .25,.21875 .25,-.21875 \r\n"
          "Line .25,-.21875 0,-.21875 \r\nLine .25,.125 1,.125 \r\nLine .25,-.125 1,-.125 \r\n"},
-        // Not hidden: only the major diameter is on the hidden layer.
-        {"tap face",
-         TappedHoleScript({TapSize{.25f, .201f}, std::nullopt, View::Face, false}, Walls(1, 1)),
-         "Layer set WALLS \r\nCircle 1,1 D .3125\r\nCircle 1,1 D .201\r\nLayer set HID \r\n"
-         "Circle 1,1 D .25\r\nLayer set WALLS \r\n"},
         // R = .25, chamfer 1/32, tap drill half .21095, point .25 x .6008606 = .1502151.
         {"tap side", TappedHoleScript({TapSize{.5f, .4219f}, 1.0f, View::Side, false}, Walls(0, 0)),
          "Layer set WALLS \r\nLine 0,.28125 .03125,.25 \r\nLine .03125,.25 .03125,-.25 \r\n"
@@ -55,13 +47,6 @@ TEST(HoleScripts, WholeScripts) {
          "Layer set HID \r\nLine 0,.25 1,.25 \r\nLine 1,.25 1.150215,0 \r\n"
          "Line 1.150215,0 1,-.25 \r\nLine 1,-.25 0,-.25 \r\nLine 1,.25 1,-.25 \r\n"
          "Layer set WALLS \r\n"},
-        // Cone .25 x cot 41 = .2875921 long, then the drill 1 deep and its point .1502151.
-        {"drill countersunk 82",
-         DrilledHoleScript(Drill("1", ".5", "1", true, View::Side, false), Walls(0, 0)),
-         "Layer set WALLS \r\nLine 0,.5 .2875921,.25 \r\nLine .2875921,.25 1.287592,.25 \r\n"
-         "Line 1.287592,.25 1.437807,0 \r\nLine 1.437807,0 1.287592,-.25 \r\n"
-         "Line 1.287592,-.25 .2875921,-.25 \r\nLine .2875921,-.25 0,-.5 \r\n"
-         "Line .2875921,.25 .2875921,-.25 \r\nLine 1.287592,.25 1.287592,-.25 \r\n"},
         {"drill countersunk, equal diameters: a cone of no length, its lines still written",
          DrilledHoleScript(Drill(".5", ".5", "1", true, View::Side, false), Walls(0, 0)),
          "Layer set WALLS \r\nLine 0,.25 0,.25 \r\nLine 0,.25 1,.25 \r\nLine 1,.25 1.150215,0 \r\n"

@@ -23,16 +23,7 @@ using test::Rows;
 using test::SizeRecord;
 
 TEST(PinScripts, WholeScripts) {
-    DrawContext noClearance = At(1, 1);
-    noClearance.EjectorClearance = 0;
     const test::Case cases[] = {
-        // At the default clearance .015, Dh = .25 + 2 x .0075 = .265; the face view needs no depth
-        // and has no direction.
-        {"ejector face, no depth", EjectorScript({.25f, {}, View::Face, 270, false}, At(1, 1)),
-         "Layer set 0 \r\nCircle 1,1 D .25\r\nCircle 1,1 D .265\r\n"},
-        {"ejector face, no clearance",
-         EjectorScript({.25f, 1.0f, View::Face, 0, false}, noClearance),
-         "Layer set 0 \r\nCircle 1,1 D .25\r\nCircle 1,1 D .25\r\n"},
         // The clearance bore's sides lie .1325 either side of the axis; the pin bore (.125
         // either side) runs a depth further on. Hidden puts the whole side view on HID.
         {"ejector side, hidden",
@@ -40,10 +31,6 @@ TEST(PinScripts, WholeScripts) {
          "Layer set HID \r\nLine 1,1.1325 2,1.1325 \r\nLine 2,1.1325 2,.8675 \r\n"
          "Line 2,.8675 1,.8675 \r\nLine 2,1.125 3,1.125 \r\nLine 2,.875 3,.875 \r\n"
          "Layer set WALLS \r\n"},
-        {"ejector side, no clearance",
-         EjectorScript({.25f, .5f, View::Side, 0, false}, noClearance),
-         "Layer set 0 \r\nLine 1,1.125 1.5,1.125 \r\nLine 1.5,1.125 1.5,.875 \r\n"
-         "Line 1.5,.875 1,.875 \r\nLine 1.5,1.125 2,1.125 \r\nLine 1.5,.875 2,.875 \r\n"},
         {"core pin face",
          CorePinScript({CorePinSize{.25f, .375f, .25f}, View::Face, 0, false}, At(1, 1, "PART")),
          "Layer set PART \r\nCircle 1,1 D .25\r\nCircle 1,1 D .375\r\n"},
@@ -60,8 +47,6 @@ TEST(PinChecks, MessagesInTheOrderOkRunsThem) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const test::Case cases[] = {
         {"ejector: pin before depth", CheckEjector({}), "You Must Select Pin Size"},
-        {"ejector: side without depth", CheckEjector({.25f, {}, View::Side}),
-         "You Must Select Depth"},
         {"ejector: face without depth", CheckEjector({.25f, {}, View::Face}), nullptr},
         {"ejector: pin not a number", CheckEjector({nan, 1.0f}),
          "Pin Diameter Must Be Greater Than Zero"},
@@ -81,7 +66,6 @@ TEST(PinChecks, MessagesInTheOrderOkRunsThem) {
          CheckCorePin({CorePinSize{.25f, .375f, 0}, View::Face}), nullptr},
         {"core note: number 0 is a number", CheckCoreNote({0}), nullptr},
         {"taper: size first", CheckTaperPin({}), "You Must Select Pin Size"},
-        {"taper: no length", CheckTaperPin({.25f, {}}), "You Must Select Pin Length"},
         {"taper: zero diameter", CheckTaperPin({0.0f, 1.0f}),
          "Pin Diameter Must Be Greater Than Zero"},
         {"taper: zero length", CheckTaperPin({.25f, 0.0f}), "Pin Length Must Be Greater Than Zero"},
