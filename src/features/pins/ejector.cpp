@@ -33,7 +33,7 @@ std::optional<std::string> CheckEjector(const EjectorInput& input) {
                              "Pin Diameter Must Be Greater Than Zero")) {
         return m;
     }
-    if (input.view == View::Side) {
+    if (input.placement.view == View::Side) {
         if (!input.depth) return "You Must Select Depth";
         return SizeMessage(*input.depth, "Depth", "Depth Must Be Greater Than Zero");
     }
@@ -45,9 +45,9 @@ std::string EjectorScript(const EjectorInput& input, const DrawContext& context)
     // The clearance is added to the diameter once, not on each side.
     const float bore = static_cast<float>(static_cast<double>(pin) +
                                           static_cast<double>(context.EjectorClearance));
-    if (input.view == View::Face) return TwoCircleFace(pin, bore, input.hidden, context);
-    return SeatAndBoreSide({bore, *input.depth, pin, 2.0 * *input.depth}, input.direction,
-                           input.hidden, context);
+    if (input.placement.view == View::Face)
+        return TwoCircleFace(pin, bore, input.placement.hidden, context);
+    return SeatAndBoreSide({bore, *input.depth, pin, 2.0 * *input.depth}, input.placement, context);
 }
 
 }  // namespace bw

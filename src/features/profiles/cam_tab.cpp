@@ -54,8 +54,8 @@ CamInput CamTab::Input() const {
     input.r1Text = FromQt(text8_->text());
     input.r2Text = FromQt(text9_->text());
     input.distanceText = FromQt(text10_->text());
-    input.direction = direction_.Angle(host_.DirectionAngle());
-    input.hidden = check08_->isChecked();
+    input.placement.direction = DirectionOf(direction_.Angle(host_.DirectionAngle()));
+    input.placement.hidden = check08_->isChecked();
     return input;
 }
 
@@ -63,7 +63,7 @@ std::optional<FeatureStep> CamTab::Step() const { return BindStep(Input(), Check
 
 void CamTab::Command14_Click() {
     const CamInput input = Input();
-    if (!CheckCam(input)) host_.SetDirectionAngle(input.direction);
+    if (!CheckCam(input)) host_.SetDirectionAngle(Degrees(input.placement.direction));
     host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
 }
 

@@ -64,18 +64,22 @@ std::string KeywayScript(const KeywayInput& input, const DrawContext& context) {
     // A hub keyway is the bore's outline and is never hidden.
     std::string script;
     ScriptWriter w(script);
-    w.LayerSet(input.hidden && shaft ? context.HiddenLayer : context.CurrentLayer);
-    // Three sides, closed by the second blank; what follows goes on the same text line.
-    w.Line({t1, t2, t3, t4}, ChainEnd::TwoBlanks);
-    if (input.hidden) w.LayerSet(context.CurrentLayer);
-    if (shaft) {
-        w.CircleByRadius(context.BasePoint, single(r));
-    } else {
-        // The bore runs from T1 counter-clockwise round the bottom to T4, leaving the
-        // keyway's opening free.
-        w.ArcAboutCentre(context.BasePoint, t1, t4);
-    }
-    if (input.hidden) w.LayerSet(context.CurrentLayer);
+    const bool hidden = input.placement.hidden;
+    // A hub's "hidden" layer is the current one: the layer is set all the same.
+    w.OnLayer(hidden, {context.CurrentLayer, shaft ? context.HiddenLayer : context.CurrentLayer},
+              [&] {
+                  // Three sides, closed by the second blank; what follows goes on the same
+                  // text line.
+                  w.Line({t1, t2, t3, t4}, ChainEnd::TwoBlanks);
+                  if (hidden) w.LayerSet(context.CurrentLayer);
+                  if (shaft) {
+                      w.CircleByRadius(context.BasePoint, single(r));
+                  } else {
+                      // The bore runs from T1 counter-clockwise round the bottom to T4,
+                      // leaving the keyway's opening free.
+                      w.ArcAboutCentre(context.BasePoint, t1, t4);
+                  }
+              });
     return script;
 }
 

@@ -40,16 +40,9 @@ std::optional<std::string> CheckSlot(const SlotInput& input) {
 
 std::string SlotScript(const SlotInput& input, const DrawContext& context) {
     const float width = BoxSingle(input.widthText);
-    const float distance = BoxSingle(input.distanceText);
     // The width value is the radius of both end arcs.
-    const TwoCircleOutlineResult outline = TwoCircleOutline(
-        context.BasePoint, width, width, distance, DegToRad(static_cast<float>(input.direction)));
-    std::string script;
-    ScriptWriter w(script);
-    w.LayerSet(input.hidden ? context.HiddenLayer : context.CurrentLayer);
-    WriteTwoCircleOutline(w, outline);
-    if (input.hidden) w.LayerSet(context.CurrentLayer);
-    return script;
+    return TwoCircleOutlineScript(width, width, BoxSingle(input.distanceText), input.placement,
+                                  context);
 }
 
 }  // namespace bw
