@@ -132,10 +132,10 @@ DrilledHoleTab::DrilledHoleTab(Host& host, QWidget* parent) : FeatureTab(host, p
     option59_->setChecked(true);
     direction_.zero->setChecked(true);
     option66_->setChecked(true);
-    text15_->setText(QStringLiteral("0.5625"));
+    text15_->setText(ToQt(DrilledHoleInput{}.countersinkText));
     text15_->setEnabled(false);
-    text16_->setText(QStringLiteral("0.500"));
-    text17_->setText(QStringLiteral("1.000"));
+    text16_->setText(ToQt(DrilledHoleInput{}.drillText));
+    text17_->setText(ToQt(DrilledHoleInput{}.depthText));
     check13_->setChecked(false);
     check14_->setChecked(true);
 }

@@ -77,14 +77,12 @@ std::string SideView(const TapSize& size, float depth, bool hidden, Direction di
 TapTableLoad ParseTapTable(std::string_view bytes) {
     TapTableLoad load;
     TapTable& t = load.table;
-    FieldReader reader(bytes);
-    if (ReadLabelledSection(
-            reader, {"Tap.dat", "tap size"}, t.sizeLabels,
-            {{"major diameter", t.majorDiameter}, {"drill diameter", t.drillDiameter}},
-            load.diagnostic)) {
-        ReadLabelledSection(reader, {"Tap.dat", "depth"}, t.depthLabels, {{"depth", t.depth}},
-                            load.diagnostic);
-    }
+    ReadSections(bytes,
+                 {{{"Tap.dat", "tap size"},
+                   t.sizeLabels,
+                   {{"major diameter", t.majorDiameter}, {"drill diameter", t.drillDiameter}}},
+                  {{"Tap.dat", "depth"}, t.depthLabels, {{"depth", t.depth}}}},
+                 load.diagnostic);
     return load;
 }
 
@@ -93,8 +91,8 @@ TapTableLoad LoadTapTable(const std::string& programFolder) {
 }
 
 std::string TapTableCounts(const TapTable& table) {
-    return CountOf(table.sizeLabels.size(), "tap size", "tap sizes") + ", " +
-           CountOf(table.depthLabels.size(), "depth", "depths");
+    return SectionCounts(
+        {{table.sizeLabels.size(), "tap size"}, {table.depthLabels.size(), "depth"}});
 }
 
 std::optional<std::string> CheckTappedHole(const TappedHoleInput& input) {

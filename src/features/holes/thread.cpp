@@ -22,13 +22,12 @@ float Angle(double value) { return static_cast<float>(value); }
 ThreadTableLoad ParseThreadTable(std::string_view bytes) {
     ThreadTableLoad load;
     ThreadTable& t = load.table;
-    FieldReader reader(bytes);
-    if (ReadLabelledSection(reader, {"Thread.dat", "thread size"}, t.sizeLabels,
-                            {{"diameter", t.diameter}, {"threads per unit", t.threadsPerUnit}},
-                            load.diagnostic)) {
-        ReadLabelledSection(reader, {"Thread.dat", "depth"}, t.depthLabels, {{"depth", t.depth}},
-                            load.diagnostic);
-    }
+    ReadSections(bytes,
+                 {{{"Thread.dat", "thread size"},
+                   t.sizeLabels,
+                   {{"diameter", t.diameter}, {"threads per unit", t.threadsPerUnit}}},
+                  {{"Thread.dat", "depth"}, t.depthLabels, {{"depth", t.depth}}}},
+                 load.diagnostic);
     return load;
 }
 
@@ -37,8 +36,8 @@ ThreadTableLoad LoadThreadTable(const std::string& programFolder) {
 }
 
 std::string ThreadTableCounts(const ThreadTable& table) {
-    return CountOf(table.sizeLabels.size(), "thread size", "thread sizes") + ", " +
-           CountOf(table.depthLabels.size(), "depth", "depths");
+    return SectionCounts(
+        {{table.sizeLabels.size(), "thread size"}, {table.depthLabels.size(), "depth"}});
 }
 
 std::optional<std::string> CheckThread(const ThreadInput& input) {

@@ -8,13 +8,12 @@ namespace bw {
 EjectorTableLoad ParseEjectorTable(std::string_view bytes) {
     EjectorTableLoad load;
     EjectorTable& t = load.table;
-    FieldReader reader(bytes);
     // A pin size is listed once its diameter is read, a depth before its depth is.
-    if (ReadLabelledSection(reader, {kEjectorTableFile, "pin size", false}, t.pinLabels,
-                            {{"diameter", t.pinDiameters}}, load.diagnostic)) {
-        ReadLabelledSection(reader, {kEjectorTableFile, "depth", true}, t.depthLabels,
-                            {{"depth", t.depths}}, load.diagnostic);
-    }
+    ReadSections(
+        bytes,
+        {{{kEjectorTableFile, "pin size", false}, t.pinLabels, {{"diameter", t.pinDiameters}}},
+         {{kEjectorTableFile, "depth", true}, t.depthLabels, {{"depth", t.depths}}}},
+        load.diagnostic);
     return load;
 }
 
@@ -23,8 +22,8 @@ EjectorTableLoad LoadEjectorTable(const std::string& programFolder) {
 }
 
 std::string EjectorTableCounts(const EjectorTable& table) {
-    return CountOf(table.pinLabels.size(), "pin size", "pin sizes") + ", " +
-           CountOf(table.depthLabels.size(), "depth", "depths");
+    return SectionCounts(
+        {{table.pinLabels.size(), "pin size"}, {table.depthLabels.size(), "depth"}});
 }
 
 std::optional<std::string> CheckEjector(const EjectorInput& input) {

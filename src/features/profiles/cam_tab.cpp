@@ -43,9 +43,9 @@ CamTab::CamTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     connect(command14_, &QPushButton::clicked, this, [this] { Command14_Click(); });
 
     direction_.zero->setChecked(true);
-    text8_->setText(QStringLiteral("0.500"));
-    text9_->setText(QStringLiteral("0.375"));
-    text10_->setText(QStringLiteral("1.000"));
+    text8_->setText(ToQt(CamInput{}.r1Text));
+    text9_->setText(ToQt(CamInput{}.r2Text));
+    text10_->setText(ToQt(CamInput{}.distanceText));
     check08_->setChecked(false);
 }
 

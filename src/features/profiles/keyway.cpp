@@ -10,12 +10,11 @@ namespace bw {
 KeywayTableLoad ParseKeywayTable(std::string_view bytes) {
     KeywayTableLoad load;
     KeywayTable& t = load.table;
-    FieldReader reader(bytes);
-    if (ReadLabelledSection(reader, {"Keyway.dat", "key width"}, t.keyWidths.labels,
-                            {{"key width", t.keyWidths.values}}, load.diagnostic)) {
-        ReadLabelledSection(reader, {"Keyway.dat", "diameter"}, t.diameters.labels,
-                            {{"diameter", t.diameters.values}}, load.diagnostic);
-    }
+    ReadSections(
+        bytes,
+        {{{"Keyway.dat", "key width"}, t.keyWidths.labels, {{"key width", t.keyWidths.values}}},
+         {{"Keyway.dat", "diameter"}, t.diameters.labels, {{"diameter", t.diameters.values}}}},
+        load.diagnostic);
     return load;
 }
 
@@ -24,8 +23,8 @@ KeywayTableLoad LoadKeywayTable(const std::string& programFolder) {
 }
 
 std::string KeywayTableCounts(const KeywayTable& table) {
-    return CountOf(table.keyWidths.size(), "key width", "key widths") + ", " +
-           CountOf(table.diameters.size(), "diameter", "diameters");
+    return SectionCounts(
+        {{table.keyWidths.size(), "key width"}, {table.diameters.size(), "diameter"}});
 }
 
 std::optional<std::string> CheckKeyway(const KeywayInput& input) {

@@ -8,12 +8,12 @@ namespace bw {
 SlotTableLoad ParseSlotTable(std::string_view bytes) {
     SlotTableLoad load;
     SlotTable& t = load.table;
-    FieldReader reader(bytes);
-    if (ReadLabelledSection(reader, {"Slot.dat", "slot width"}, t.widths.labels,
-                            {{"width", t.widths.values}}, load.diagnostic)) {
-        ReadLabelledSection(reader, {"Slot.dat", "center distance"}, t.centerDistances.labels,
-                            {{"center distance", t.centerDistances.values}}, load.diagnostic);
-    }
+    ReadSections(bytes,
+                 {{{"Slot.dat", "slot width"}, t.widths.labels, {{"width", t.widths.values}}},
+                  {{"Slot.dat", "center distance"},
+                   t.centerDistances.labels,
+                   {{"center distance", t.centerDistances.values}}}},
+                 load.diagnostic);
     return load;
 }
 
@@ -22,8 +22,8 @@ SlotTableLoad LoadSlotTable(const std::string& programFolder) {
 }
 
 std::string SlotTableCounts(const SlotTable& table) {
-    return CountOf(table.widths.size(), "slot width", "slot widths") + ", " +
-           CountOf(table.centerDistances.size(), "center distance", "center distances");
+    return SectionCounts(
+        {{table.widths.size(), "slot width"}, {table.centerDistances.size(), "center distance"}});
 }
 
 std::optional<std::string> CheckSlot(const SlotInput& input) {

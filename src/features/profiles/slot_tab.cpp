@@ -51,8 +51,8 @@ SlotTab::SlotTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     connect(command13_, &QPushButton::clicked, this, [this] { Command13_Click(); });
 
     direction_.zero->setChecked(true);
-    text6_->setText(QStringLiteral("0.250"));
-    text7_->setText(QStringLiteral("1.000"));
+    text6_->setText(ToQt(SlotInput{}.widthText));
+    text7_->setText(ToQt(SlotInput{}.distanceText));
     check07_->setChecked(false);
 }
 
