@@ -70,9 +70,9 @@ CounterboreInput CounterboreTab::Input() const {
         input.size = CboreSize{table_.screwDiameter[static_cast<size_t>(i)],
                                table_.cboreDiameter[static_cast<size_t>(i)]};
     }
-    input.view = option24_->isChecked() ? View::Face : View::Side;
-    input.hidden = check04_->isChecked();
-    input.direction = direction_.Angle();
+    input.placement.view = option24_->isChecked() ? View::Face : View::Side;
+    input.placement.hidden = check04_->isChecked();
+    input.placement.direction = DirectionOf(direction_.Angle());
     return input;
 }
 
@@ -82,7 +82,7 @@ std::optional<FeatureStep> CounterboreTab::Step() const {
 
 void CounterboreTab::Command4_Click() {
     const CounterboreInput input = Input();
-    if (input.size) host_.SetDirectionAngle(input.direction);
+    if (input.size) host_.SetDirectionAngle(Degrees(input.placement.direction));
     host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
 }
 

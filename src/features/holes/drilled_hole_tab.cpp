@@ -132,10 +132,10 @@ DrilledHoleTab::DrilledHoleTab(Host& host, QWidget* parent) : FeatureTab(host, p
     option59_->setChecked(true);
     direction_.zero->setChecked(true);
     option66_->setChecked(true);
-    text15_->setText(QStringLiteral("0.5625"));
+    text15_->setText(ToQt(DrilledHoleInput{}.countersinkText));
     text15_->setEnabled(false);
-    text16_->setText(QStringLiteral("0.500"));
-    text17_->setText(QStringLiteral("1.000"));
+    text16_->setText(ToQt(DrilledHoleInput{}.drillText));
+    text17_->setText(ToQt(DrilledHoleInput{}.depthText));
     check13_->setChecked(false);
     check14_->setChecked(true);
 }
@@ -162,9 +162,9 @@ DrilledHoleInput DrilledHoleTab::Input() const {
     input.depthText = FromQt(text17_->text());
     input.countersunk = check13_->isChecked();
     input.angle = option65_->isChecked() ? 100 : 82;
-    input.view = option60_->isChecked() ? View::Face : View::Side;
-    input.hidden = check14_->isChecked();
-    input.direction = direction_.Angle();
+    input.placement.view = option60_->isChecked() ? View::Face : View::Side;
+    input.placement.hidden = check14_->isChecked();
+    input.placement.direction = DirectionOf(direction_.Angle());
     return input;
 }
 
@@ -197,7 +197,7 @@ void DrilledHoleTab::Check13_Click() { text15_->setEnabled(check13_->isChecked()
 
 void DrilledHoleTab::Command20_Click() {
     const DrilledHoleInput input = Input();
-    if (!CheckDrilledHole(input)) host_.SetDirectionAngle(input.direction);
+    if (!CheckDrilledHole(input)) host_.SetDirectionAngle(Degrees(input.placement.direction));
     host_.RunFeatureOk(InfoTiming::AfterChecks, *Step());
 }
 

@@ -82,9 +82,9 @@ TappedHoleInput TappedHoleTab::Input() const {
     if (const int j = SelectedIndex(list5_); j >= 0) {
         input.depth = table_.depth[static_cast<size_t>(j)];
     }
-    input.view = option14_->isChecked() ? View::Face : View::Side;
-    input.hidden = check03_->isChecked();
-    input.direction = direction_.Angle();
+    input.placement.view = option14_->isChecked() ? View::Face : View::Side;
+    input.placement.hidden = check03_->isChecked();
+    input.placement.direction = DirectionOf(direction_.Angle());
     return input;
 }
 
@@ -95,7 +95,7 @@ std::optional<FeatureStep> TappedHoleTab::Step() const {
 void TappedHoleTab::Command3_Click() {
     const TappedHoleInput input = Input();
     // The direction is taken once a tap size is known, before the depth is checked.
-    if (input.size) host_.SetDirectionAngle(input.direction);
+    if (input.size) host_.SetDirectionAngle(Degrees(input.placement.direction));
     host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
 }
 

@@ -67,9 +67,9 @@ void CorePinTab::LoadTables() {
 CorePinInput CorePinTab::Input() const {
     CorePinInput input;
     if (const int i = SelectedIndex(list3_); i >= 0) input.size = table_.sizes[i];
-    input.view = option08_->isChecked() ? View::Face : View::Side;
-    input.direction = direction_.Angle();
-    input.hidden = check02_->isChecked();
+    input.placement.view = option08_->isChecked() ? View::Face : View::Side;
+    input.placement.direction = DirectionOf(direction_.Angle());
+    input.placement.hidden = check02_->isChecked();
     return input;
 }
 
@@ -79,7 +79,7 @@ std::optional<FeatureStep> CorePinTab::Step() const {
 
 void CorePinTab::Command2_Click() {
     const CorePinInput input = Input();
-    if (input.size) host_.SetDirectionAngle(input.direction);
+    if (input.size) host_.SetDirectionAngle(Degrees(input.placement.direction));
     host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
 }
 

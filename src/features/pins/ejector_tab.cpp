@@ -77,9 +77,9 @@ EjectorInput EjectorTab::Input() const {
     EjectorInput input;
     if (const int i = SelectedIndex(list1_); i >= 0) input.pinDiameter = table_.pinDiameters[i];
     if (const int j = SelectedIndex(list2_); j >= 0) input.depth = table_.depths[j];
-    input.view = option02_->isChecked() ? View::Face : View::Side;
-    input.direction = direction_.Angle();
-    input.hidden = check01_->isChecked();
+    input.placement.view = option02_->isChecked() ? View::Face : View::Side;
+    input.placement.direction = DirectionOf(direction_.Angle());
+    input.placement.hidden = check01_->isChecked();
     return input;
 }
 
@@ -90,7 +90,7 @@ std::optional<FeatureStep> EjectorTab::Step() const {
 void EjectorTab::Command1_Click() {
     const EjectorInput input = Input();
     // The direction is taken as soon as a pin size is known, before the depth check.
-    if (input.pinDiameter) host_.SetDirectionAngle(input.direction);
+    if (input.pinDiameter) host_.SetDirectionAngle(Degrees(input.placement.direction));
     host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
 }
 

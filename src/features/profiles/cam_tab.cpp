@@ -43,9 +43,9 @@ CamTab::CamTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     connect(command14_, &QPushButton::clicked, this, [this] { Command14_Click(); });
 
     direction_.zero->setChecked(true);
-    text8_->setText(QStringLiteral("0.500"));
-    text9_->setText(QStringLiteral("0.375"));
-    text10_->setText(QStringLiteral("1.000"));
+    text8_->setText(ToQt(CamInput{}.r1Text));
+    text9_->setText(ToQt(CamInput{}.r2Text));
+    text10_->setText(ToQt(CamInput{}.distanceText));
     check08_->setChecked(false);
 }
 
@@ -54,8 +54,8 @@ CamInput CamTab::Input() const {
     input.r1Text = FromQt(text8_->text());
     input.r2Text = FromQt(text9_->text());
     input.distanceText = FromQt(text10_->text());
-    input.direction = direction_.Angle(host_.DirectionAngle());
-    input.hidden = check08_->isChecked();
+    input.placement.direction = DirectionOf(direction_.Angle(host_.DirectionAngle()));
+    input.placement.hidden = check08_->isChecked();
     return input;
 }
 
@@ -63,7 +63,7 @@ std::optional<FeatureStep> CamTab::Step() const { return BindStep(Input(), Check
 
 void CamTab::Command14_Click() {
     const CamInput input = Input();
-    if (!CheckCam(input)) host_.SetDirectionAngle(input.direction);
+    if (!CheckCam(input)) host_.SetDirectionAngle(Degrees(input.placement.direction));
     host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
 }
 

@@ -111,9 +111,9 @@ CenterDrillInput CenterDrillTab::Input() const {
     } else if (k >= 0) {
         if (static_cast<size_t>(k) < bell_.size()) input.bell = bell_[k];
     }
-    input.view = option46_->isChecked() ? View::Face : View::Side;
-    input.direction = direction_.Angle(host_.DirectionAngle());
-    input.hidden = check11_->isChecked();
+    input.placement.view = option46_->isChecked() ? View::Face : View::Side;
+    input.placement.direction = DirectionOf(direction_.Angle(host_.DirectionAngle()));
+    input.placement.hidden = check11_->isChecked();
     return input;
 }
 
@@ -123,7 +123,7 @@ std::optional<FeatureStep> CenterDrillTab::Step() const {
 
 void CenterDrillTab::Command17_Click() {
     const CenterDrillInput input = Input();
-    if (!CheckCenterDrill(input)) host_.SetDirectionAngle(input.direction);
+    if (!CheckCenterDrill(input)) host_.SetDirectionAngle(Degrees(input.placement.direction));
     host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
 }
 

@@ -55,8 +55,8 @@ KeywayTab::KeywayTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     connect(command15_, &QPushButton::clicked, this, [this] { Command15_Click(); });
 
     option40_->setChecked(true);
-    text11_->setText(QStringLiteral("0.250"));
-    text12_->setText(QStringLiteral("1.000"));
+    text11_->setText(ToQt(KeywayInput{}.keyWidthText));
+    text12_->setText(ToQt(KeywayInput{}.diameterText));
     check09_->setChecked(false);
 }
 
@@ -87,7 +87,7 @@ KeywayInput KeywayTab::Input() const {
     input.diameterText = FromQt(text12_->text());
     // A hub unless "Shaft" is selected.
     input.kind = option40_->isChecked() ? KeywayKind::Shaft : KeywayKind::Hub;
-    input.hidden = check09_->isChecked();
+    input.placement.hidden = check09_->isChecked();
     return input;
 }
 

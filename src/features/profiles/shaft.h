@@ -25,9 +25,7 @@ struct ShaftSegment {
 
 struct ShaftInput {
     std::vector<ShaftSegment> segments{{"1.000", "1.000"}};
-    View view = View::Side;
-    int direction = 0;    // 0, 90, 180 or 270
-    bool hidden = false;  // Check12
+    Placement placement{};
 };
 
 // Every diameter first, then every length; the first cell that is not above zero decides.

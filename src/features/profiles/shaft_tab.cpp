@@ -386,9 +386,9 @@ ShaftInput ShaftTab::Input() const {
     for (int i = 1; i < grid_->columnCount(); ++i) {
         input.segments.push_back({FromQt(CellText(1, i)), FromQt(CellText(2, i))});
     }
-    input.view = option54_->isChecked() ? View::Face : View::Side;
-    input.direction = direction_.Angle(host_.DirectionAngle());
-    input.hidden = check12_->isChecked();
+    input.placement.view = option54_->isChecked() ? View::Face : View::Side;
+    input.placement.direction = DirectionOf(direction_.Angle(host_.DirectionAngle()));
+    input.placement.hidden = check12_->isChecked();
     return input;
 }
 
@@ -400,7 +400,7 @@ void ShaftTab::Command19_Click() {
     // The grid is checked before the insertion info is read, so a refused shaft leaves an
     // unread info file for the next OK.
     const ShaftInput input = Input();
-    if (!CheckShaft(input)) host_.SetDirectionAngle(input.direction);
+    if (!CheckShaft(input)) host_.SetDirectionAngle(Degrees(input.placement.direction));
     host_.RunFeatureOk(InfoTiming::AfterChecks, *Step());
     // OK reads the grid cell by cell, and the current cell is left on the last one read
     // (the failing cell, or the last segment's diameter or length), so the next "Enter
@@ -423,7 +423,7 @@ std::pair<int, int> ShaftTab::LastCellRead(const ShaftInput& input) {
             return {2, i};
         }
     }
-    return {input.view == View::Face ? 1 : 2, n};
+    return {input.placement.view == View::Face ? 1 : 2, n};
 }
 
 }  // namespace bw

@@ -51,8 +51,8 @@ SlotTab::SlotTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     connect(command13_, &QPushButton::clicked, this, [this] { Command13_Click(); });
 
     direction_.zero->setChecked(true);
-    text6_->setText(QStringLiteral("0.250"));
-    text7_->setText(QStringLiteral("1.000"));
+    text6_->setText(ToQt(SlotInput{}.widthText));
+    text7_->setText(ToQt(SlotInput{}.distanceText));
     check07_->setChecked(false);
 }
 
@@ -81,8 +81,8 @@ SlotInput SlotTab::Input() const {
     SlotInput input;
     input.widthText = FromQt(text6_->text());
     input.distanceText = FromQt(text7_->text());
-    input.direction = direction_.Angle(host_.DirectionAngle());
-    input.hidden = check07_->isChecked();
+    input.placement.direction = DirectionOf(direction_.Angle(host_.DirectionAngle()));
+    input.placement.hidden = check07_->isChecked();
     return input;
 }
 
@@ -92,7 +92,7 @@ std::optional<FeatureStep> SlotTab::Step() const {
 
 void SlotTab::Command13_Click() {
     const SlotInput input = Input();
-    if (!CheckSlot(input)) host_.SetDirectionAngle(input.direction);
+    if (!CheckSlot(input)) host_.SetDirectionAngle(Degrees(input.placement.direction));
     host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
 }
 
