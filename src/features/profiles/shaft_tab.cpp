@@ -1,7 +1,6 @@
 #include "features/profiles/shaft_tab.h"
 
 #include <algorithm>
-#include <functional>
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -15,13 +14,12 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStyledItemDelegate>
-#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "ui/controls.h"
 #include "ui/entry_fields.h"
+#include "ui/frozen_column_table.h"
 #include "ui/text.h"
 
 namespace bw {
@@ -41,47 +39,6 @@ bool IsEnter(const QKeyEvent* key) {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
-// A cell is typed into like a spreadsheet cell: the editor takes what the value box takes,
-// the cell keeps the value tidied as "Enter Value" would, and Enter or Tab commits and goes
-// on to the next cell (Shift+Tab back) instead of pressing OK or leaving the grid.
-class CellDelegate : public QStyledItemDelegate {
-  public:
-    CellDelegate(std::function<void(bool forward)> moveOn, QObject* parent)
-        : QStyledItemDelegate(parent), moveOn_(std::move(moveOn)) {}
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                          const QModelIndex&) const override {
-        auto* editor = new QLineEdit(parent);
-        editor->setFrame(false);
-        MakeNumberBox(editor, {CharSet::Decimal, /*enterMovesOn=*/false, /*tidyOnLeave=*/false,
-                               /*selectAllOnFocus=*/false});
-        return editor;
-    }
-    void setModelData(QWidget* editor, QAbstractItemModel* model,
-                      const QModelIndex& index) const override {
-        model->setData(index, TidiedNumberText(static_cast<QLineEdit*>(editor)->text()));
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            const bool back = key->key() == Qt::Key_Backtab;
-            if (IsEnter(key) || key->key() == Qt::Key_Tab || back) {
-                auto* editor = static_cast<QWidget*>(watched);
-                emit commitData(editor);
-                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-                moveOn_(!back);
-                return true;
-            }
-        }
-        return QStyledItemDelegate::eventFilter(watched, event);
-    }
-
-  private:
-    std::function<void(bool)> moveOn_;
-};
-
 }  // namespace
 
 ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
@@ -91,58 +48,15 @@ ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     QGroupBox* frame52 = FrameAround("Frame52", "Number of Segments", text13_, this);
 
     QGroupBox* frame49 = Frame("Frame49", "Shaft Dimensions", this);
-    grid_ = new QTableWidget(3, 2, frame49);
-    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    // Row 0 and column 0 are the grid's own headers, kept as cells as the program addresses
-    // them; the table's header views are not used.
-    grid_->horizontalHeader()->hide();
-    grid_->verticalHeader()->hide();
-    grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
-                           QAbstractItemView::EditKeyPressed);
-    // Tab leaves the grid for the value box; inside a cell, Enter and Tab go on to the next.
-    grid_->setTabKeyNavigation(false);
-    grid_->setItemDelegate(new CellDelegate([this](bool forward) { MoveOn(forward); }, grid_));
-    grid_->setToolTip(NumberBoxTip(CharSet::Decimal));
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    // Rows as tall as the font needs, and segment columns wide enough for a header or a
-    // value in the display format.
+    grid_ = new FrozenColumnTable(
+        "MSFlexGrid1", 3, 2, [this](bool forward) { MoveOn(forward); }, frame49);
+    // Segment columns wide enough for a header or a value in the display format.
     const QFontMetrics metrics = grid_->fontMetrics();
-    grid_->verticalHeader()->setMinimumSectionSize(1);
-    grid_->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
     grid_->horizontalHeader()->setDefaultSectionSize(
         std::max(metrics.horizontalAdvance(QStringLiteral("Segment00")),
                  metrics.horizontalAdvance(QStringLiteral("0000.000"))) +
         16);
-    // The label column, drawn again by a view of the same cells laid over the grid's left
-    // edge, so the labels stay in place while the segment columns scroll under it.
-    labels_ = new QTableView(grid_);
-    labels_->setObjectName(QStringLiteral("MSFlexGrid1Labels"));
-    labels_->setModel(grid_->model());
-    labels_->setFocusPolicy(Qt::NoFocus);
-    labels_->setSelectionMode(QAbstractItemView::NoSelection);
-    labels_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    labels_->horizontalHeader()->hide();
-    labels_->verticalHeader()->hide();
-    labels_->verticalHeader()->setMinimumSectionSize(1);
-    labels_->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
-    labels_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    labels_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    labels_->setFrameShape(QFrame::NoFrame);
     grid_->installEventFilter(this);
-    connect(grid_->model(), &QAbstractItemModel::columnsInserted, this, [this] { PlaceLabels(); });
-    connect(grid_->model(), &QAbstractItemModel::columnsRemoved, this, [this] { PlaceLabels(); });
-    connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
-        // A cell under the labels is scrolled out from under them.
-        if (row < 0 || column <= 0 || !grid_->item(row, column)) return;
-        const int hiddenBy =
-            grid_->columnWidth(0) - grid_->visualItemRect(grid_->item(row, column)).left();
-        if (hiddenBy > 0) {
-            QScrollBar* bar = grid_->horizontalScrollBar();
-            bar->setValue(bar->value() - hiddenBy);
-        }
-    });
     label1_ = new QLabel(QStringLiteral("Value:"), frame49);
     label1_->setObjectName(QStringLiteral("Label1"));
     text14_ = Box("Text14", frame49);
@@ -215,7 +129,6 @@ ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
 }
 
 bool ShaftTab::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_ && event->type() == QEvent::Resize) PlaceLabels();
     if (watched == grid_ && event->type() == QEvent::FocusIn) {
         // Coming in by the keyboard onto a header, the designer means the first value.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
@@ -286,17 +199,7 @@ void ShaftTab::SetGridHeight(bool scrollBar) {
                                                : grid_->horizontalHeader()->defaultSectionSize();
     }
     grid_->setMinimumWidth(width);
-    PlaceLabels();
-}
-
-void ShaftTab::PlaceLabels() {
-    for (int column = 1; column < grid_->columnCount(); ++column)
-        labels_->setColumnHidden(column, true);
-    labels_->setColumnHidden(0, false);
-    labels_->setColumnWidth(0, grid_->columnWidth(0));
-    const QRect viewport = grid_->viewport()->geometry();
-    labels_->setGeometry(viewport.left(), viewport.top(), grid_->columnWidth(0), viewport.height());
-    labels_->raise();
+    grid_->PlaceFrozenColumn();
 }
 
 std::pair<int, int> ShaftTab::NextCell(int row, int column) const {
@@ -406,24 +309,12 @@ void ShaftTab::Command19_Click() {
     // (the failing cell, or the last segment's diameter or length), so the next "Enter
     // Value" goes there. Moving it from here copies nothing into the value box.
     const QSignalBlocker quiet(grid_);
-    const auto [row, column] = LastCellRead(Input());
+    const std::optional<ShaftRefusal> refusal = CheckShaftGrid(input);
+    const auto [row, column] =
+        refusal && refusal->stoppedAt
+            ? *refusal->stoppedAt
+            : std::pair{input.view == View::Face ? 1 : 2, grid_->columnCount() - 1};
     if (column > 0) grid_->setCurrentCell(row, column);
-}
-
-std::pair<int, int> ShaftTab::LastCellRead(const ShaftInput& input) {
-    const int n = static_cast<int>(input.segments.size());
-    if (n == 0 || n > kMaxShaftSegments) return {0, 0};
-    for (int i = 1; i <= n; ++i) {
-        if (!(BoxSingle(input.segments[i - 1].diameterText) > 0.0f)) {
-            return {1, i};
-        }
-    }
-    for (int i = 1; i <= n; ++i) {
-        if (!(BoxSingle(input.segments[i - 1].lengthText) > 0.0f)) {
-            return {2, i};
-        }
-    }
-    return {input.view == View::Face ? 1 : 2, n};
 }
 
 }  // namespace bw

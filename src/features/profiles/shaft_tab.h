@@ -12,10 +12,10 @@
 #include "ui/feature_tab.h"
 
 class QLabel;
-class QTableView;
-class QTableWidget;
 
 namespace bw {
+
+class FrozenColumnTable;
 
 class ShaftTab : public FeatureTab {
     Q_OBJECT
@@ -40,8 +40,6 @@ class ShaftTab : public FeatureTab {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // The grid cell an OK reads last for these inputs: (row, column), column 0 for none.
-    static std::pair<int, int> LastCellRead(const ShaftInput& input);
     // The cell after (or before) one in the order the values are typed: each segment's
     // diameter, then its length; column 0 past the last (or before the first).
     std::pair<int, int> NextCell(int row, int column) const;
@@ -52,12 +50,9 @@ class ShaftTab : public FeatureTab {
     QString CellText(int row, int column) const;
     // Fits the grid to its rows (and its scroll bar) and to the labels and two segments.
     void SetGridHeight(bool scrollBar);
-    // Lays the label column over the grid's left edge.
-    void PlaceLabels();
 
-    QLineEdit* text13_;   // number of segments
-    QTableWidget* grid_;  // MSFlexGrid1
-    QTableView* labels_;  // its label column, which does not scroll
+    QLineEdit* text13_;        // number of segments
+    FrozenColumnTable* grid_;  // MSFlexGrid1, its label column frozen
     QLabel* label1_;
     QLineEdit* text14_;  // the value for the current cell
     QPushButton* command18_;
