@@ -6,9 +6,9 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
-#include "ui/entry_fields.h"
+#include "ui/behaviours.h"
 
-namespace bw {
+namespace bw::ui {
 
 namespace {
 
@@ -113,4 +113,4 @@ void FrozenColumnTable::PlaceFrozenColumn() {
     frozen_->raise();
 }
 
-}  // namespace bw
+}  // namespace bw::ui

@@ -7,7 +7,7 @@
 
 class QTableView;
 
-namespace bw {
+namespace bw::ui {
 
 class FrozenColumnTable : public QTableWidget {
     Q_OBJECT
@@ -29,4 +29,4 @@ class FrozenColumnTable : public QTableWidget {
     QTableView* frozen_;
 };
 
-}  // namespace bw
+}  // namespace bw::ui

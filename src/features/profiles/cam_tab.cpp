@@ -7,15 +7,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/behaviours.h"
 #include "ui/controls.h"
-#include "ui/entry_fields.h"
 #include "ui/text.h"
 
 namespace bw {
 
 using namespace ui;
 
-CamTab::CamTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
+CamTab::CamTab(Host& host, QWidget* parent) : FeatureTabOf(host, parent, CheckCam, CamScript) {
     auto* layout = new QGridLayout(this);
 
     text8_ = Box("Text8", this);
@@ -28,7 +28,7 @@ CamTab::CamTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
         MakeDirectionFrame("Frame33", "Option35", "Option36", "Option37", "Option38", this);
     check08_ = Check("Check08", "Hidden", this);
     QGroupBox* frame34 = FrameAround("Frame34", "Options", check08_, this);
-    command14_ = ui::OkButton("Command14", this);
+    command14_ = AddOkButton("Command14");
 
     layout->addWidget(frame32, 0, 0);
     layout->addWidget(frame31, 1, 0);
@@ -43,9 +43,10 @@ CamTab::CamTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     connect(command14_, &QPushButton::clicked, this, [this] { Command14_Click(); });
 
     direction_.zero->setChecked(true);
-    text8_->setText(QStringLiteral("0.500"));
-    text9_->setText(QStringLiteral("0.375"));
-    text10_->setText(QStringLiteral("1.000"));
+    const CamInput defaults;
+    text8_->setText(ToQt(defaults.r1Text));
+    text9_->setText(ToQt(defaults.r2Text));
+    text10_->setText(ToQt(defaults.distanceText));
     check08_->setChecked(false);
 }
 
@@ -59,12 +60,6 @@ CamInput CamTab::Input() const {
     return input;
 }
 
-std::optional<FeatureStep> CamTab::Step() const { return BindStep(Input(), CheckCam, CamScript); }
-
-void CamTab::Command14_Click() {
-    const CamInput input = Input();
-    if (!CheckCam(input)) host_.SetDirectionAngle(input.direction);
-    host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
-}
+void CamTab::Command14_Click() { RunOk(InfoTiming::BeforeChecks); }
 
 }  // namespace bw

@@ -17,8 +17,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "ui/behaviours.h"
 #include "ui/controls.h"
-#include "ui/entry_fields.h"
 #include "ui/frozen_column_table.h"
 #include "ui/text.h"
 
@@ -41,7 +41,8 @@ bool IsEnter(const QKeyEvent* key) {
 
 }  // namespace
 
-ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
+ShaftTab::ShaftTab(Host& host, QWidget* parent)
+    : FeatureTabOf(host, parent, CheckShaft, ShaftScript) {
     auto* layout = new QGridLayout(this);
 
     text13_ = Box("Text13", this);
@@ -72,21 +73,14 @@ ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     valueRow->addWidget(command18_);
     frame49Layout->addLayout(valueRow);
 
-    QGroupBox* frame50 = Frame("Frame50", "Options", this);
-    option53_ = Option("Option53", "Draw Side", frame50);
-    option54_ = Option("Option54", "Draw Face", frame50);
-    check12_ = Check("Check12", "Hidden", frame50);
-    auto* options = new QVBoxLayout(frame50);
-    options->addWidget(option53_);
-    options->addWidget(option54_);
-    options->addWidget(check12_);
+    view_ = MakeViewOptions("Frame50", "Option53", "Option54", "Check12", this);
     direction_ =
         MakeDirectionFrame("Frame51", "Option55", "Option56", "Option57", "Option58", this);
-    command19_ = ui::OkButton("Command19", this);
+    command19_ = AddOkButton("Command19");
 
     layout->addWidget(frame52, 0, 0);
     layout->addWidget(frame49, 1, 0, 2, 1);
-    layout->addWidget(frame50, 0, 1, 2, 1);
+    layout->addWidget(view_.frame, 0, 1, 2, 1);
     layout->addWidget(direction_.frame, 0, 2, 2, 1);
     layout->addWidget(command19_, 3, 2, Qt::AlignRight);
 
@@ -97,12 +91,12 @@ ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     setTabOrder(text13_, grid_);
     setTabOrder(grid_, text14_);
     setTabOrder(text14_, command18_);
-    WireViewOptions(option53_, option54_, nullptr, direction_.Options());
-    BringToFrontOnFocus({option53_});
-    BringToFrontOnFocus({option54_});
+    WireViewOptions(view_.side, view_.face, nullptr, direction_.Options());
+    BringToFrontOnFocus({view_.side});
+    BringToFrontOnFocus({view_.face});
     QList<QRadioButton*> changing = direction_.Options();
-    changing << option53_ << option54_;
-    ReportChanges(this, changing, {check12_}, {}, {});
+    changing << view_.side << view_.face;
+    ReportChanges(this, changing, {view_.hidden}, {}, {});
     connect(grid_, &QTableWidget::itemChanged, this, &FeatureTab::InputsChanged);
     connect(grid_, &QTableWidget::currentCellChanged, this, [this] { MSFlexGrid1_SelChange(); });
     connect(grid_, &QTableWidget::cellClicked, this, [this] { MSFlexGrid1_SelChange(); });
@@ -110,17 +104,18 @@ ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     connect(command19_, &QPushButton::clicked, this, [this] { Command19_Click(); });
 
     // Start-up state.
-    option53_->setChecked(true);
+    view_.side->setChecked(true);
     direction_.zero->setChecked(true);
-    text13_->setText(QStringLiteral("1"));
-    text14_->setText(QStringLiteral("1.000"));
-    check12_->setChecked(false);
+    const ShaftInput defaults;
+    text13_->setText(QString::number(defaults.segments.size()));
+    text14_->setText(ToQt(defaults.segments[0].diameterText));
+    view_.hidden->setChecked(false);
     SetCell(1, 0, QStringLiteral("Diameter"));
     SetCell(2, 0, QStringLiteral("Length"));
     SetCell(0, 0, QString());
     SetCell(0, 1, SegmentHeader(1));
-    SetCell(1, 1, QStringLiteral("1.000"));
-    SetCell(2, 1, QStringLiteral("1.000"));
+    SetCell(1, 1, ToQt(defaults.segments[0].diameterText));
+    SetCell(2, 1, ToQt(defaults.segments[0].lengthText));
     // 890 twips hold the labels in the small font such grids were drawn in; a larger
     // screen font widens the column so that "Diameter" is read whole.
     const int labelWidth = grid_->fontMetrics().horizontalAdvance(QStringLiteral("Diameter")) + 16;
@@ -289,22 +284,17 @@ ShaftInput ShaftTab::Input() const {
     for (int i = 1; i < grid_->columnCount(); ++i) {
         input.segments.push_back({FromQt(CellText(1, i)), FromQt(CellText(2, i))});
     }
-    input.view = option54_->isChecked() ? View::Face : View::Side;
+    input.view = view_.face->isChecked() ? View::Face : View::Side;
     input.direction = direction_.Angle(host_.DirectionAngle());
-    input.hidden = check12_->isChecked();
+    input.hidden = view_.hidden->isChecked();
     return input;
-}
-
-std::optional<FeatureStep> ShaftTab::Step() const {
-    return BindStep(Input(), CheckShaft, ShaftScript);
 }
 
 void ShaftTab::Command19_Click() {
     // The grid is checked before the insertion info is read, so a refused shaft leaves an
     // unread info file for the next OK.
+    RunOk(InfoTiming::AfterChecks);
     const ShaftInput input = Input();
-    if (!CheckShaft(input)) host_.SetDirectionAngle(input.direction);
-    host_.RunFeatureOk(InfoTiming::AfterChecks, *Step());
     // OK reads the grid cell by cell, and the current cell is left on the last one read
     // (the failing cell, or the last segment's diameter or length), so the next "Enter
     // Value" goes there. Moving it from here copies nothing into the value box.

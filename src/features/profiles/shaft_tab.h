@@ -15,14 +15,14 @@ class QLabel;
 
 namespace bw {
 
+namespace ui {
 class FrozenColumnTable;
+}
 
-class ShaftTab : public FeatureTab {
+class ShaftTab : public FeatureTabOf<ShaftInput> {
     Q_OBJECT
   public:
     explicit ShaftTab(Host& host, QWidget* parent = nullptr);
-
-    std::optional<FeatureStep> Step() const override;
 
     // Resizes the grid to the number of segments typed; 0 or an empty box changes nothing,
     // and a number above the limit is refused with a message.
@@ -34,7 +34,7 @@ class ShaftTab : public FeatureTab {
     // OK: check the grid, then read the insertion info, write the shaft, minimise.
     void Command19_Click();
 
-    ShaftInput Input() const;
+    ShaftInput Input() const override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,14 +51,12 @@ class ShaftTab : public FeatureTab {
     // Fits the grid to its rows (and its scroll bar) and to the labels and two segments.
     void SetGridHeight(bool scrollBar);
 
-    QLineEdit* text13_;        // number of segments
-    FrozenColumnTable* grid_;  // MSFlexGrid1, its label column frozen
+    QLineEdit* text13_;            // number of segments
+    ui::FrozenColumnTable* grid_;  // MSFlexGrid1, its label column frozen
     QLabel* label1_;
     QLineEdit* text14_;  // the value for the current cell
     QPushButton* command18_;
-    QRadioButton* option53_;  // "Draw Side"
-    QRadioButton* option54_;  // "Draw Face"
-    QCheckBox* check12_;      // "Hidden"
+    ui::ViewOptions view_;  // "Draw Side", "Draw Face", "Hidden"
     ui::DirectionFrame direction_;
     QPushButton* command19_;
     // The cells of the segments a lowered count took away (diameter, length), by segment.

@@ -9,15 +9,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/behaviours.h"
 #include "ui/controls.h"
-#include "ui/entry_fields.h"
 #include "ui/text.h"
 
 namespace bw {
 
 using namespace ui;
 
-SlotTab::SlotTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
+SlotTab::SlotTab(Host& host, QWidget* parent) : FeatureTabOf(host, parent, CheckSlot, SlotScript) {
     auto* layout = new QGridLayout(this);
 
     check07_ = Check("Check07", "Hidden", this);
@@ -32,7 +32,7 @@ SlotTab::SlotTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     QGroupBox* frame29 = FrameAround("Frame29", "Slot Width", text6_, this);
     text7_ = Box("Text7", this);
     QGroupBox* frame30 = FrameAround("Frame30", "Center Distance", text7_, this);
-    command13_ = ui::OkButton("Command13", this);
+    command13_ = AddOkButton("Command13");
 
     layout->addWidget(frame24, 0, 0);
     layout->addWidget(direction_.frame, 1, 0, 2, 1);
@@ -51,8 +51,9 @@ SlotTab::SlotTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     connect(command13_, &QPushButton::clicked, this, [this] { Command13_Click(); });
 
     direction_.zero->setChecked(true);
-    text6_->setText(QStringLiteral("0.250"));
-    text7_->setText(QStringLiteral("1.000"));
+    const SlotInput defaults;
+    text6_->setText(ToQt(defaults.widthText));
+    text7_->setText(ToQt(defaults.distanceText));
     check07_->setChecked(false);
 }
 
@@ -61,8 +62,7 @@ void SlotTab::LoadTables() {
     table_ = load.table;
     FillList(list11_, table_.widths.labels);
     FillList(list10_, table_.centerDistances.labels);
-    const std::string message = TableMessage(kSlotMessages, load.diagnostic);
-    if (!message.empty()) host_.ShowMessage(message);
+    AdoptTable(kSlotMessages, load.diagnostic, /*needed=*/false);
 }
 
 void SlotTab::List11_Click() {
@@ -86,14 +86,6 @@ SlotInput SlotTab::Input() const {
     return input;
 }
 
-std::optional<FeatureStep> SlotTab::Step() const {
-    return BindStep(Input(), CheckSlot, SlotScript);
-}
-
-void SlotTab::Command13_Click() {
-    const SlotInput input = Input();
-    if (!CheckSlot(input)) host_.SetDirectionAngle(input.direction);
-    host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
-}
+void SlotTab::Command13_Click() { RunOk(InfoTiming::BeforeChecks); }
 
 }  // namespace bw
