@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "ui/behaviours.h"
 #include "ui/controls.h"
@@ -19,6 +21,14 @@ std::optional<StepOutcome> FeatureTab::Preview() const {
 QPushButton* FeatureTab::AddOkButton(const char* name) {
     ok_ = ui::Button(name, "&OK", this);
     return ok_;
+}
+
+void FeatureTab::WireView(const ui::ViewOptions& view, const ui::DirectionFrame& direction,
+                          QListWidget* depthList) {
+    // The options are switched in the order of their names.
+    ui::WireViewOptions(view.side, view.face, depthList, direction.InNameOrder());
+    BringToFrontOnFocus({view.side, view.face});
+    ui::ReportChanges(this, direction.Options() << view.side << view.face, {view.hidden}, {});
 }
 
 void FeatureTab::BringToFrontOnFocus(const QList<QWidget*>& controls) {

@@ -9,8 +9,10 @@
 
 #include "features/feature_step.h"
 #include "tables/table_load.h"
+#include "ui/controls.h"
 #include "ui/host.h"
 
+class QListWidget;
 class QPushButton;
 
 namespace bw {
@@ -40,6 +42,11 @@ class FeatureTab : public QWidget {
   protected:
     // Makes the tab's OK button.
     QPushButton* AddOkButton(const char* name);
+    // The view options and directions of a tab that draws a side or a face: "Draw Face"
+    // switches the directions (and `depthList`) off, the two views bring the page to the
+    // front when they get the focus, and every change of them is reported.
+    void WireView(const ui::ViewOptions& view, const ui::DirectionFrame& direction,
+                  QListWidget* depthList = nullptr);
     // These controls bring the tab's page to the front when they get the keyboard focus.
     void BringToFrontOnFocus(const QList<QWidget*>& controls);
     void keyPressEvent(QKeyEvent* event) override;
@@ -87,6 +94,9 @@ class FeatureTabOf : public FeatureTab {
         }
         host_.RunFeatureOk(timing, BindStep(input, check_, generate_));
     }
+
+    // For a tab whose OK leaves the kept direction alone.
+    static bool KeepsNoDirection(const In&) { return false; }
 
   private:
     InputCheck check_;

@@ -35,13 +35,8 @@ CounterboreTab::CounterboreTab(Host& host, QWidget* parent)
     layout->addWidget(frame12, 0, 1, 2, 1);
     layout->addWidget(command4_, 2, 1, Qt::AlignRight);
 
-    WireViewOptions(
-        view_.side, view_.face, nullptr,
-        {direction_.threeQuarters, direction_.half, direction_.quarter, direction_.zero});
-    BringToFrontOnFocus({view_.side});
-    BringToFrontOnFocus({view_.face});
-    ReportChanges(this, {view_.side, view_.face}, {view_.hidden}, {list6_});
-    ReportChanges(this, direction_.Options(), {}, {});
+    WireView(view_, direction_);
+    ReportChanges(this, {}, {}, {list6_});
     connect(command4_, &QPushButton::clicked, this, [this] { Command4_Click(); });
 
     direction_.zero->setChecked(true);

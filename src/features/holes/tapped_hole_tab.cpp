@@ -40,13 +40,8 @@ TappedHoleTab::TappedHoleTab(Host& host, QWidget* parent)
     layout->setColumnStretch(1, 2);
     layout->setColumnStretch(2, 1);
 
-    WireViewOptions(
-        view_.side, view_.face, list5_,
-        {direction_.threeQuarters, direction_.half, direction_.quarter, direction_.zero});
-    BringToFrontOnFocus({view_.side});
-    BringToFrontOnFocus({view_.face});
-    ReportChanges(this, {view_.side, view_.face}, {view_.hidden}, {list4_, list5_});
-    ReportChanges(this, direction_.Options(), {}, {});
+    WireView(view_, direction_, list5_);
+    ReportChanges(this, {}, {}, {list4_, list5_});
     connect(command3_, &QPushButton::clicked, this, [this] { Command3_Click(); });
 
     // Start-up state; selecting "Draw Side" runs its click, enabling the depths and the

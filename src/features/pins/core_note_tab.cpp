@@ -57,6 +57,6 @@ CoreNoteInput CoreNoteTab::Input() const {
     return input;
 }
 
-void CoreNoteTab::Command5_Click() { RunOk(InfoTiming::BeforeChecks); }
+void CoreNoteTab::Command5_Click() { RunOk(InfoTiming::BeforeChecks, KeepsNoDirection); }
 
 }  // namespace bw

@@ -34,13 +34,8 @@ CorePinTab::CorePinTab(Host& host, QWidget* parent)
     layout->addWidget(frame7, 0, 1, 2, 1);
     layout->addWidget(command2_, 2, 1, Qt::AlignRight);
 
-    WireViewOptions(view_.side, view_.face, nullptr, direction_.InNameOrder());
-    BringToFrontOnFocus({view_.side});
-    BringToFrontOnFocus({view_.face});
-    ReportChanges(this,
-                  {view_.side, view_.face, direction_.zero, direction_.quarter, direction_.half,
-                   direction_.threeQuarters},
-                  {view_.hidden}, {list3_});
+    WireView(view_, direction_);
+    ReportChanges(this, {}, {}, {list3_});
     connect(command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
 
     direction_.zero->setChecked(true);

@@ -38,15 +38,9 @@ EjectorTab::EjectorTab(Host& host, QWidget* parent)
     layout->addWidget(frame4, 0, 2, 2, 1);
     layout->addWidget(command1_, 2, 2, Qt::AlignRight);
 
-    WireViewOptions(view_.side, view_.face, list2_, direction_.InNameOrder());
-    for (QWidget* control : {static_cast<QWidget*>(list1_), static_cast<QWidget*>(view_.side),
-                             static_cast<QWidget*>(view_.face)}) {
-        BringToFrontOnFocus({control});
-    }
-    ReportChanges(this,
-                  {view_.side, view_.face, direction_.zero, direction_.quarter, direction_.half,
-                   direction_.threeQuarters},
-                  {view_.hidden}, {list1_, list2_});
+    WireView(view_, direction_, list2_);
+    BringToFrontOnFocus({list1_});
+    ReportChanges(this, {}, {}, {list1_, list2_});
     connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
     // Start-up state: selecting "Draw Side" from here runs its click, enabling the depths

@@ -107,7 +107,7 @@ TaperPinInput TaperPinTab::Input() const {
 
 void TaperPinTab::Command16_Click() {
     // The tab keeps its own angle: DirectionAngle is neither read nor set here.
-    RunOk(InfoTiming::AfterChecks, [](const TaperPinInput&) { return false; });
+    RunOk(InfoTiming::AfterChecks, KeepsNoDirection);
 }
 
 }  // namespace bw

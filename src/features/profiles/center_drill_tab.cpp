@@ -40,12 +40,8 @@ CenterDrillTab::CenterDrillTab(Host& host, QWidget* parent)
     layout->addWidget(frame45, 0, 2, 2, 1);
     layout->addWidget(command17_, 2, 2, Qt::AlignRight);
 
-    WireViewOptions(view_.side, view_.face, nullptr, direction_.Options());
-    BringToFrontOnFocus({view_.side});
-    BringToFrontOnFocus({view_.face});
-    QList<QRadioButton*> changing = direction_.Options();
-    changing << view_.side << view_.face << option51_ << option52_;
-    ReportChanges(this, changing, {view_.hidden}, {list16_}, {});
+    WireView(view_, direction_);
+    ReportChanges(this, {option51_, option52_}, {}, {list16_});
     connect(option51_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) Option51_Click();
     });

@@ -92,6 +92,6 @@ KeywayInput KeywayTab::Input() const {
     return input;
 }
 
-void KeywayTab::Command15_Click() { RunOk(InfoTiming::BeforeChecks); }
+void KeywayTab::Command15_Click() { RunOk(InfoTiming::BeforeChecks, KeepsNoDirection); }
 
 }  // namespace bw

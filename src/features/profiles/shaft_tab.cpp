@@ -91,12 +91,7 @@ ShaftTab::ShaftTab(Host& host, QWidget* parent)
     setTabOrder(text13_, grid_);
     setTabOrder(grid_, text14_);
     setTabOrder(text14_, command18_);
-    WireViewOptions(view_.side, view_.face, nullptr, direction_.Options());
-    BringToFrontOnFocus({view_.side});
-    BringToFrontOnFocus({view_.face});
-    QList<QRadioButton*> changing = direction_.Options();
-    changing << view_.side << view_.face;
-    ReportChanges(this, changing, {view_.hidden}, {}, {});
+    WireView(view_, direction_);
     connect(grid_, &QTableWidget::itemChanged, this, &FeatureTab::InputsChanged);
     connect(grid_, &QTableWidget::currentCellChanged, this, [this] { MSFlexGrid1_SelChange(); });
     connect(grid_, &QTableWidget::cellClicked, this, [this] { MSFlexGrid1_SelChange(); });
