@@ -20,7 +20,8 @@ namespace {
 
 // 80 threads per unit over 409.59 units: 32767 turns.
 bw::ThreadInput LongestThread() {
-    return bw::ThreadInput{bw::ThreadSize{.25f, 80}, 409.59f, false, true, 0};
+    return bw::ThreadInput{
+        bw::ThreadSize{.25f, 80}, 409.59f, false, {bw::View::Side, bw::Direction::Right, true}};
 }
 
 class QuietToolkit : public bw::Toolkit {

@@ -67,7 +67,7 @@ Common ParseCommon(const Values& values) {
     }
     if (values.count("hidden")) c.hidden = Flag(values, "hidden", false);
     c.view = Choice(values, "view", {"side", "face"}, "side") == "face" ? View::Face : View::Side;
-    c.direction = std::stoi(Choice(values, "dir", {"0", "90", "180", "270"}, "0"));
+    c.direction = DirectionOf(std::stoi(Choice(values, "dir", {"0", "90", "180", "270"}, "0")));
     return c;
 }
 

@@ -25,7 +25,12 @@ struct Common {
     DrawContext context;
     std::optional<bool> hidden;  // unset: the tab's start-up state
     View view = View::Side;
-    int direction = 0;
+    Direction direction = Direction::Right;
+
+    // What was given, and the tab's start-up "Hidden" where nothing was.
+    Placement Placed(const Placement& startUp) const {
+        return {view, direction, hidden.value_or(startUp.hidden)};
+    }
 };
 
 using Values = std::map<std::string, std::string>;

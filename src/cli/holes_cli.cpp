@@ -31,9 +31,7 @@ Result RunTap(const Common& common, const Values& values) {
         input.size = TapSize{TableSingle(values, "major"), TableSingle(values, "drill")};
     }
     input.depth = OptionalTableSingle(values, "depth");
-    input.view = common.view;
-    input.hidden = common.hidden.value_or(input.hidden);
-    input.direction = common.direction;
+    input.placement = common.Placed(input.placement);
     return ScriptOrMessage(
         CheckThenGenerate(input, common.context, CheckTappedHole, TappedHoleScript));
 }
@@ -43,9 +41,7 @@ Result RunCbore(const Common& common, const Values& values) {
     if (AllOrNone(values, {"screw", "cbore"})) {
         input.size = CboreSize{TableSingle(values, "screw"), TableSingle(values, "cbore")};
     }
-    input.view = common.view;
-    input.hidden = common.hidden.value_or(input.hidden);
-    input.direction = common.direction;
+    input.placement = common.Placed(input.placement);
     return ScriptOrMessage(
         CheckThenGenerate(input, common.context, CheckCounterbore, CounterboreScript));
 }
@@ -57,8 +53,7 @@ Result RunThread(const Common& common, const Values& values) {
     }
     input.length = OptionalTableSingle(values, "length");
     input.leftHand = Flag(values, "left", input.leftHand);
-    input.hidden = common.hidden.value_or(input.hidden);
-    input.direction = common.direction;
+    input.placement = common.Placed(input.placement);
     return ScriptOrMessage(CheckThenGenerate(
         input, common.context, CheckThread,
         [](const ThreadInput& in, const DrawContext& c) { return ThreadScript(in, c); }));
@@ -72,9 +67,7 @@ Result RunDrill(const Common& common, const Values& values) {
     input.countersunk = Flag(values, "countersunk", input.countersunk);
     input.angle =
         Choice(values, "angle", {"82", "100"}, std::to_string(input.angle)) == "100" ? 100 : 82;
-    input.view = common.view;
-    input.hidden = common.hidden.value_or(input.hidden);
-    input.direction = common.direction;
+    input.placement = common.Placed(input.placement);
     return ScriptOrMessage(
         CheckThenGenerate(input, common.context, CheckDrilledHole, DrilledHoleScript));
 }

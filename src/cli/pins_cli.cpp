@@ -32,9 +32,7 @@ Result RunEjector(const Common& common, const Values& values) {
     EjectorInput input;
     input.pinDiameter = OptionalTableSingle(values, "pin");
     input.depth = OptionalTableSingle(values, "depth");
-    input.view = common.view;
-    input.direction = common.direction;
-    input.hidden = common.hidden.value_or(input.hidden);
+    input.placement = common.Placed(input.placement);
     return ScriptOrMessage(CheckThenGenerate(input, common.context, CheckEjector, EjectorScript));
 }
 
@@ -44,9 +42,7 @@ Result RunCorePin(const Common& common, const Values& values) {
         input.size = CorePinSize{TableSingle(values, "pin"), TableSingle(values, "head"),
                                  TableSingle(values, "headlen")};
     }
-    input.view = common.view;
-    input.direction = common.direction;
-    input.hidden = common.hidden.value_or(input.hidden);
+    input.placement = common.Placed(input.placement);
     return ScriptOrMessage(CheckThenGenerate(input, common.context, CheckCorePin, CorePinScript));
 }
 
@@ -61,8 +57,7 @@ Result RunTaper(const Common& common, const Values& values) {
     TaperPinInput input;
     input.diameter = OptionalTableSingle(values, "diameter");
     input.length = OptionalTableSingle(values, "length");
-    input.direction = common.direction;
-    input.hidden = common.hidden.value_or(input.hidden);
+    input.placement = common.Placed(input.placement);
     return ScriptOrMessage(CheckThenGenerate(input, common.context, CheckTaperPin, TaperPinScript));
 }
 

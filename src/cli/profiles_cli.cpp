@@ -50,8 +50,7 @@ Result RunSlot(const Common& common, const Values& values) {
     SlotInput input;
     input.widthText = BoxText(values, "width", input.widthText);
     input.distanceText = BoxText(values, "distance", input.distanceText);
-    input.direction = common.direction;
-    input.hidden = common.hidden.value_or(input.hidden);
+    input.placement = common.Placed(input.placement);
     return ScriptOrMessage(CheckThenGenerate(input, common.context, CheckSlot, SlotScript));
 }
 
@@ -60,8 +59,7 @@ Result RunCam(const Common& common, const Values& values) {
     input.r1Text = BoxText(values, "r1", input.r1Text);
     input.r2Text = BoxText(values, "r2", input.r2Text);
     input.distanceText = BoxText(values, "distance", input.distanceText);
-    input.direction = common.direction;
-    input.hidden = common.hidden.value_or(input.hidden);
+    input.placement = common.Placed(input.placement);
     return ScriptOrMessage(CheckThenGenerate(input, common.context, CheckCam, CamScript));
 }
 
@@ -73,16 +71,14 @@ Result RunKeyway(const Common& common, const Values& values) {
                         input.kind == KeywayKind::Hub ? "hub" : "shaft") == "hub"
                      ? KeywayKind::Hub
                      : KeywayKind::Shaft;
-    input.hidden = common.hidden.value_or(input.hidden);
+    input.placement = common.Placed(input.placement);
     return ScriptOrMessage(CheckThenGenerate(input, common.context, CheckKeyway, KeywayScript));
 }
 
 Result RunShaft(const Common& common, const Values& values) {
     ShaftInput input;
     input.segments = Segments(values);
-    input.view = common.view;
-    input.direction = common.direction;
-    input.hidden = common.hidden.value_or(input.hidden);
+    input.placement = common.Placed(input.placement);
     return ScriptOrMessage(CheckThenGenerate(input, common.context, CheckShaft, ShaftScript));
 }
 
@@ -103,9 +99,7 @@ Result RunCenterDrill(const Common& common, const Values& values) {
         input.bell = BellCenterDrill{"", TableSingle(values, "b1"), TableSingle(values, "b2"),
                                      TableSingle(values, "b3")};
     }
-    input.view = common.view;
-    input.direction = common.direction;
-    input.hidden = common.hidden.value_or(input.hidden);
+    input.placement = common.Placed(input.placement);
     return ScriptOrMessage(
         CheckThenGenerate(input, common.context, CheckCenterDrill, CenterDrillScript));
 }

@@ -21,6 +21,12 @@ enum class ChainEnd {
     TwoBlanks,
 };
 
+// The two layers a drawing is written on.
+struct Layers {
+    std::string_view current;
+    std::string_view hidden;
+};
+
 class ScriptWriter {
   public:
     // Appends to `script`, which the writer does not own.
@@ -28,6 +34,17 @@ class ScriptWriter {
 
     // "Layer set NAME " CR LF.
     void LayerSet(std::string_view layer);
+
+    // What `draw` writes, on the hidden layer when `hidden` and then back on the current
+    // one: "Layer set HID " CR LF ... "Layer set CUR " CR LF. When not hidden, on the current
+    // layer: "Layer set CUR " CR LF ..., or with `announce` false nothing but what `draw`
+    // writes, for a part that follows others already on the current layer.
+    template <typename Draw>
+    void OnLayer(bool hidden, Layers layers, Draw&& draw, bool announce = true) {
+        if (hidden || announce) LayerSet(hidden ? layers.hidden : layers.current);
+        draw();
+        if (hidden) LayerSet(layers.current);
+    }
 
     // "Line P1 P2 ... Pn" and the chain's end: "Line 1,1 2,1 \r\n" or "Line 1,1 2,1  ".
     void Line(std::initializer_list<PointXY> points, ChainEnd end = ChainEnd::LineEnd);

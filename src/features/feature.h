@@ -2,11 +2,13 @@
 // entry-box helpers they share. Script lines are written through exchange/script_writer.h.
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 
 #include "exchange/limits.h"
 #include "exchange/script_format.h"
+#include "exchange/script_writer.h"
 
 namespace bw {
 
@@ -17,34 +19,34 @@ struct DrawContext {
     std::string CurrentLayer = "0";
     std::string HiddenLayer = "0";
     float EjectorClearance = 0.015f;
+
+    Layers layers() const { return {CurrentLayer, HiddenLayer}; }
 };
 
 enum class View { Side, Face };
 
-// A side-view offset (u along the feature's axis, v across it) turned to one of the four
-// directions by exchanging and negating, then added to the base point. Each coordinate is
-// the base coordinate plus the offset, rounded once to single.
-inline PointXY TurnedOffset(PointXY base, int directionDegrees, double u, double v) {
-    double dx = u, dy = v;
-    switch (directionDegrees) {
-        case 90:
-            dx = -v;
-            dy = u;
-            break;
-        case 180:
-            dx = -u;
-            dy = -v;
-            break;
-        case 270:
-            dx = v;
-            dy = -u;
-            break;
-        default:
-            break;
-    }
-    return {static_cast<float>(static_cast<double>(base.X) + dx),
-            static_cast<float>(static_cast<double>(base.Y) + dy)};
-}
+// Where a feature's axis points from the insertion point; the value is the angle in degrees.
+enum class Direction { Right = 0, Up = 90, Left = 180, Down = 270 };
+
+inline int Degrees(Direction direction) { return static_cast<int>(direction); }
+// 90, 180 and 270 name their direction; any other angle is the start-up one.
+Direction DirectionOf(int degrees);
+
+// Where and how a feature is drawn: the view, the direction its axis points, and whether
+// it goes on the hidden-line layer. Every input holds one; a feature that has no view or no
+// direction simply ignores that part.
+struct Placement {
+    View view = View::Side;
+    Direction direction = Direction::Right;
+    bool hidden = false;
+};
+
+// A side-view point: `u` runs along the feature's axis, `v` across it, each given as the
+// terms that are added to the base coordinate one after another in double precision; the
+// sum is rounded to single once. The directions exchange and negate u and v, so Up puts the
+// point at B + (-v, u).
+PointXY Turned(PointXY base, Direction direction, std::initializer_list<double> u,
+               std::initializer_list<double> v);
 
 // The number an entry box holds: a decimal's leading number or a fraction's decimal, 0 when
 // there is none, so an unreadable text is refused as a missing value.

@@ -49,4 +49,20 @@ bool ReadLabelledSection(FieldReader& reader, const SectionNames& names,
     return true;
 }
 
+void ReadSections(std::string_view bytes, std::initializer_list<Section> sections,
+                  TableDiagnostic& diagnostic) {
+    FieldReader reader(bytes);
+    for (const Section& s : sections) {
+        if (!ReadLabelledSection(reader, s.names, s.labels, s.columns, diagnostic)) return;
+    }
+}
+
+std::string SectionCounts(std::initializer_list<std::pair<size_t, std::string>> counts) {
+    std::string text;
+    for (const auto& [count, name] : counts) {
+        text += (text.empty() ? "" : ", ") + CountOf(count, name, name + "s");
+    }
+    return text;
+}
+
 }  // namespace bw

@@ -4,6 +4,8 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "exchange/field_reader.h"
@@ -38,5 +40,20 @@ struct SectionNames {
 bool ReadLabelledSection(FieldReader& reader, const SectionNames& names,
                          std::vector<std::string>& labels,
                          std::initializer_list<SectionColumn> columns, TableDiagnostic& diagnostic);
+
+// One section of a text table: how its records are named, the labels it lists, its columns.
+struct Section {
+    SectionNames names;
+    std::vector<std::string>& labels;
+    std::initializer_list<SectionColumn> columns;
+};
+
+// Reads the sections one after the other; the first that fails ends the reading, with
+// `diagnostic` set.
+void ReadSections(std::string_view bytes, std::initializer_list<Section> sections,
+                  TableDiagnostic& diagnostic);
+
+// "38 tap sizes, 15 depths": each count with its records' name, made plural with an "s".
+std::string SectionCounts(std::initializer_list<std::pair<size_t, std::string>> counts);
 
 }  // namespace bw

@@ -121,6 +121,20 @@ ViewOptions MakeViewOptions(const char* frameName, const char* sideName, const c
     return v;
 }
 
+Placement ShownPlacement(const ViewOptions& view, const DirectionFrame& direction, int unchanged) {
+    const bool face = view.face && view.face->isChecked();
+    return {face ? View::Face : View::Side, DirectionOf(direction.Angle(unchanged)),
+            view.hidden->isChecked()};
+}
+
+void ShowPlacement(const Placement& placement, const ViewOptions& view,
+                   const DirectionFrame& direction) {
+    if (view.side) (placement.view == View::Face ? view.face : view.side)->setChecked(true);
+    const QList<QRadioButton*> options = direction.Options();  // Right, Up, Left, Down
+    options[Degrees(placement.direction) / 90]->setChecked(true);
+    view.hidden->setChecked(placement.hidden);
+}
+
 void FillList(QListWidget* list, const std::vector<std::string>& labels) {
     list->clear();
     for (const std::string& label : labels) list->addItem(ToQt(label));

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "features/feature.h"
+
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
@@ -58,6 +60,14 @@ struct ViewOptions {
 };
 ViewOptions MakeViewOptions(const char* frameName, const char* sideName, const char* faceName,
                             const char* hiddenName, QWidget* parent, bool hiddenFirst = false);
+
+// The placement the controls show: the view ("Draw Face" or not; Side on a tab without
+// view options), the selected direction (`unchanged` when none is) and "Hidden".
+Placement ShownPlacement(const ViewOptions& view, const DirectionFrame& direction,
+                         int unchanged = 0);
+// The controls set to show `placement`: the tab's start-up state from its input's defaults.
+void ShowPlacement(const Placement& placement, const ViewOptions& view,
+                   const DirectionFrame& direction);
 
 // Replaces a list's entries with the labels of a table, in order, so the list row is the
 // table index.

@@ -88,9 +88,9 @@ class FeatureTabOf : public FeatureTab {
     // inputs, or, without it, when the inputs pass their checks.
     void RunOk(InfoTiming timing, bool (*keepsDirection)(const In&) = nullptr) {
         const In input = Input();
-        if constexpr (requires(const In& i) { i.direction; }) {
+        if constexpr (requires(const In& i) { i.placement; }) {
             if (keepsDirection ? keepsDirection(input) : !check_(input))
-                host_.SetDirectionAngle(input.direction);
+                host_.SetDirectionAngle(Degrees(input.placement.direction));
         }
         host_.RunFeatureOk(timing, BindStep(input, check_, generate_));
     }

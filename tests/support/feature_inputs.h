@@ -77,32 +77,27 @@ template <typename S>
 Outcome RunFeature(int which, S& s) {
     const DrawContext c = Context(s);
     const View view = s.Bool() ? View::Face : View::Side;
-    auto direction = [&] { return 90 * s.Int(0, 3); };
+    auto place = [&] { return Placement{view, DirectionOf(90 * s.Int(0, 3)), s.Bool()}; };
     auto maybeSingle = [&] { return s.Int(0, 15) ? std::optional(s.Single()) : std::nullopt; };
     switch (which) {
         case 0:
-            return Run(c, EjectorInput{maybeSingle(), maybeSingle(), view, direction(), s.Bool()},
-                       CheckEjector, EjectorScript);
+            return Run(c, EjectorInput{maybeSingle(), maybeSingle(), place()}, CheckEjector,
+                       EjectorScript);
         case 1:
-            return Run(c,
-                       CorePinInput{CorePinSize{s.Single(), s.Single(), s.Single()}, view,
-                                    direction(), s.Bool()},
+            return Run(c, CorePinInput{CorePinSize{s.Single(), s.Single(), s.Single()}, place()},
                        CheckCorePin, CorePinScript);
         case 2:
             return Run(c, CoreNoteInput{s.Int(-32768, 32767), s.Bool()}, CheckCoreNote,
                        CoreNoteScript);
         case 3:
-            return Run(c, TaperPinInput{maybeSingle(), maybeSingle(), direction(), s.Bool()},
-                       CheckTaperPin, TaperPinScript);
+            return Run(c, TaperPinInput{maybeSingle(), maybeSingle(), place()}, CheckTaperPin,
+                       TaperPinScript);
         case 4:
-            return Run(c,
-                       TappedHoleInput{TapSize{s.Single(), s.Single()}, maybeSingle(), view,
-                                       s.Bool(), direction()},
+            return Run(c, TappedHoleInput{TapSize{s.Single(), s.Single()}, maybeSingle(), place()},
                        CheckTappedHole, TappedHoleScript);
         case 5:
-            return Run(
-                c, CounterboreInput{CboreSize{s.Single(), s.Single()}, view, s.Bool(), direction()},
-                CheckCounterbore, CounterboreScript);
+            return Run(c, CounterboreInput{CboreSize{s.Single(), s.Single()}, place()},
+                       CheckCounterbore, CounterboreScript);
         case 6: {
             // Thread counts are 16-bit. A script of thousands of turns takes milliseconds, so
             // most lengths are a few turns long and only some come from the whole range.
@@ -112,7 +107,7 @@ Outcome RunFeature(int which, S& s) {
             if (pick < 8) length = pick == 0 ? s.Single() : s.Wild();
             const float tenthTurnsPerUnit = 10.0f * static_cast<float>(tpi ? tpi : 1);
             if (pick > 8) length = static_cast<float>(s.Int(1, 160)) / tenthTurnsPerUnit;
-            ThreadInput in{ThreadSize{s.Single(), tpi}, length, s.Bool(), s.Bool(), direction()};
+            ThreadInput in{ThreadSize{s.Single(), tpi}, length, s.Bool(), place()};
             return Run(c, in, CheckThread, [](const ThreadInput& i, const DrawContext& d) {
                 return ThreadScript(i, d);
             });
@@ -120,25 +115,24 @@ Outcome RunFeature(int which, S& s) {
         case 7:
             return Run(c,
                        DrilledHoleInput{s.BoxText(), s.BoxText(), s.BoxText(), s.Bool(),
-                                        s.Bool() ? 82 : 100, view, s.Bool(), direction()},
+                                        s.Bool() ? 82 : 100, place()},
                        CheckDrilledHole, DrilledHoleScript);
         case 8:
-            return Run(c, SlotInput{s.BoxText(), s.BoxText(), direction(), s.Bool()}, CheckSlot,
-                       SlotScript);
+            return Run(c, SlotInput{s.BoxText(), s.BoxText(), place()}, CheckSlot, SlotScript);
         case 9:
-            return Run(c, CamInput{s.BoxText(), s.BoxText(), s.BoxText(), direction(), s.Bool()},
-                       CheckCam, CamScript);
+            return Run(c, CamInput{s.BoxText(), s.BoxText(), s.BoxText(), place()}, CheckCam,
+                       CamScript);
         case 10:
             return Run(c,
                        KeywayInput{s.BoxText(), s.BoxText(),
-                                   s.Bool() ? KeywayKind::Shaft : KeywayKind::Hub, s.Bool()},
+                                   s.Bool() ? KeywayKind::Shaft : KeywayKind::Hub, place()},
                        CheckKeyway, KeywayScript);
         case 11: {
-            ShaftInput in{{}, view};
+            ShaftInput in;
+            in.segments.clear();
             const int n = s.Int(0, 15) == 0 ? s.Int(0, kMaxShaftSegments + 1) : s.Int(1, 4);
             for (int i = 0; i < n; ++i) in.segments.push_back({s.BoxText(), s.BoxText()});
-            in.direction = direction();
-            in.hidden = s.Bool();
+            in.placement = place();
             return Run(c, in, CheckShaft, ShaftScript);
         }
         default: {
@@ -148,9 +142,7 @@ Outcome RunFeature(int which, S& s) {
             } else {
                 in.bell = BellCenterDrill{"BELL", s.Single(), s.Single(), s.Single()};
             }
-            in.view = view;
-            in.direction = direction();
-            in.hidden = s.Bool();
+            in.placement = place();
             return Run(c, in, CheckCenterDrill, CenterDrillScript);
         }
     }

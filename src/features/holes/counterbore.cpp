@@ -1,7 +1,6 @@
 #include "features/holes/counterbore.h"
 
 #include "exchange/script_writer.h"
-#include "features/holes/hole_common.h"
 #include "tables/labelled_section.h"
 
 namespace bw {
@@ -38,45 +37,41 @@ std::string CounterboreScript(const CounterboreInput& input, const DrawContext& 
     const PointXY b = c.BasePoint;
     const float screw = input.size->screwDiameter;
     const float cbore = input.size->cboreDiameter;
-    if (input.view == View::Face) {
+    if (input.placement.view == View::Face) {
         // The hole stays on the current layer; only the counterbore's edge is hidden.
         std::string s;
         ScriptWriter w(s);
         w.LayerSet(c.CurrentLayer);
         w.Circle(b, screw);
-        if (input.hidden) w.LayerSet(c.HiddenLayer);
-        w.Circle(b, cbore);
-        if (input.hidden) w.LayerSet(c.CurrentLayer);
+        w.OnLayer(
+            input.placement.hidden, c.layers(), [&] { w.Circle(b, cbore); }, false);
         return s;
     }
 
-    const int a = input.direction;
+    const Direction a = input.placement.direction;
     const double sd = screw;
     const double halfCbore = static_cast<double>(cbore) / 2.0;
     const double halfScrew = sd / 2.0;
     // The screw's hole runs on three screw diameters below the counterbore.
     const double holeEnd = sd * 4.0;
-    using holes::SideViewPoint;
-    const PointXY q1 = SideViewPoint(b, a, {0.0}, {halfCbore});
-    const PointXY q2 = SideViewPoint(b, a, {sd}, {halfCbore});
-    const PointXY q3 = SideViewPoint(b, a, {sd}, {-halfCbore});
-    const PointXY q4 = SideViewPoint(b, a, {0.0}, {-halfCbore});
-    const PointXY q5 = SideViewPoint(b, a, {sd}, {halfScrew});
-    const PointXY q6 = SideViewPoint(b, a, {holeEnd}, {halfScrew});
-    const PointXY q7 = SideViewPoint(b, a, {sd}, {-halfScrew});
-    const PointXY q8 = SideViewPoint(b, a, {holeEnd}, {-halfScrew});
+    const PointXY q1 = Turned(b, a, {0.0}, {halfCbore});
+    const PointXY q2 = Turned(b, a, {sd}, {halfCbore});
+    const PointXY q3 = Turned(b, a, {sd}, {-halfCbore});
+    const PointXY q4 = Turned(b, a, {0.0}, {-halfCbore});
+    const PointXY q5 = Turned(b, a, {sd}, {halfScrew});
+    const PointXY q6 = Turned(b, a, {holeEnd}, {halfScrew});
+    const PointXY q7 = Turned(b, a, {sd}, {-halfScrew});
+    const PointXY q8 = Turned(b, a, {holeEnd}, {-halfScrew});
 
     std::string s;
-
     ScriptWriter w(s);
-
-    w.LayerSet(input.hidden ? c.HiddenLayer : c.CurrentLayer);
-    w.Line({q1, q2});
-    w.Line({q2, q3});
-    w.Line({q3, q4});
-    w.Line({q5, q6});
-    w.Line({q7, q8});
-    if (input.hidden) w.LayerSet(c.CurrentLayer);
+    w.OnLayer(input.placement.hidden, c.layers(), [&] {
+        w.Line({q1, q2});
+        w.Line({q2, q3});
+        w.Line({q3, q4});
+        w.Line({q5, q6});
+        w.Line({q7, q8});
+    });
     return s;
 }
 

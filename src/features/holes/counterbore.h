@@ -36,9 +36,7 @@ struct CboreSize {
 
 struct CounterboreInput {
     std::optional<CboreSize> size;  // the selected row of List6
-    View view = View::Side;
-    bool hidden = true;
-    int direction = 0;
+    Placement placement{View::Side, Direction::Right, true};
 };
 
 inline constexpr const char* kSelectScrewSizeMessage = "You Must Select Screw Size";

@@ -39,9 +39,7 @@ CounterboreTab::CounterboreTab(Host& host, QWidget* parent)
     ReportChanges(this, {}, {}, {list6_});
     connect(command4_, &QPushButton::clicked, this, [this] { Command4_Click(); });
 
-    direction_.zero->setChecked(true);
-    view_.side->setChecked(true);
-    view_.hidden->setChecked(true);
+    ShowPlacement(CounterboreInput{}.placement, view_, direction_);
 }
 
 void CounterboreTab::LoadTables() {
@@ -57,9 +55,7 @@ CounterboreInput CounterboreTab::Input() const {
         input.size = CboreSize{table_.screwDiameter[static_cast<size_t>(i)],
                                table_.cboreDiameter[static_cast<size_t>(i)]};
     }
-    input.view = view_.face->isChecked() ? View::Face : View::Side;
-    input.hidden = view_.hidden->isChecked();
-    input.direction = direction_.Angle();
+    input.placement = ShownPlacement(view_, direction_);
     return input;
 }
 

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "exchange/script_writer.h"
-#include "features/holes/hole_common.h"
 #include "tables/labelled_section.h"
 
 namespace bw {
@@ -83,27 +82,16 @@ std::optional<std::string> CheckDrilledHole(const DrilledHoleInput& input) {
     return std::nullopt;
 }
 
-std::string DrilledHoleScript(const DrilledHoleInput& input, const DrawContext& c) {
-    const PointXY b = c.BasePoint;
-    const DrawnValues v = ValuesToDraw(input);
-    std::string s;
-    ScriptWriter w(s);
-    w.LayerSet(input.hidden ? c.HiddenLayer : c.CurrentLayer);
+namespace {
 
-    if (input.view == View::Face) {
-        if (input.countersunk) w.Circle(b, v.countersink);
-        w.Circle(b, v.drill);
-        if (input.hidden) w.LayerSet(c.CurrentLayer);
-        return s;
-    }
-
-    const int a = input.direction;
+// The section along the hole, from the surface to the drill point.
+void SideView(ScriptWriter& w, const DrilledHoleInput& input, const DrawnValues& v, PointXY b) {
+    const Direction a = input.placement.direction;
     const double halfDrill = static_cast<double>(v.drill) / 2.0;
     const double depth = v.depth;
     // The 118° drill point is cot 59° times the drill's radius long.
     const double pointLength =
         static_cast<float>(halfDrill * static_cast<double>(Cotangent(59.0f)));
-    using holes::SideViewPoint;
 
     if (input.countersunk) {
         const float halfAngle = input.angle == 100 ? 50.0f : 41.0f;
@@ -113,13 +101,13 @@ std::string DrilledHoleScript(const DrilledHoleInput& input, const DrawContext& 
             static_cast<float>((static_cast<double>(v.countersink) - static_cast<double>(v.drill)) /
                                2.0 * static_cast<double>(Cotangent(halfAngle)));
         const double halfCsink = static_cast<double>(v.countersink) / 2.0;
-        const PointXY k1 = SideViewPoint(b, a, {0.0}, {halfCsink});
-        const PointXY k2 = SideViewPoint(b, a, {0.0}, {-halfCsink});
-        const PointXY k3 = SideViewPoint(b, a, {coneLength}, {halfDrill});
-        const PointXY k4 = SideViewPoint(b, a, {coneLength}, {-halfDrill});
-        const PointXY k5 = SideViewPoint(b, a, {coneLength, depth}, {halfDrill});
-        const PointXY k6 = SideViewPoint(b, a, {coneLength, depth}, {-halfDrill});
-        const PointXY k7 = SideViewPoint(b, a, {coneLength, depth, pointLength}, {0.0});
+        const PointXY k1 = Turned(b, a, {0.0}, {halfCsink});
+        const PointXY k2 = Turned(b, a, {0.0}, {-halfCsink});
+        const PointXY k3 = Turned(b, a, {coneLength}, {halfDrill});
+        const PointXY k4 = Turned(b, a, {coneLength}, {-halfDrill});
+        const PointXY k5 = Turned(b, a, {coneLength, depth}, {halfDrill});
+        const PointXY k6 = Turned(b, a, {coneLength, depth}, {-halfDrill});
+        const PointXY k7 = Turned(b, a, {coneLength, depth, pointLength}, {0.0});
         w.Line({k1, k3});
         w.Line({k3, k5});
         w.Line({k5, k7});
@@ -129,18 +117,34 @@ std::string DrilledHoleScript(const DrilledHoleInput& input, const DrawContext& 
         w.Line({k3, k4});
         w.Line({k5, k6});
     } else {
-        const PointXY r1 = SideViewPoint(b, a, {0.0}, {halfDrill});
-        const PointXY r2 = SideViewPoint(b, a, {0.0}, {-halfDrill});
-        const PointXY r3 = SideViewPoint(b, a, {depth}, {halfDrill});
-        const PointXY r4 = SideViewPoint(b, a, {depth}, {-halfDrill});
-        const PointXY r5 = SideViewPoint(b, a, {depth, pointLength}, {0.0});
+        const PointXY r1 = Turned(b, a, {0.0}, {halfDrill});
+        const PointXY r2 = Turned(b, a, {0.0}, {-halfDrill});
+        const PointXY r3 = Turned(b, a, {depth}, {halfDrill});
+        const PointXY r4 = Turned(b, a, {depth}, {-halfDrill});
+        const PointXY r5 = Turned(b, a, {depth, pointLength}, {0.0});
         w.Line({r1, r3});
         w.Line({r3, r5});
         w.Line({r5, r4});
         w.Line({r4, r2});
         w.Line({r3, r4});
     }
-    if (input.hidden) w.LayerSet(c.CurrentLayer);
+}
+
+}  // namespace
+
+std::string DrilledHoleScript(const DrilledHoleInput& input, const DrawContext& c) {
+    const PointXY b = c.BasePoint;
+    const DrawnValues v = ValuesToDraw(input);
+    std::string s;
+    ScriptWriter w(s);
+    w.OnLayer(input.placement.hidden, c.layers(), [&] {
+        if (input.placement.view == View::Face) {
+            if (input.countersunk) w.Circle(b, v.countersink);
+            w.Circle(b, v.drill);
+        } else {
+            SideView(w, input, v, b);
+        }
+    });
     return s;
 }
 

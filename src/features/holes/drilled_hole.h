@@ -50,9 +50,7 @@ struct DrilledHoleInput {
     std::string depthText = "1.000";         // Text17
     bool countersunk = false;
     int angle = 82;  // the countersink's included angle, 82 or 100
-    View view = View::Side;
-    bool hidden = true;
-    int direction = 0;
+    Placement placement{View::Side, Direction::Right, true};
 };
 
 inline constexpr const char* kSupplyCountersinkMessage = "You Must Supply Countersink Diameter";

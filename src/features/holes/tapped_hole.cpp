@@ -1,7 +1,6 @@
 #include "features/holes/tapped_hole.h"
 
 #include "exchange/script_writer.h"
-#include "features/holes/hole_common.h"
 #include "tables/labelled_section.h"
 
 namespace bw {
@@ -20,29 +19,21 @@ std::string FaceView(const TapSize& size, bool hidden, const DrawContext& c) {
         static_cast<double>(size.majorDiameter) + kChamferDiameterAllowance;
     std::string s;
     ScriptWriter w(s);
-    if (hidden) {
-        w.LayerSet(c.HiddenLayer);
-        w.Circle(b, size.majorDiameter);
+    w.OnLayer(hidden, c.layers(), [&] {
+        if (hidden) w.Circle(b, size.majorDiameter);
         w.Circle(b, chamferDiameter, NumberForm::Fifteen);
         w.Circle(b, size.drillDiameter);
-        w.LayerSet(c.CurrentLayer);
-    } else {
-        // The thread's major diameter is never visible from the face, so it always goes on
-        // the hidden layer.
-        w.LayerSet(c.CurrentLayer);
-        w.Circle(b, chamferDiameter, NumberForm::Fifteen);
-        w.Circle(b, size.drillDiameter);
-        w.LayerSet(c.HiddenLayer);
-        w.Circle(b, size.majorDiameter);
-        w.LayerSet(c.CurrentLayer);
-    }
+    });
+    // The thread's major diameter is never visible from the face, so it always goes on the
+    // hidden layer.
+    if (!hidden) w.OnLayer(true, c.layers(), [&] { w.Circle(b, size.majorDiameter); });
     return s;
 }
 
-std::string SideView(const TapSize& size, float depth, bool hidden, int direction,
+std::string SideView(const TapSize& size, float depth, bool hidden, Direction direction,
                      const DrawContext& c) {
     const PointXY b = c.BasePoint;
-    const int a = direction;
+    const Direction a = direction;
     const float r = size.majorDiameter / 2.0f;
     const double rr = r;
     const double d = depth;
@@ -52,35 +43,32 @@ std::string SideView(const TapSize& size, float depth, bool hidden, int directio
     const double h = pointLength;
     const double dt = size.drillDiameter;
 
-    using holes::SideViewPoint;
-    const PointXY q1 = SideViewPoint(b, a, {0.0}, {kChamfer, rr});
-    const PointXY q2 = SideViewPoint(b, a, {kChamfer}, {rr});
-    const PointXY q3 = SideViewPoint(b, a, {kChamfer}, {-rr});
-    const PointXY q4 = SideViewPoint(b, a, {0.0}, {-kChamfer, -rr});
-    const PointXY q5 = SideViewPoint(b, a, {d}, {rr});
-    const PointXY q6 = SideViewPoint(b, a, {d}, {-rr});
-    const PointXY q7 = SideViewPoint(b, a, {kChamfer}, {-dt / 2.0});
-    const PointXY q8 = SideViewPoint(b, a, {kChamfer}, {dt / 2.0});
-    const PointXY q9 = SideViewPoint(b, a, {d}, {dt / 2.0});
-    const PointXY q10 = SideViewPoint(b, a, {d}, {-dt / 2.0});
-    const PointXY q11 = SideViewPoint(b, a, {d, h}, {0.0});
+    const PointXY q1 = Turned(b, a, {0.0}, {kChamfer, rr});
+    const PointXY q2 = Turned(b, a, {kChamfer}, {rr});
+    const PointXY q3 = Turned(b, a, {kChamfer}, {-rr});
+    const PointXY q4 = Turned(b, a, {0.0}, {-kChamfer, -rr});
+    const PointXY q5 = Turned(b, a, {d}, {rr});
+    const PointXY q6 = Turned(b, a, {d}, {-rr});
+    const PointXY q7 = Turned(b, a, {kChamfer}, {-dt / 2.0});
+    const PointXY q8 = Turned(b, a, {kChamfer}, {dt / 2.0});
+    const PointXY q9 = Turned(b, a, {d}, {dt / 2.0});
+    const PointXY q10 = Turned(b, a, {d}, {-dt / 2.0});
+    const PointXY q11 = Turned(b, a, {d, h}, {0.0});
 
     std::string s;
-
     ScriptWriter w(s);
-
-    w.LayerSet(hidden ? c.HiddenLayer : c.CurrentLayer);
-    w.Line({q1, q2});
-    w.Line({q2, q3});
-    w.Line({q3, q4});
-    w.Line({q2, q5});
-    w.Line({q5, q6});
-    w.Line({q6, q3});
-    w.Line({q8, q9});
-    w.Line({q7, q10});
-    w.Line({q6, q11});
-    w.Line({q5, q11});
-    if (hidden) w.LayerSet(c.CurrentLayer);
+    w.OnLayer(hidden, c.layers(), [&] {
+        w.Line({q1, q2});
+        w.Line({q2, q3});
+        w.Line({q3, q4});
+        w.Line({q2, q5});
+        w.Line({q5, q6});
+        w.Line({q6, q3});
+        w.Line({q8, q9});
+        w.Line({q7, q10});
+        w.Line({q6, q11});
+        w.Line({q5, q11});
+    });
     return s;
 }
 
@@ -89,14 +77,12 @@ std::string SideView(const TapSize& size, float depth, bool hidden, int directio
 TapTableLoad ParseTapTable(std::string_view bytes) {
     TapTableLoad load;
     TapTable& t = load.table;
-    FieldReader reader(bytes);
-    if (ReadLabelledSection(
-            reader, {"Tap.dat", "tap size"}, t.sizeLabels,
-            {{"major diameter", t.majorDiameter}, {"drill diameter", t.drillDiameter}},
-            load.diagnostic)) {
-        ReadLabelledSection(reader, {"Tap.dat", "depth"}, t.depthLabels, {{"depth", t.depth}},
-                            load.diagnostic);
-    }
+    ReadSections(bytes,
+                 {{{"Tap.dat", "tap size"},
+                   t.sizeLabels,
+                   {{"major diameter", t.majorDiameter}, {"drill diameter", t.drillDiameter}}},
+                  {{"Tap.dat", "depth"}, t.depthLabels, {{"depth", t.depth}}}},
+                 load.diagnostic);
     return load;
 }
 
@@ -105,13 +91,13 @@ TapTableLoad LoadTapTable(const std::string& programFolder) {
 }
 
 std::string TapTableCounts(const TapTable& table) {
-    return CountOf(table.sizeLabels.size(), "tap size", "tap sizes") + ", " +
-           CountOf(table.depthLabels.size(), "depth", "depths");
+    return SectionCounts(
+        {{table.sizeLabels.size(), "tap size"}, {table.depthLabels.size(), "depth"}});
 }
 
 std::optional<std::string> CheckTappedHole(const TappedHoleInput& input) {
     if (!input.size) return kSelectTapSizeMessage;
-    const bool side = input.view == View::Side;
+    const bool side = input.placement.view == View::Side;
     if (side && !input.depth) return kSelectTapDepthMessage;
     // A row whose numbers are missing or unusable would draw a hole of no size.
     if (auto m = SizeMessage(input.size->majorDiameter, "Tap Diameter", kTapDiameterMessage)) {
@@ -126,8 +112,10 @@ std::optional<std::string> CheckTappedHole(const TappedHoleInput& input) {
 }
 
 std::string TappedHoleScript(const TappedHoleInput& input, const DrawContext& context) {
-    if (input.view == View::Face) return FaceView(*input.size, input.hidden, context);
-    return SideView(*input.size, *input.depth, input.hidden, input.direction, context);
+    if (input.placement.view == View::Face)
+        return FaceView(*input.size, input.placement.hidden, context);
+    return SideView(*input.size, *input.depth, input.placement.hidden, input.placement.direction,
+                    context);
 }
 
 }  // namespace bw

@@ -38,9 +38,7 @@ struct TapSize {
 struct TappedHoleInput {
     std::optional<TapSize> size;  // the selected row of List4; nothing selected when empty
     std::optional<float> depth;   // the selected row of List5
-    View view = View::Side;
-    bool hidden = true;
-    int direction = 0;
+    Placement placement{View::Side, Direction::Right, true};
 };
 
 inline constexpr const char* kSelectTapSizeMessage = "You Must Select Tap Size";

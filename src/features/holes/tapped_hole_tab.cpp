@@ -46,9 +46,7 @@ TappedHoleTab::TappedHoleTab(Host& host, QWidget* parent)
 
     // Start-up state; selecting "Draw Side" runs its click, enabling the depths and the
     // directions.
-    direction_.zero->setChecked(true);
-    view_.side->setChecked(true);
-    view_.hidden->setChecked(true);
+    ShowPlacement(TappedHoleInput{}.placement, view_, direction_);
 }
 
 void TappedHoleTab::LoadTables() {
@@ -68,9 +66,7 @@ TappedHoleInput TappedHoleTab::Input() const {
     if (const int j = SelectedIndex(list5_); j >= 0) {
         input.depth = table_.depth[static_cast<size_t>(j)];
     }
-    input.view = view_.face->isChecked() ? View::Face : View::Side;
-    input.hidden = view_.hidden->isChecked();
-    input.direction = direction_.Angle();
+    input.placement = ShownPlacement(view_, direction_);
     return input;
 }
 

@@ -1,7 +1,6 @@
 #include "features/holes/thread.h"
 
 #include "exchange/script_writer.h"
-#include "features/holes/hole_common.h"
 #include "tables/labelled_section.h"
 
 namespace bw {
@@ -23,13 +22,12 @@ float Angle(double value) { return static_cast<float>(value); }
 ThreadTableLoad ParseThreadTable(std::string_view bytes) {
     ThreadTableLoad load;
     ThreadTable& t = load.table;
-    FieldReader reader(bytes);
-    if (ReadLabelledSection(reader, {"Thread.dat", "thread size"}, t.sizeLabels,
-                            {{"diameter", t.diameter}, {"threads per unit", t.threadsPerUnit}},
-                            load.diagnostic)) {
-        ReadLabelledSection(reader, {"Thread.dat", "depth"}, t.depthLabels, {{"depth", t.depth}},
-                            load.diagnostic);
-    }
+    ReadSections(bytes,
+                 {{{"Thread.dat", "thread size"},
+                   t.sizeLabels,
+                   {{"diameter", t.diameter}, {"threads per unit", t.threadsPerUnit}}},
+                  {{"Thread.dat", "depth"}, t.depthLabels, {{"depth", t.depth}}}},
+                 load.diagnostic);
     return load;
 }
 
@@ -38,8 +36,8 @@ ThreadTableLoad LoadThreadTable(const std::string& programFolder) {
 }
 
 std::string ThreadTableCounts(const ThreadTable& table) {
-    return CountOf(table.sizeLabels.size(), "thread size", "thread sizes") + ", " +
-           CountOf(table.depthLabels.size(), "depth", "depths");
+    return SectionCounts(
+        {{table.sizeLabels.size(), "thread size"}, {table.depthLabels.size(), "depth"}});
 }
 
 std::optional<std::string> CheckThread(const ThreadInput& input) {
@@ -68,8 +66,9 @@ std::string ThreadScript(const ThreadInput& input, const DrawContext& c,
     const int turns = ThreadTurns(input);
 
     const double pi = Pi;
-    const float a0 =
-        Angle(static_cast<double>(DegToRad(static_cast<float>(input.direction))) - pi / 2.0);
+    const float a0 = Angle(
+        static_cast<double>(DegToRad(static_cast<float>(Degrees(input.placement.direction)))) -
+        pi / 2.0);
     const float a1 = Angle(pi + a0);
     const float axis = Angle(pi * 0.5 + a0);  // the direction itself
     const float a3 = Angle(pi / 6.0 + a0);
@@ -85,7 +84,7 @@ std::string ThreadScript(const ThreadInput& input, const DrawContext& c,
     // bytes at most sizes: one allocation for the whole script.
     s.reserve(static_cast<size_t>(turns) * 200 + 64);
     ScriptWriter w(s);
-    w.LayerSet(input.hidden ? c.HiddenLayer : c.CurrentLayer);
+    w.LayerSet(input.placement.hidden ? c.HiddenLayer : c.CurrentLayer);
 
     // Every turn takes the same polar steps, so their offsets are worked out once.
     const PolarStep toC1(a1, r);

@@ -42,8 +42,7 @@ struct ThreadInput {
     std::optional<ThreadSize> size;  // the selected row of List8
     std::optional<float> length;     // the selected row of List9
     bool leftHand = false;
-    bool hidden = false;
-    int direction = 0;
+    Placement placement{};
 };
 
 inline constexpr const char* kSelectThreadSizeMessage = "You Must Select Thread Size";

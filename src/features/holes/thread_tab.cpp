@@ -104,8 +104,8 @@ ThreadInput ThreadTab::Input() const {
         input.length = table_.depth[static_cast<size_t>(j)];
     }
     input.leftHand = check05_->isChecked();
-    input.hidden = check06_->isChecked();
-    input.direction = direction_.Angle();
+    input.placement.hidden = check06_->isChecked();
+    input.placement.direction = DirectionOf(direction_.Angle());
     return input;
 }
 
@@ -125,7 +125,7 @@ void ThreadTab::ShowProgress(int turnsWritten, int turns) {
 void ThreadTab::Command6_Click() {
     const ThreadInput input = Input();
     bool barShown = false;
-    if (input.size && input.length) host_.SetDirectionAngle(input.direction);
+    if (input.size && input.length) host_.SetDirectionAngle(Degrees(input.placement.direction));
     // The OK's own step shows its progress while the turns are written.
     const FeatureStep step = [this, input, &barShown](const DrawContext& context) {
         return CheckThenGenerate(

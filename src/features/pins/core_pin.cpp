@@ -38,20 +38,20 @@ std::optional<std::string> CheckCorePin(const CorePinInput& input) {
         return m;
     }
     // The face view never uses the head length.
-    if (input.view == View::Face) return std::nullopt;
+    if (input.placement.view == View::Face) return std::nullopt;
     return SizeMessage(input.size->headLength, "Head Length",
                        "Head Length Must Be Greater Than Zero");
 }
 
 std::string CorePinScript(const CorePinInput& input, const DrawContext& context) {
     const CorePinSize& size = *input.size;
-    if (input.view == View::Face) {
-        return TwoCircleFace(size.pinDiameter, size.headDiameter, input.hidden, context);
+    if (input.placement.view == View::Face) {
+        return TwoCircleFace(size.pinDiameter, size.headDiameter, input.placement.hidden, context);
     }
     // The pin lines end four head lengths from the insertion point.
     const double head = size.headLength;
-    return SeatAndBoreSide({size.headDiameter, head, size.pinDiameter, 4.0 * head}, input.direction,
-                           input.hidden, context);
+    return SeatAndBoreSide({size.headDiameter, head, size.pinDiameter, 4.0 * head}, input.placement,
+                           context);
 }
 
 }  // namespace bw

@@ -39,9 +39,7 @@ std::string CorePinTableCounts(const CorePinTable& table);
 
 struct CorePinInput {
     std::optional<CorePinSize> size;  // unset: no pin size selected
-    View view = View::Side;
-    int direction = 0;
-    bool hidden = true;
+    Placement placement{View::Side, Direction::Right, true};
 };
 
 std::optional<std::string> CheckCorePin(const CorePinInput& input);

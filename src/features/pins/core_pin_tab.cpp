@@ -38,9 +38,7 @@ CorePinTab::CorePinTab(Host& host, QWidget* parent)
     ReportChanges(this, {}, {}, {list3_});
     connect(command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
 
-    direction_.zero->setChecked(true);
-    view_.side->setChecked(true);
-    view_.hidden->setChecked(true);
+    ShowPlacement(CorePinInput{}.placement, view_, direction_);
 }
 
 void CorePinTab::LoadTables() {
@@ -53,9 +51,7 @@ void CorePinTab::LoadTables() {
 CorePinInput CorePinTab::Input() const {
     CorePinInput input;
     if (const int i = SelectedIndex(list3_); i >= 0) input.size = table_.sizes[i];
-    input.view = view_.face->isChecked() ? View::Face : View::Side;
-    input.direction = direction_.Angle();
-    input.hidden = view_.hidden->isChecked();
+    input.placement = ShownPlacement(view_, direction_);
     return input;
 }
 

@@ -8,13 +8,12 @@ namespace bw {
 EjectorTableLoad ParseEjectorTable(std::string_view bytes) {
     EjectorTableLoad load;
     EjectorTable& t = load.table;
-    FieldReader reader(bytes);
     // A pin size is listed once its diameter is read, a depth before its depth is.
-    if (ReadLabelledSection(reader, {kEjectorTableFile, "pin size", false}, t.pinLabels,
-                            {{"diameter", t.pinDiameters}}, load.diagnostic)) {
-        ReadLabelledSection(reader, {kEjectorTableFile, "depth", true}, t.depthLabels,
-                            {{"depth", t.depths}}, load.diagnostic);
-    }
+    ReadSections(
+        bytes,
+        {{{kEjectorTableFile, "pin size", false}, t.pinLabels, {{"diameter", t.pinDiameters}}},
+         {{kEjectorTableFile, "depth", true}, t.depthLabels, {{"depth", t.depths}}}},
+        load.diagnostic);
     return load;
 }
 
@@ -23,8 +22,8 @@ EjectorTableLoad LoadEjectorTable(const std::string& programFolder) {
 }
 
 std::string EjectorTableCounts(const EjectorTable& table) {
-    return CountOf(table.pinLabels.size(), "pin size", "pin sizes") + ", " +
-           CountOf(table.depthLabels.size(), "depth", "depths");
+    return SectionCounts(
+        {{table.pinLabels.size(), "pin size"}, {table.depthLabels.size(), "depth"}});
 }
 
 std::optional<std::string> CheckEjector(const EjectorInput& input) {
@@ -33,7 +32,7 @@ std::optional<std::string> CheckEjector(const EjectorInput& input) {
                              "Pin Diameter Must Be Greater Than Zero")) {
         return m;
     }
-    if (input.view == View::Side) {
+    if (input.placement.view == View::Side) {
         if (!input.depth) return "You Must Select Depth";
         return SizeMessage(*input.depth, "Depth", "Depth Must Be Greater Than Zero");
     }
@@ -45,9 +44,9 @@ std::string EjectorScript(const EjectorInput& input, const DrawContext& context)
     // The clearance is added to the diameter once, not on each side.
     const float bore = static_cast<float>(static_cast<double>(pin) +
                                           static_cast<double>(context.EjectorClearance));
-    if (input.view == View::Face) return TwoCircleFace(pin, bore, input.hidden, context);
-    return SeatAndBoreSide({bore, *input.depth, pin, 2.0 * *input.depth}, input.direction,
-                           input.hidden, context);
+    if (input.placement.view == View::Face)
+        return TwoCircleFace(pin, bore, input.placement.hidden, context);
+    return SeatAndBoreSide({bore, *input.depth, pin, 2.0 * *input.depth}, input.placement, context);
 }
 
 }  // namespace bw

@@ -37,9 +37,7 @@ std::string EjectorTableCounts(const EjectorTable& table);
 struct EjectorInput {
     std::optional<float> pinDiameter;  // unset: no pin size selected
     std::optional<float> depth;        // unset: no depth selected
-    View view = View::Side;
-    int direction = 0;  // 0, 90, 180 or 270
-    bool hidden = true;
+    Placement placement{View::Side, Direction::Right, true};
 };
 
 // The message of the first failed check, in the order the OK runs them.

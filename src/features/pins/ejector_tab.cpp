@@ -45,9 +45,7 @@ EjectorTab::EjectorTab(Host& host, QWidget* parent)
 
     // Start-up state: selecting "Draw Side" from here runs its click, enabling the depths
     // and the directions.
-    view_.side->setChecked(true);
-    direction_.zero->setChecked(true);
-    view_.hidden->setChecked(true);
+    ShowPlacement(EjectorInput{}.placement, view_, direction_);
 }
 
 void EjectorTab::LoadTables() {
@@ -62,9 +60,7 @@ EjectorInput EjectorTab::Input() const {
     EjectorInput input;
     if (const int i = SelectedIndex(list1_); i >= 0) input.pinDiameter = table_.pinDiameters[i];
     if (const int j = SelectedIndex(list2_); j >= 0) input.depth = table_.depths[j];
-    input.view = view_.face->isChecked() ? View::Face : View::Side;
-    input.direction = direction_.Angle();
-    input.hidden = view_.hidden->isChecked();
+    input.placement = ShownPlacement(view_, direction_);
     return input;
 }
 

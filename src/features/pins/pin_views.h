@@ -22,7 +22,7 @@ struct SeatAndBore {
     float boreDiameter;
     double boreEnd;
 };
-std::string SeatAndBoreSide(const SeatAndBore& shape, int direction, bool hidden,
+std::string SeatAndBoreSide(const SeatAndBore& shape, const Placement& placement,
                             const DrawContext& context);
 
 }  // namespace bw

@@ -154,7 +154,7 @@ std::optional<std::string> CheckTaperPin(const TaperPinInput& input) {
 std::string TaperPinScript(const TaperPinInput& input, const DrawContext& context) {
     const double D = *input.diameter;
     const double L = *input.length;
-    const int a = input.direction;
+    const Direction a = input.placement.direction;
     const PointXY b = context.BasePoint;
     const float d = TaperPinSmallEnd(*input.diameter, *input.length);
     // Each crown is an arc of radius D over its end's chord; s is the arc's height.
@@ -162,41 +162,25 @@ std::string TaperPinScript(const TaperPinInput& input, const DrawContext& contex
     const double halfSmall = static_cast<double>(d) / 2.0;
     const float s2 = static_cast<float>(D - std::sqrt(D * D - halfSmall * halfSmall));
 
-    const PointXY p1 = TurnedOffset(b, a, 0.0, D / 2.0);
-    const PointXY p2 = TurnedOffset(b, a, 0.0, -D / 2.0);
-    const PointXY p3 = TurnedOffset(b, a, L, -halfSmall);
-    const PointXY p4 = TurnedOffset(b, a, L, halfSmall);
-    const PointXY p5 = TurnedOffset(b, a, -static_cast<double>(s1), 0.0);
-    // The small-end apex is measured on from the small end as already stored.
-    PointXY p6 = b;
-    const auto on = [](float from, double by) {
-        return static_cast<float>(static_cast<double>(from) + by);
-    };
-    switch (a) {
-        case 90:
-            p6.Y = on(p3.Y, s2);
-            break;
-        case 180:
-            p6.X = on(p3.X, -static_cast<double>(s2));
-            break;
-        case 270:
-            p6.Y = on(p3.Y, -static_cast<double>(s2));
-            break;
-        default:
-            p6.X = on(p3.X, s2);
-            break;
-    }
+    const PointXY p1 = Turned(b, a, {0.0}, {D / 2.0});
+    const PointXY p2 = Turned(b, a, {0.0}, {-D / 2.0});
+    const PointXY p3 = Turned(b, a, {L}, {-halfSmall});
+    const PointXY p4 = Turned(b, a, {L}, {halfSmall});
+    const PointXY p5 = Turned(b, a, {-static_cast<double>(s1)}, {0.0});
+    // The small-end apex lies on the axis, measured on from the small end as already stored.
+    const bool alongX = a == Direction::Right || a == Direction::Left;
+    const PointXY p6 = Turned(alongX ? PointXY{p3.X, b.Y} : PointXY{b.X, p3.Y}, a, {s2}, {});
 
     std::string s;
     ScriptWriter w(s);
-    w.LayerSet(input.hidden ? context.HiddenLayer : context.CurrentLayer);
     // One script line: the closed outline, whose Line command the second blank after the
-    // last point ends, then the two three-point crown arcs.
-    w.Line({p1, p2, p3, p4, p1}, ChainEnd::TwoBlanks);
-    w.ArcThroughThreePoints(p1, p5, p2);
-    w.ArcThroughThreePoints(p3, p6, p4);
-    // Without Hidden the file ends on the last blank, with no line end.
-    if (input.hidden) w.LayerSet(context.CurrentLayer);
+    // last point ends, then the two three-point crown arcs. Without Hidden the file ends on
+    // the last blank, with no line end.
+    w.OnLayer(input.placement.hidden, context.layers(), [&] {
+        w.Line({p1, p2, p3, p4, p1}, ChainEnd::TwoBlanks);
+        w.ArcThroughThreePoints(p1, p5, p2);
+        w.ArcThroughThreePoints(p3, p6, p4);
+    });
     return s;
 }
 

@@ -86,8 +86,7 @@ TableReport CheckTaperPinLengthFile(const std::string& programFolder);
 struct TaperPinInput {
     std::optional<float> diameter;  // unset: no size selected
     std::optional<float> length;    // unset: no length selected
-    int direction = 0;
-    bool hidden = false;
+    Placement placement{};
 };
 
 // The small-end diameter: the taper is 0.02083 per unit of length, exactly that constant.

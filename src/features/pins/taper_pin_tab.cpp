@@ -100,8 +100,8 @@ TaperPinInput TaperPinTab::Input() const {
     TaperPinInput input;
     if (const int k = SelectedIndex(list14_); k >= 0) input.diameter = sizes_[k].diameter;
     if (const int j = SelectedIndex(list15_); j >= 0) input.length = lengths_[j].length;
-    input.direction = direction_.Angle();
-    input.hidden = check10_->isChecked();
+    input.placement.direction = DirectionOf(direction_.Angle());
+    input.placement.hidden = check10_->isChecked();
     return input;
 }
 

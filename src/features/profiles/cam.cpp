@@ -26,15 +26,8 @@ std::optional<std::string> CheckCam(const CamInput& input) {
 }
 
 std::string CamScript(const CamInput& input, const DrawContext& context) {
-    const TwoCircleOutlineResult outline = TwoCircleOutline(
-        context.BasePoint, BoxSingle(input.r1Text), BoxSingle(input.r2Text),
-        BoxSingle(input.distanceText), DegToRad(static_cast<float>(input.direction)));
-    std::string script;
-    ScriptWriter w(script);
-    w.LayerSet(input.hidden ? context.HiddenLayer : context.CurrentLayer);
-    WriteTwoCircleOutline(w, outline);
-    if (input.hidden) w.LayerSet(context.CurrentLayer);
-    return script;
+    return TwoCircleOutlineScript(BoxSingle(input.r1Text), BoxSingle(input.r2Text),
+                                  BoxSingle(input.distanceText), input.placement, context);
 }
 
 }  // namespace bw

@@ -13,8 +13,7 @@ struct CamInput {
     std::string r1Text = "0.500";        // Text8, radius at the pick point
     std::string r2Text = "0.375";        // Text9, second radius
     std::string distanceText = "1.000";  // Text10
-    int direction = 0;                   // 0, 90, 180 or 270
-    bool hidden = false;                 // Check08
+    Placement placement{};
 };
 
 std::optional<std::string> CheckCam(const CamInput& input);

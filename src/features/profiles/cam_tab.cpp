@@ -55,8 +55,8 @@ CamInput CamTab::Input() const {
     input.r1Text = FromQt(text8_->text());
     input.r2Text = FromQt(text9_->text());
     input.distanceText = FromQt(text10_->text());
-    input.direction = direction_.Angle(host_.DirectionAngle());
-    input.hidden = check08_->isChecked();
+    input.placement.direction = DirectionOf(direction_.Angle(host_.DirectionAngle()));
+    input.placement.hidden = check08_->isChecked();
     return input;
 }
 

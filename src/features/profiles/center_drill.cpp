@@ -50,29 +50,6 @@ std::string DrillCounts(const Drills& drills, const std::string& what) {
 
 bool Usable(float value) { return IsUsableSize(value); }
 
-// A point of the section: `along` the axis (terms added one by one onto the base coordinate
-// in double, as the profile is measured from the surface) and `across` it, turned to the
-// direction and rounded once to single.
-PointXY ProfilePoint(PointXY base, int direction, std::initializer_list<float> along,
-                     float across) {
-    auto sum = [&](double start, double sign) {
-        double value = start;
-        for (float term : along) value += sign * static_cast<double>(term);
-        return static_cast<float>(value);
-    };
-    const double x = base.X, y = base.Y, b = across;
-    switch (direction) {
-        case 90:
-            return {static_cast<float>(x - b), sum(y, 1.0)};
-        case 180:
-            return {sum(x, -1.0), static_cast<float>(y - b)};
-        case 270:
-            return {static_cast<float>(x + b), sum(y, -1.0)};
-        default:
-            return {sum(x, 1.0), static_cast<float>(y + b)};
-    }
-}
-
 // The face circles carry the diameter in the plain form with a zero before the point
 // (0.1875), unlike the other script numbers.
 void FaceCircle(ScriptWriter& w, PointXY centre, float diameter) {
@@ -95,14 +72,14 @@ void PlainSide(ScriptWriter& w, const PlainCenterDrill& d, const CenterDrillInpu
     const float r1 = d.countersinkDiameter / 2.0f;
     const float r2 = d.drillDiameter / 2.0f;
     const float L = d.pilotLength;
-    const int dir = input.direction;
-    const PointXY pa = ProfilePoint(base, dir, {}, r1);
-    const PointXY pb = ProfilePoint(base, dir, {}, -r1);
-    const PointXY pc = ProfilePoint(base, dir, {h1}, r2);
-    const PointXY pd = ProfilePoint(base, dir, {h1}, -r2);
-    const PointXY pe = ProfilePoint(base, dir, {h1, L}, r2);
-    const PointXY pf = ProfilePoint(base, dir, {h1, L}, -r2);
-    const PointXY pg = ProfilePoint(base, dir, {h1, L, h2}, 0.0f);
+    const Direction dir = input.placement.direction;
+    const PointXY pa = Turned(base, dir, {}, {r1});
+    const PointXY pb = Turned(base, dir, {}, {-r1});
+    const PointXY pc = Turned(base, dir, {h1}, {r2});
+    const PointXY pd = Turned(base, dir, {h1}, {-r2});
+    const PointXY pe = Turned(base, dir, {h1, L}, {r2});
+    const PointXY pf = Turned(base, dir, {h1, L}, {-r2});
+    const PointXY pg = Turned(base, dir, {h1, L, h2}, {0.0f});
     // The outline from one surface edge round the tip to the other, then the cross lines
     // where the cone meets the pilot and the pilot meets the point.
     for (auto [from, to] : {std::pair{pa, pc},
@@ -126,16 +103,16 @@ void BellSide(ScriptWriter& w, const BellCenterDrill& d, const CenterDrillInput&
     const float r3 = d.countersinkDiameter / 2.0f;
     const float r2 = d.drillDiameter / 2.0f;
     const float B2 = d.drillDiameter;  // the pilot is as long as it is wide
-    const int dir = input.direction;
-    const PointXY pa = ProfilePoint(base, dir, {}, r1);
-    const PointXY pb = ProfilePoint(base, dir, {}, -r1);
-    const PointXY pc = ProfilePoint(base, dir, {h0}, r3);
-    const PointXY pd = ProfilePoint(base, dir, {h0}, -r3);
-    const PointXY pe = ProfilePoint(base, dir, {h0, h1}, r2);
-    const PointXY pf = ProfilePoint(base, dir, {h0, h1}, -r2);
-    const PointXY pg = ProfilePoint(base, dir, {h0, h1, B2}, r2);
-    const PointXY ph = ProfilePoint(base, dir, {h0, h1, B2}, -r2);
-    const PointXY pi = ProfilePoint(base, dir, {h0, h1, B2, h2}, 0.0f);
+    const Direction dir = input.placement.direction;
+    const PointXY pa = Turned(base, dir, {}, {r1});
+    const PointXY pb = Turned(base, dir, {}, {-r1});
+    const PointXY pc = Turned(base, dir, {h0}, {r3});
+    const PointXY pd = Turned(base, dir, {h0}, {-r3});
+    const PointXY pe = Turned(base, dir, {h0, h1}, {r2});
+    const PointXY pf = Turned(base, dir, {h0, h1}, {-r2});
+    const PointXY pg = Turned(base, dir, {h0, h1, B2}, {r2});
+    const PointXY ph = Turned(base, dir, {h0, h1, B2}, {-r2});
+    const PointXY pi = Turned(base, dir, {h0, h1, B2, h2}, {0.0f});
     for (auto [from, to] : {std::pair{pa, pc},
                             {pc, pe},
                             {pe, pg},
@@ -213,26 +190,24 @@ std::optional<std::string> CheckCenterDrill(const CenterDrillInput& input) {
 std::string CenterDrillScript(const CenterDrillInput& input, const DrawContext& context) {
     std::string script;
     ScriptWriter w(script);
-    w.LayerSet(input.hidden ? context.HiddenLayer : context.CurrentLayer);
     const PointXY base = context.BasePoint;
-    if (input.view == View::Face) {
-        if (input.plain) {
-            FaceCircle(w, base, input.plain->countersinkDiameter);
-            FaceCircle(w, base, input.plain->drillDiameter);
-        } else if (input.bell) {
-            // Outermost first.
-            FaceCircle(w, base, input.bell->chamferDiameter);
-            FaceCircle(w, base, input.bell->countersinkDiameter);
-            FaceCircle(w, base, input.bell->drillDiameter);
-        }
-    } else {
-        if (input.plain) {
+    w.OnLayer(input.placement.hidden, context.layers(), [&] {
+        if (input.placement.view == View::Face) {
+            if (input.plain) {
+                FaceCircle(w, base, input.plain->countersinkDiameter);
+                FaceCircle(w, base, input.plain->drillDiameter);
+            } else if (input.bell) {
+                // Outermost first.
+                FaceCircle(w, base, input.bell->chamferDiameter);
+                FaceCircle(w, base, input.bell->countersinkDiameter);
+                FaceCircle(w, base, input.bell->drillDiameter);
+            }
+        } else if (input.plain) {
             PlainSide(w, *input.plain, input, base);
         } else if (input.bell) {
             BellSide(w, *input.bell, input, base);
         }
-    }
-    if (input.hidden) w.LayerSet(context.CurrentLayer);
+    });
     return script;
 }
 

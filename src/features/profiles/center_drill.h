@@ -56,9 +56,7 @@ std::string BellCenterDrillCounts(const BellCenterDrills& drills);
 struct CenterDrillInput {
     std::optional<PlainCenterDrill> plain;
     std::optional<BellCenterDrill> bell;
-    View view = View::Side;
-    int direction = 0;   // 0, 90, 180 or 270
-    bool hidden = true;  // Check11
+    Placement placement{View::Side, Direction::Right, true};
 };
 
 // True when a record's values make a hole that can be drawn: every value a finite number

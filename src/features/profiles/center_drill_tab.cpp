@@ -51,9 +51,7 @@ CenterDrillTab::CenterDrillTab(Host& host, QWidget* parent)
     connect(command17_, &QPushButton::clicked, this, [this] { Command17_Click(); });
 
     // Start-up state; "Plain" is selected once the tables are in.
-    view_.side->setChecked(true);
-    direction_.zero->setChecked(true);
-    view_.hidden->setChecked(true);
+    ShowPlacement(CenterDrillInput{}.placement, view_, direction_);
 }
 
 void CenterDrillTab::LoadTables() {
@@ -91,9 +89,7 @@ CenterDrillInput CenterDrillTab::Input() const {
     } else if (k >= 0) {
         if (static_cast<size_t>(k) < bell_.size()) input.bell = bell_[k];
     }
-    input.view = view_.face->isChecked() ? View::Face : View::Side;
-    input.direction = direction_.Angle(host_.DirectionAngle());
-    input.hidden = view_.hidden->isChecked();
+    input.placement = ShownPlacement(view_, direction_, host_.DirectionAngle());
     return input;
 }
 

@@ -10,12 +10,11 @@ namespace bw {
 KeywayTableLoad ParseKeywayTable(std::string_view bytes) {
     KeywayTableLoad load;
     KeywayTable& t = load.table;
-    FieldReader reader(bytes);
-    if (ReadLabelledSection(reader, {"Keyway.dat", "key width"}, t.keyWidths.labels,
-                            {{"key width", t.keyWidths.values}}, load.diagnostic)) {
-        ReadLabelledSection(reader, {"Keyway.dat", "diameter"}, t.diameters.labels,
-                            {{"diameter", t.diameters.values}}, load.diagnostic);
-    }
+    ReadSections(
+        bytes,
+        {{{"Keyway.dat", "key width"}, t.keyWidths.labels, {{"key width", t.keyWidths.values}}},
+         {{"Keyway.dat", "diameter"}, t.diameters.labels, {{"diameter", t.diameters.values}}}},
+        load.diagnostic);
     return load;
 }
 
@@ -24,8 +23,8 @@ KeywayTableLoad LoadKeywayTable(const std::string& programFolder) {
 }
 
 std::string KeywayTableCounts(const KeywayTable& table) {
-    return CountOf(table.keyWidths.size(), "key width", "key widths") + ", " +
-           CountOf(table.diameters.size(), "diameter", "diameters");
+    return SectionCounts(
+        {{table.keyWidths.size(), "key width"}, {table.diameters.size(), "diameter"}});
 }
 
 std::optional<std::string> CheckKeyway(const KeywayInput& input) {
@@ -64,18 +63,22 @@ std::string KeywayScript(const KeywayInput& input, const DrawContext& context) {
     // A hub keyway is the bore's outline and is never hidden.
     std::string script;
     ScriptWriter w(script);
-    w.LayerSet(input.hidden && shaft ? context.HiddenLayer : context.CurrentLayer);
-    // Three sides, closed by the second blank; what follows goes on the same text line.
-    w.Line({t1, t2, t3, t4}, ChainEnd::TwoBlanks);
-    if (input.hidden) w.LayerSet(context.CurrentLayer);
-    if (shaft) {
-        w.CircleByRadius(context.BasePoint, single(r));
-    } else {
-        // The bore runs from T1 counter-clockwise round the bottom to T4, leaving the
-        // keyway's opening free.
-        w.ArcAboutCentre(context.BasePoint, t1, t4);
-    }
-    if (input.hidden) w.LayerSet(context.CurrentLayer);
+    const bool hidden = input.placement.hidden;
+    // A hub's "hidden" layer is the current one: the layer is set all the same.
+    w.OnLayer(hidden, {context.CurrentLayer, shaft ? context.HiddenLayer : context.CurrentLayer},
+              [&] {
+                  // Three sides, closed by the second blank; what follows goes on the same
+                  // text line.
+                  w.Line({t1, t2, t3, t4}, ChainEnd::TwoBlanks);
+                  if (hidden) w.LayerSet(context.CurrentLayer);
+                  if (shaft) {
+                      w.CircleByRadius(context.BasePoint, single(r));
+                  } else {
+                      // The bore runs from T1 counter-clockwise round the bottom to T4,
+                      // leaving the keyway's opening free.
+                      w.ArcAboutCentre(context.BasePoint, t1, t4);
+                  }
+              });
     return script;
 }
 

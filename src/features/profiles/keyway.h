@@ -35,7 +35,7 @@ struct KeywayInput {
     std::string keyWidthText = "0.250";  // Text11
     std::string diameterText = "1.000";  // Text12
     KeywayKind kind = KeywayKind::Shaft;
-    bool hidden = false;  // Check09
+    Placement placement{};
 };
 
 std::optional<std::string> CheckKeyway(const KeywayInput& input);

@@ -88,7 +88,7 @@ KeywayInput KeywayTab::Input() const {
     input.diameterText = FromQt(text12_->text());
     // A hub unless "Shaft" is selected.
     input.kind = option40_->isChecked() ? KeywayKind::Shaft : KeywayKind::Hub;
-    input.hidden = check09_->isChecked();
+    input.placement.hidden = check09_->isChecked();
     return input;
 }
 

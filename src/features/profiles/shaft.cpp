@@ -37,56 +37,22 @@ std::string FaceView(const ShaftInput& input, const DrawContext& context) {
 std::string SideView(const ShaftInput& input, const DrawContext& context) {
     std::string script;
     ScriptWriter w(script);
-    w.LayerSet(input.hidden ? context.HiddenLayer : context.CurrentLayer);
-    float cx = context.BasePoint.X;
-    float cy = context.BasePoint.Y;
-    auto plus = [](float a, float b) {
-        return static_cast<float>(static_cast<double>(a) + static_cast<double>(b));
-    };
-    auto minus = [](float a, float b) {
-        return static_cast<float>(static_cast<double>(a) - static_cast<double>(b));
-    };
-    for (const ShaftSegment& segment : input.segments) {
-        const float r = Radius(segment);
-        const float len = BoxSingle(segment.lengthText);
-        PointXY t1, t2, t3, t4;
-        switch (input.direction) {
-            case 0:
-                t1 = {cx, plus(cy, r)};
-                t2 = {cx, minus(cy, r)};
-                t3 = {plus(cx, len), minus(cy, r)};
-                t4 = {plus(cx, len), plus(cy, r)};
-                cx = plus(cx, len);
-                break;
-            case 90:
-                t1 = {minus(cx, r), cy};
-                t2 = {plus(cx, r), cy};
-                t3 = {plus(cx, r), plus(cy, len)};
-                t4 = {minus(cx, r), plus(cy, len)};
-                cy = plus(cy, len);
-                break;
-            case 180:
-                t1 = {cx, minus(cy, r)};
-                t2 = {cx, plus(cy, r)};
-                t3 = {minus(cx, len), plus(cy, r)};
-                t4 = {minus(cx, len), minus(cy, r)};
-                cx = minus(cx, len);
-                break;
-            case 270:
-                t1 = {plus(cx, r), cy};
-                t2 = {minus(cx, r), cy};
-                t3 = {minus(cx, r), minus(cy, len)};
-                t4 = {plus(cx, r), minus(cy, len)};
-                cy = minus(cy, len);
-                break;
-            default:
-                continue;
+    const Direction a = input.placement.direction;
+    PointXY c = context.BasePoint;
+    w.OnLayer(input.placement.hidden, context.layers(), [&] {
+        for (const ShaftSegment& segment : input.segments) {
+            const double r = Radius(segment);
+            const double len = BoxSingle(segment.lengthText);
+            const PointXY t1 = Turned(c, a, {}, {r});
+            const PointXY t2 = Turned(c, a, {}, {-r});
+            const PointXY t3 = Turned(c, a, {len}, {-r});
+            const PointXY t4 = Turned(c, a, {len}, {r});
+            c = Turned(c, a, {len}, {});
+            // The closed rectangle; the second blank ends the Line command, and the next
+            // segment follows on the same text line.
+            w.Line({t1, t2, t3, t4, t1}, ChainEnd::TwoBlanks);
         }
-        // The closed rectangle; the second blank ends the Line command, and the next
-        // segment follows on the same text line.
-        w.Line({t1, t2, t3, t4, t1}, ChainEnd::TwoBlanks);
-    }
-    if (input.hidden) w.LayerSet(context.CurrentLayer);
+    });
     return script;
 }
 
@@ -133,7 +99,7 @@ std::optional<std::string> CheckShaft(const ShaftInput& input) {
 
 std::string ShaftScript(const ShaftInput& input, const DrawContext& context) {
     if (input.segments.empty()) return {};
-    return input.view == View::Face ? FaceView(input, context) : SideView(input, context);
+    return input.placement.view == View::Face ? FaceView(input, context) : SideView(input, context);
 }
 
 }  // namespace bw

@@ -26,9 +26,7 @@ struct ShaftSegment {
 
 struct ShaftInput {
     std::vector<ShaftSegment> segments{{"1.000", "1.000"}};
-    View view = View::Side;
-    int direction = 0;    // 0, 90, 180 or 270
-    bool hidden = false;  // Check12
+    Placement placement{};
 };
 
 // A refusal of the grid, and the cell (row 1 a diameter, 2 a length; column the segment,

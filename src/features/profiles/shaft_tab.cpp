@@ -99,12 +99,10 @@ ShaftTab::ShaftTab(Host& host, QWidget* parent)
     connect(command19_, &QPushButton::clicked, this, [this] { Command19_Click(); });
 
     // Start-up state.
-    view_.side->setChecked(true);
-    direction_.zero->setChecked(true);
     const ShaftInput defaults;
+    ShowPlacement(defaults.placement, view_, direction_);
     text13_->setText(QString::number(defaults.segments.size()));
     text14_->setText(ToQt(defaults.segments[0].diameterText));
-    view_.hidden->setChecked(false);
     SetCell(1, 0, QStringLiteral("Diameter"));
     SetCell(2, 0, QStringLiteral("Length"));
     SetCell(0, 0, QString());
@@ -279,9 +277,7 @@ ShaftInput ShaftTab::Input() const {
     for (int i = 1; i < grid_->columnCount(); ++i) {
         input.segments.push_back({FromQt(CellText(1, i)), FromQt(CellText(2, i))});
     }
-    input.view = view_.face->isChecked() ? View::Face : View::Side;
-    input.direction = direction_.Angle(host_.DirectionAngle());
-    input.hidden = view_.hidden->isChecked();
+    input.placement = ShownPlacement(view_, direction_, host_.DirectionAngle());
     return input;
 }
 
@@ -298,7 +294,7 @@ void ShaftTab::Command19_Click() {
     const auto [row, column] =
         refusal && refusal->stoppedAt
             ? *refusal->stoppedAt
-            : std::pair{input.view == View::Face ? 1 : 2, grid_->columnCount() - 1};
+            : std::pair{input.placement.view == View::Face ? 1 : 2, grid_->columnCount() - 1};
     if (column > 0) grid_->setCurrentCell(row, column);
 }
 

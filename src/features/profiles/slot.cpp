@@ -8,12 +8,12 @@ namespace bw {
 SlotTableLoad ParseSlotTable(std::string_view bytes) {
     SlotTableLoad load;
     SlotTable& t = load.table;
-    FieldReader reader(bytes);
-    if (ReadLabelledSection(reader, {"Slot.dat", "slot width"}, t.widths.labels,
-                            {{"width", t.widths.values}}, load.diagnostic)) {
-        ReadLabelledSection(reader, {"Slot.dat", "center distance"}, t.centerDistances.labels,
-                            {{"center distance", t.centerDistances.values}}, load.diagnostic);
-    }
+    ReadSections(bytes,
+                 {{{"Slot.dat", "slot width"}, t.widths.labels, {{"width", t.widths.values}}},
+                  {{"Slot.dat", "center distance"},
+                   t.centerDistances.labels,
+                   {{"center distance", t.centerDistances.values}}}},
+                 load.diagnostic);
     return load;
 }
 
@@ -22,8 +22,8 @@ SlotTableLoad LoadSlotTable(const std::string& programFolder) {
 }
 
 std::string SlotTableCounts(const SlotTable& table) {
-    return CountOf(table.widths.size(), "slot width", "slot widths") + ", " +
-           CountOf(table.centerDistances.size(), "center distance", "center distances");
+    return SectionCounts(
+        {{table.widths.size(), "slot width"}, {table.centerDistances.size(), "center distance"}});
 }
 
 std::optional<std::string> CheckSlot(const SlotInput& input) {
@@ -40,16 +40,9 @@ std::optional<std::string> CheckSlot(const SlotInput& input) {
 
 std::string SlotScript(const SlotInput& input, const DrawContext& context) {
     const float width = BoxSingle(input.widthText);
-    const float distance = BoxSingle(input.distanceText);
     // The width value is the radius of both end arcs.
-    const TwoCircleOutlineResult outline = TwoCircleOutline(
-        context.BasePoint, width, width, distance, DegToRad(static_cast<float>(input.direction)));
-    std::string script;
-    ScriptWriter w(script);
-    w.LayerSet(input.hidden ? context.HiddenLayer : context.CurrentLayer);
-    WriteTwoCircleOutline(w, outline);
-    if (input.hidden) w.LayerSet(context.CurrentLayer);
-    return script;
+    return TwoCircleOutlineScript(width, width, BoxSingle(input.distanceText), input.placement,
+                                  context);
 }
 
 }  // namespace bw

@@ -31,8 +31,7 @@ std::string SlotTableCounts(const SlotTable& table);
 struct SlotInput {
     std::string widthText = "0.250";     // Text6
     std::string distanceText = "1.000";  // Text7
-    int direction = 0;                   // 0, 90, 180 or 270
-    bool hidden = false;                 // Check07
+    Placement placement{};
 };
 
 std::optional<std::string> CheckSlot(const SlotInput& input);

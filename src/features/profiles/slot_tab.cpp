@@ -81,8 +81,8 @@ SlotInput SlotTab::Input() const {
     SlotInput input;
     input.widthText = FromQt(text6_->text());
     input.distanceText = FromQt(text7_->text());
-    input.direction = direction_.Angle(host_.DirectionAngle());
-    input.hidden = check07_->isChecked();
+    input.placement.direction = DirectionOf(direction_.Angle(host_.DirectionAngle()));
+    input.placement.hidden = check07_->isChecked();
     return input;
 }
 

@@ -39,13 +39,21 @@ TwoCircleOutlineResult TwoCircleOutline(PointXY base, float r1, float r2, float 
     return o;
 }
 
-void WriteTwoCircleOutline(ScriptWriter& w, const TwoCircleOutlineResult& o) {
-    w.ArcAboutCentre(o.P1, o.T3, o.T1);
-    w.ArcAboutCentre(o.P2, o.T2, o.T4);
-    // The second blank after T2 closes the first Line command, which would otherwise wait
-    // for a further point.
-    w.Line({o.T1, o.T2}, ChainEnd::TwoBlanks);
-    w.Line({o.T3, o.T4});
+std::string TwoCircleOutlineScript(float r1, float r2, float c, const Placement& placement,
+                                   const DrawContext& context) {
+    const TwoCircleOutlineResult o = TwoCircleOutline(
+        context.BasePoint, r1, r2, c, DegToRad(static_cast<float>(Degrees(placement.direction))));
+    std::string script;
+    ScriptWriter w(script);
+    w.OnLayer(placement.hidden, context.layers(), [&] {
+        w.ArcAboutCentre(o.P1, o.T3, o.T1);
+        w.ArcAboutCentre(o.P2, o.T2, o.T4);
+        // The second blank after T2 closes the first Line command, which would otherwise
+        // wait for a further point.
+        w.Line({o.T1, o.T2}, ChainEnd::TwoBlanks);
+        w.Line({o.T3, o.T4});
+    });
+    return script;
 }
 
 }  // namespace bw

@@ -4,8 +4,7 @@
 
 #include <string>
 
-#include "exchange/script_format.h"
-#include "exchange/script_writer.h"
+#include "features/feature.h"
 
 namespace bw {
 
@@ -33,8 +32,10 @@ bool TangentsExist(float r1, float r2, float c);
 // it is used, and T2, T4 are reached by walking along the tangents from T1, T3.
 TwoCircleOutlineResult TwoCircleOutline(PointXY base, float r1, float r2, float c, float a);
 
-// The outline as one script line and its line end: the arc about P1 from T3 to T1, the arc
-// about P2 from T2 to T4, the line T1-T2 closed by a second blank, then the line T3-T4.
-void WriteTwoCircleOutline(ScriptWriter& writer, const TwoCircleOutlineResult& outline);
+// The outline on its layer, the direction giving the angle a, as one script line and its
+// line end: the arc about P1 from T3 to T1, the arc about P2 from T2 to T4, the line T1-T2
+// closed by a second blank, then the line T3-T4.
+std::string TwoCircleOutlineScript(float r1, float r2, float c, const Placement& placement,
+                                   const DrawContext& context);
 
 }  // namespace bw

@@ -8,7 +8,6 @@
 #include "features/feature_test_util.h"
 #include "features/holes/counterbore.h"
 #include "features/holes/drilled_hole.h"
-#include "features/holes/hole_common.h"
 #include "features/holes/tapped_hole.h"
 #include "features/holes/thread.h"
 
@@ -22,30 +21,37 @@ DrawContext Walls(float x, float y) { return test::At(x, y, "WALLS"); }
 
 DrilledHoleInput Drill(const std::string& csink, const std::string& drill, const std::string& depth,
                        bool countersunk, View view = View::Side, bool hidden = true) {
-    return {csink, drill, depth, countersunk, 82, view, hidden};
+    return {csink, drill, depth, countersunk, 82, {view, Direction::Right, hidden}};
 }
 
 TEST(HoleScripts, WholeScripts) {
     const test::Case cases[] = {
         {"counterbore face",
-         CounterboreScript({CboreSize{.25f, .4375f}, View::Face, false}, Walls(1, 1)),
+         CounterboreScript({CboreSize{.25f, .4375f}, {View::Face, Direction::Right, false}},
+                           Walls(1, 1)),
          "Layer set WALLS \r\nCircle 1,1 D .25\r\nCircle 1,1 D .4375\r\n"},
         {"counterbore face, hidden: only the counterbore is behind the face",
-         CounterboreScript({CboreSize{.25f, .4375f}, View::Face}, Walls(1, 1)),
+         CounterboreScript({CboreSize{.25f, .4375f}, {View::Face, Direction::Right, true}},
+                           Walls(1, 1)),
          "Layer set WALLS \r\nCircle 1,1 D .25\r\nLayer set HID \r\nCircle 1,1 D .4375\r\n"
          "Layer set WALLS \r\n"},
         // Counterbore half .21875 down to the screw's .25, the hole on to four diameters.
         {"counterbore side",
-         CounterboreScript({CboreSize{.25f, .4375f}, View::Side, false}, Walls(0, 0)),
+         CounterboreScript({CboreSize{.25f, .4375f}, {View::Side, Direction::Right, false}},
+                           Walls(0, 0)),
          "Layer set WALLS \r\nLine 0,.21875 .25,.21875 \r\nLine .25,.21875 .25,-.21875 \r\n"
          "Line .25,-.21875 0,-.21875 \r\nLine .25,.125 1,.125 \r\nLine .25,-.125 1,-.125 \r\n"},
         // Not hidden: only the major diameter is on the hidden layer.
         {"tap face",
-         TappedHoleScript({TapSize{.25f, .201f}, std::nullopt, View::Face, false}, Walls(1, 1)),
+         TappedHoleScript(
+             {TapSize{.25f, .201f}, std::nullopt, {View::Face, Direction::Right, false}},
+             Walls(1, 1)),
          "Layer set WALLS \r\nCircle 1,1 D .3125\r\nCircle 1,1 D .201\r\nLayer set HID \r\n"
          "Circle 1,1 D .25\r\nLayer set WALLS \r\n"},
         // R = .25, chamfer 1/32, tap drill half .21095, point .25 x .6008606 = .1502151.
-        {"tap side", TappedHoleScript({TapSize{.5f, .4219f}, 1.0f, View::Side, false}, Walls(0, 0)),
+        {"tap side",
+         TappedHoleScript({TapSize{.5f, .4219f}, 1.0f, {View::Side, Direction::Right, false}},
+                          Walls(0, 0)),
          "Layer set WALLS \r\nLine 0,.28125 .03125,.25 \r\nLine .03125,.25 .03125,-.25 \r\n"
          "Line .03125,-.25 0,-.28125 \r\nLine .03125,.25 1,.25 \r\nLine 1,.25 1,-.25 \r\n"
          "Line 1,-.25 .03125,-.25 \r\nLine .03125,.21095 1,.21095 \r\n"
@@ -77,14 +83,15 @@ TEST(HoleScripts, WholeScripts) {
         // rounded to single: a single cosine changes a last digit. One turn (.1 long) of a .25
         // thread of 14 per inch, 90; a single cosine would give 1.063141,1 for the first root.
         {"thread at 90: the double cosine",
-         ThreadScript({ThreadSize{.25f, 14}, .1f, false, false, 90}, test::At(1, 1)),
+         ThreadScript({ThreadSize{.25f, 14}, .1f, false, {View::Side, Direction::Up, false}},
+                      test::At(1, 1)),
          "Layer set 0 \r\nline .875,1 1.125,1.035714 1.063141,.9999999 \r\n"
          "line 1.125,1.035714 1.063141,1.071429 \r\nline .875,1 .936859,1.035714 .875,1.071429 "
          "\r\nline .936859,1.035714 1.063141,1.071429 \r\n"
          "line .936859,1.035714 1.063141,1.071429 \r\nLayer set 0 \r\n"},
         // A left-hand .216 thread of 13 per inch, 0. Single cosine: .9586174.
         {"left-hand thread: the double cosine",
-         ThreadScript({ThreadSize{.216f, 13}, .1f, true, false, 0}, test::At(1, 1)),
+         ThreadScript({ThreadSize{.216f, 13}, .1f, true, {}}, test::At(1, 1)),
          "Layer set 0 \r\nline 1,.892 1.038462,1.108 1,1.041383 \r\n"
          "line 1.038462,1.108 1.076923,1.041383 \r\nline 1,.892 1.038462,.9586173 1.076923,.892 "
          "\r\nline 1.038462,.9586173 1.076923,1.041383 \r\n"
@@ -135,26 +142,35 @@ TEST(HoleChecks, MessagesInTheOrderOkRunsThem) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const std::string tiny = "." + std::string(50, '0') + "1";
     const test::Case cases[] = {
-        {"cbore: screw before counterbore", CheckCounterbore({CboreSize{0, 0}, View::Face}),
+        {"cbore: screw before counterbore",
+         CheckCounterbore({CboreSize{0, 0}, {View::Face, Direction::Right, true}}),
          "Screw Diameter Must Be Greater Than Zero"},
-        {"cbore: negative counterbore", CheckCounterbore({CboreSize{.25f, -1}, View::Face}),
+        {"cbore: negative counterbore",
+         CheckCounterbore({CboreSize{.25f, -1}, {View::Face, Direction::Right, true}}),
          "Counterbore Diameter Must Be Greater Than Zero"},
         {"tap: size before depth", CheckTappedHole({}), "You Must Select Tap Size"},
         {"tap: side without depth",
-         CheckTappedHole({TapSize{.25f, .201f}, std::nullopt, View::Side}),
+         CheckTappedHole(
+             {TapSize{.25f, .201f}, std::nullopt, {View::Side, Direction::Right, true}}),
          "You Must Select Depth"},
         {"tap: face without depth",
-         CheckTappedHole({TapSize{.25f, .201f}, std::nullopt, View::Face}), nullptr},
-        {"tap: depth before diameters",
-         CheckTappedHole({TapSize{0, .201f}, std::nullopt, View::Side}), "You Must Select Depth"},
-        {"tap: negative drill", CheckTappedHole({TapSize{.25f, -.2f}, .5f, View::Face}),
-         "Tap Diameter Must Be Greater Than Zero"},
-        {"tap: major not a number", CheckTappedHole({TapSize{nan, .201f}, .5f, View::Side}),
-         "Tap Diameter Must Be Greater Than Zero"},
-        {"tap: zero depth", CheckTappedHole({TapSize{.25f, .201f}, 0, View::Side}),
-         "Depth Must Be Greater Than Zero"},
-        {"tap: face ignores a zero depth", CheckTappedHole({TapSize{.25f, .201f}, 0, View::Face}),
+         CheckTappedHole(
+             {TapSize{.25f, .201f}, std::nullopt, {View::Face, Direction::Right, true}}),
          nullptr},
+        {"tap: depth before diameters",
+         CheckTappedHole({TapSize{0, .201f}, std::nullopt, {View::Side, Direction::Right, true}}),
+         "You Must Select Depth"},
+        {"tap: negative drill",
+         CheckTappedHole({TapSize{.25f, -.2f}, .5f, {View::Face, Direction::Right, true}}),
+         "Tap Diameter Must Be Greater Than Zero"},
+        {"tap: major not a number",
+         CheckTappedHole({TapSize{nan, .201f}, .5f, {View::Side, Direction::Right, true}}),
+         "Tap Diameter Must Be Greater Than Zero"},
+        {"tap: zero depth",
+         CheckTappedHole({TapSize{.25f, .201f}, 0, {View::Side, Direction::Right, true}}),
+         "Depth Must Be Greater Than Zero"},
+        {"tap: face ignores a zero depth",
+         CheckTappedHole({TapSize{.25f, .201f}, 0, {View::Face, Direction::Right, true}}), nullptr},
         {"thread: size before depth", CheckThread({std::nullopt, .5f}),
          "You Must Select Thread Size"},
         {"thread: zero diameter", CheckThread({ThreadSize{0, 20}, .5f}),
@@ -208,7 +224,11 @@ TEST(ScriptNumber15, FifteenSignificantDigitsWithoutLeadingOrTrailingZeros) {
         {123456789012345.0, "123456789012345"},
         {1e15, "1E+15"},
     };
-    for (auto [value, text] : cases) EXPECT_EQ(holes::ScriptNumber15(value), text) << text;
+    for (auto [value, text] : cases) {
+        std::string written;
+        AppendNumber(written, value, NumberForm::Fifteen);
+        EXPECT_EQ(written, text) << text;
+    }
 }
 
 TEST(HoleTables, FieldsLandInTheirColumns) {
