@@ -162,9 +162,7 @@ DrilledHoleInput DrilledHoleTab::Input() const {
     input.depthText = FromQt(text17_->text());
     input.countersunk = check13_->isChecked();
     input.angle = option65_->isChecked() ? 100 : 82;
-    input.placement.view = option60_->isChecked() ? View::Face : View::Side;
-    input.placement.hidden = check14_->isChecked();
-    input.placement.direction = DirectionOf(direction_.Angle());
+    input.placement = ShownPlacement({nullptr, option59_, option60_, check14_}, direction_);
     return input;
 }
 

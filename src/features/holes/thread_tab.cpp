@@ -81,9 +81,8 @@ ThreadTab::ThreadTab(Host& host, QWidget* parent)
     ReportChanges(this, direction_.Options(), {check05_, check06_}, {list8_, list9_});
     connect(command6_, &QPushButton::clicked, this, [this] { Command6_Click(); });
 
-    direction_.zero->setChecked(true);
-    check05_->setChecked(false);
-    check06_->setChecked(false);
+    check05_->setChecked(ThreadInput{}.leftHand);
+    ShowPlacement(ThreadInput{}.placement, {.hidden = check06_}, direction_);
 }
 
 void ThreadTab::LoadTables() {
@@ -104,8 +103,7 @@ ThreadInput ThreadTab::Input() const {
         input.length = table_.depth[static_cast<size_t>(j)];
     }
     input.leftHand = check05_->isChecked();
-    input.placement.hidden = check06_->isChecked();
-    input.placement.direction = DirectionOf(direction_.Angle());
+    input.placement = ShownPlacement({.hidden = check06_}, direction_);
     return input;
 }
 

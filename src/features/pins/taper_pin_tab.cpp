@@ -52,8 +52,7 @@ TaperPinTab::TaperPinTab(Host& host, QWidget* parent)
     list14_->installEventFilter(this);
     connect(command16_, &QPushButton::clicked, this, [this] { Command16_Click(); });
 
-    direction_.zero->setChecked(true);
-    check10_->setChecked(false);
+    ShowPlacement(TaperPinInput{}.placement, {.hidden = check10_}, direction_);
 }
 
 bool TaperPinTab::eventFilter(QObject* watched, QEvent* event) {
@@ -100,8 +99,7 @@ TaperPinInput TaperPinTab::Input() const {
     TaperPinInput input;
     if (const int k = SelectedIndex(list14_); k >= 0) input.diameter = sizes_[k].diameter;
     if (const int j = SelectedIndex(list15_); j >= 0) input.length = lengths_[j].length;
-    input.placement.direction = DirectionOf(direction_.Angle());
-    input.placement.hidden = check10_->isChecked();
+    input.placement = ShownPlacement({.hidden = check10_}, direction_);
     return input;
 }
 

@@ -42,12 +42,11 @@ CamTab::CamTab(Host& host, QWidget* parent) : FeatureTabOf(host, parent, CheckCa
     ReportChanges(this, direction_.Options(), {check08_}, {}, {text8_, text9_, text10_});
     connect(command14_, &QPushButton::clicked, this, [this] { Command14_Click(); });
 
-    direction_.zero->setChecked(true);
     const CamInput defaults;
+    ShowPlacement(defaults.placement, {.hidden = check08_}, direction_);
     text8_->setText(ToQt(defaults.r1Text));
     text9_->setText(ToQt(defaults.r2Text));
     text10_->setText(ToQt(defaults.distanceText));
-    check08_->setChecked(false);
 }
 
 CamInput CamTab::Input() const {
@@ -55,8 +54,7 @@ CamInput CamTab::Input() const {
     input.r1Text = FromQt(text8_->text());
     input.r2Text = FromQt(text9_->text());
     input.distanceText = FromQt(text10_->text());
-    input.placement.direction = DirectionOf(direction_.Angle(host_.DirectionAngle()));
-    input.placement.hidden = check08_->isChecked();
+    input.placement = ShownPlacement({.hidden = check08_}, direction_, host_.DirectionAngle());
     return input;
 }
 

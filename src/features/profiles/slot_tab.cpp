@@ -50,11 +50,10 @@ SlotTab::SlotTab(Host& host, QWidget* parent) : FeatureTabOf(host, parent, Check
     OnPick(list10_, this, [this] { List10_Click(); });
     connect(command13_, &QPushButton::clicked, this, [this] { Command13_Click(); });
 
-    direction_.zero->setChecked(true);
     const SlotInput defaults;
+    ShowPlacement(defaults.placement, {.hidden = check07_}, direction_);
     text6_->setText(ToQt(defaults.widthText));
     text7_->setText(ToQt(defaults.distanceText));
-    check07_->setChecked(false);
 }
 
 void SlotTab::LoadTables() {
@@ -81,8 +80,7 @@ SlotInput SlotTab::Input() const {
     SlotInput input;
     input.widthText = FromQt(text6_->text());
     input.distanceText = FromQt(text7_->text());
-    input.placement.direction = DirectionOf(direction_.Angle(host_.DirectionAngle()));
-    input.placement.hidden = check07_->isChecked();
+    input.placement = ShownPlacement({.hidden = check07_}, direction_, host_.DirectionAngle());
     return input;
 }
 
