@@ -1,5 +1,7 @@
 #include "app/pages.h"
 
+#include <map>
+
 #include "app/about_tab.h"
 #include "app/app_context.h"
 #include "app/settings_tab.h"
@@ -16,7 +18,7 @@
 #include "features/profiles/keyway_tab.h"
 #include "features/profiles/shaft_tab.h"
 #include "features/profiles/slot_tab.h"
-#include "features/table_files.h"
+#include "features/registry.h"
 
 namespace bw {
 
@@ -27,43 +29,48 @@ FeatureTab* Make(AppContext& app) {
     return new Tab(app);
 }
 
-}  // namespace
-
-const std::vector<Page>& Pages() {
-    static const std::vector<Page> pages = {
-        {"Ejector Pin Holes", Make<EjectorTab>, {"ejector.dat"}},
-        {"Core Pins", Make<CorePinTab>, {"Corepin.dat"}},
-        {"Tapped Holes", Make<TappedHoleTab>, {"Tap.dat"}},
-        {"Counterbores", Make<CounterboreTab>, {"Cbore.dat"}},
-        {"Core Note", Make<CoreNoteTab>, {"Corenum.dat"}},
-        {"Threads", Make<ThreadTab>, {"Thread.dat"}},
-        {"About", Make<AboutTab>, {"Brasswick.msg"}},
-        {"Settings", Make<SettingsTab>, {}},
-        {"Slotted Holes", Make<SlotTab>, {"Slot.dat"}},
-        {"Simple Cams", Make<CamTab>, {}},
-        {"Keyways", Make<KeywayTab>, {"Keyway.dat"}},
-        {"Taper Pins", Make<TaperPinTab>, {"000"}},
-        // Its loader ends by choosing "Plain", which fills the size list from 001.
-        {"Center Drill Holes", Make<CenterDrillTab>, {"001", "002"}},
-        {"Shafts", Make<ShaftTab>, {}},
-        {"Drilled Holes", Make<DrilledHoleTab>, {"Drill.dat", "Csink.dat"}},
+// The tab of each page, by the registry row's caption: the core cannot know Qt.
+const std::map<std::string, FeatureTab* (*)(AppContext&)>& Makers() {
+    static const std::map<std::string, FeatureTab* (*)(AppContext&)> makers = {
+        {"Ejector Pin Holes", Make<EjectorTab>},
+        {"Core Pins", Make<CorePinTab>},
+        {"Tapped Holes", Make<TappedHoleTab>},
+        {"Counterbores", Make<CounterboreTab>},
+        {"Core Note", Make<CoreNoteTab>},
+        {"Threads", Make<ThreadTab>},
+        {"About", Make<AboutTab>},
+        {"Settings", Make<SettingsTab>},
+        {"Slotted Holes", Make<SlotTab>},
+        {"Simple Cams", Make<CamTab>},
+        {"Keyways", Make<KeywayTab>},
+        {"Taper Pins", Make<TaperPinTab>},
+        {"Center Drill Holes", Make<CenterDrillTab>},
+        {"Shafts", Make<ShaftTab>},
+        {"Drilled Holes", Make<DrilledHoleTab>},
     };
-    return pages;
+    return makers;
 }
 
-const std::vector<std::string>& StartUpTableOrder() {
-    // The core's list of table files (the one `check` follows too), with the about text read
-    // between the threads and the slots.
-    static const std::vector<std::string> order = [] {
-        std::vector<std::string> files;
-        for (const TableFile& table : TableFiles()) {
-            if (!table.loadedAtStartUp) continue;
-            files.push_back(table.name);
-            if (table.name == "Thread.dat") files.push_back("Brasswick.msg");
+}  // namespace
+
+FeatureTab* (*TabMaker(const std::string& caption))(AppContext&) {
+    auto it = Makers().find(caption);
+    return it == Makers().end() ? nullptr : it->second;
+}
+
+const std::vector<Page>& Pages() {
+    static const std::vector<Page> pages = [] {
+        std::vector<Page> list;
+        for (const FeatureRow& row : Registry()) {
+            std::vector<std::string> files;
+            for (const TableFile& file : row.tables) {
+                if (file.loadedAtStartUp) files.push_back(file.name);
+            }
+            list.push_back({row.caption.c_str(), TabMaker(row.caption), files});
         }
-        return files;
+        return list;
     }();
-    return order;
+    return pages;
 }
 
 }  // namespace bw

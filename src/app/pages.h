@@ -1,10 +1,12 @@
-// The pages of the window, one row each: caption, how the tab is made, the table files it
-// loads. The tab widget, the page list beside it and start-up all read this table, so a
-// page's place is its row and no tab knows its own index.
+// The pages of the window, read from the feature registry: caption, how the tab is made, the
+// table files it loads at start-up. The tab widget, the page list beside it and start-up all
+// read this table, so a page's place is its row and no tab knows its own index.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "features/registry.h"
 
 namespace bw {
 
@@ -20,8 +22,7 @@ struct Page {
 // The fifteen pages in the order of SSTab1.
 const std::vector<Page>& Pages();
 
-// Every file a page loads, in the order start-up loads them; a page loads all of its files
-// when the first of them comes up.
-const std::vector<std::string>& StartUpTableOrder();
+// The tab constructor of the page with this registry caption, or nullptr.
+FeatureTab* (*TabMaker(const std::string& caption))(AppContext&);
 
 }  // namespace bw

@@ -87,7 +87,9 @@ TEST_F(PagesTest, EveryControlStartsCaptionedAndSet) {
         "Option62:90 Option63:180 Option64:270 Option65:100 Option66:82* Text15=0.5625- "
         "Text16=0.500 Text17=1.000",
     };
-    for (int i = 0; i < 15; ++i) {
+    const int count = static_cast<int>(Registry().size());
+    ASSERT_EQ(std::size(pages), Registry().size());
+    for (int i = 0; i < count; ++i) {
         if (pages[i]) {
             EXPECT_EQ(ShownPage(Window().SSTab1()->widget(i)), pages[i]);
         }
@@ -206,9 +208,11 @@ TEST_F(PagesTest, FocusOnAControlBringsItsPageToTheFront) {
         "Option25 Option26|Check05|Text1|Text2|Check07|Check08|Option39 Option40|Check10|"
         "Option45 Option46|Option53 Option54|Option59 Option60",
         '|');
-    for (int page = 0; page < 15; ++page) {
+    const int count = static_cast<int>(Registry().size());
+    ASSERT_EQ(pages.size(), Registry().size());
+    for (int page = 0; page < count; ++page) {
         for (const std::string& name : Split(pages[static_cast<size_t>(page)], ' ')) {
-            Window().SSTab1()->setCurrentIndex((page + 1) % 15);
+            Window().SSTab1()->setCurrentIndex((page + 1) % count);
             QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);  // as by the Tab key
             QApplication::sendEvent(Find<QWidget>(name.c_str()), &in);
             EXPECT_EQ(Window().SSTab1()->currentIndex(), page) << name;

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "app/pages.h"
 #include "exchange/files.h"
 #include "support/window_fixture.h"
 #include "ui/preview_pane.h"
@@ -25,26 +26,37 @@ TEST_F(StartUpTest, FifteenCaptionsInViewOneClickBringsAnyPageForwardThePreviewT
     EXPECT_EQ(Window().windowTitle(), "Brasswick for AutoCAD LT");
     EXPECT_EQ(Find<QPushButton>("Command10")->text() + Find<QPushButton>("Command11")->text(),
               "&Cancel&Quit");
-    const char* captions[] = {"Ejector Pin Holes",  "Core Pins",   "Tapped Holes", "Counterbores",
-                              "Core Note",          "Threads",     "About",        "Settings",
-                              "Slotted Holes",      "Simple Cams", "Keyways",      "Taper Pins",
-                              "Center Drill Holes", "Shafts",      "Drilled Holes"};
+    // Every registry row is a page with its tab, in the registry's order: the features, then
+    // a rule, then About and Settings in the list beside the tabs.
+    const std::vector<FeatureRow>& rows = Registry();
+    std::vector<std::string> captions;
+    std::vector<int> rowOf;
+    int features = 0, others = 0;
+    for (const FeatureRow& r : rows) {
+        EXPECT_NE(TabMaker(r.caption), nullptr) << r.caption << " has no page";
+        captions.push_back(r.caption);
+        rowOf.push_back(r.command.empty() ? -1 - others++ : features++);
+    }
+    for (int& at : rowOf) at = at < 0 ? features - at : at;
     QTabWidget* tabs = Window().SSTab1();
     QListWidget* list = Window().PageList();
     auto* preview = Window().findChild<PreviewPane*>();
     ASSERT_NE(preview, nullptr);
-    ASSERT_EQ(tabs->count(), 15);
-    // The features, then a rule, then About and Settings; each page keeps its index.
-    const int rowOf[] = {0, 1, 2, 3, 4, 5, 14, 15, 6, 7, 8, 9, 10, 11, 12};
-    ASSERT_EQ(list->count(), 16);
-    EXPECT_EQ(list->item(13)->flags(), Qt::NoItemFlags);
+    ASSERT_EQ(tabs->count(), static_cast<int>(rows.size()));
+    ASSERT_EQ(list->count(), static_cast<int>(rows.size()) + 1);
+    EXPECT_EQ(list->item(features)->flags(), Qt::NoItemFlags);
     int narrow = 0, wide = 0, narrowPreview = 0, widePreview = 0;
-    for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 0, 7}) {
+    std::vector<int> order(rows.size());
+    for (int i = 0; i < static_cast<int>(order.size()); ++i) order[i] = i;
+    order.insert(order.end(), {0, 7});
+    for (int i : order) {
         const QRect row = list->visualItemRect(list->item(rowOf[i]));
-        EXPECT_EQ(tabs->tabText(i), captions[i]);
-        EXPECT_EQ(list->item(rowOf[i])->text(), captions[i]);
+        EXPECT_EQ(tabs->tabText(i).toStdString(), captions[i]);
+        EXPECT_EQ(list->item(rowOf[i])->text().toStdString(), captions[i]);
         EXPECT_TRUE(list->viewport()->rect().contains(row)) << captions[i];
-        EXPECT_GE(row.width(), list->fontMetrics().horizontalAdvance(captions[i])) << captions[i];
+        EXPECT_GE(row.width(),
+                  list->fontMetrics().horizontalAdvance(QString::fromStdString(captions[i])))
+            << captions[i];
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
         EXPECT_EQ(tabs->currentIndex(), i) << captions[i];
         QWidget* page = tabs->currentWidget();

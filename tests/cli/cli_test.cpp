@@ -118,8 +118,13 @@ TEST(FeaturesCli, FailedChecksExitOneAndMalformedValuesTwo) {
     // Absent list values are no selection; zero, negative and too large values are well
     // formed, so the check refuses them (exit 1, its message) rather than the command line.
     // Another feature's name, a size given in part, a number no 16-bit field holds, a letter
-    // or a sign no box takes are usage errors (nullptr: exit 2, the problem and the usage).
-    const std::pair<const char*, const char*> cases[] = {
+    // or a sign no box takes, a name given twice are usage errors (exit 2: the problem, then
+    // the usage).
+    const struct {
+        const char* args;
+        const char* text;
+        int exitCode = 1;
+    } cases[] = {
         {"ejector depth=1", "You Must Select Pin Size"},
         {"ejector pin=.25", "You Must Select Depth"},
         {"ejector pin=0 view=face", "Pin Diameter Must Be Greater Than Zero"},
@@ -136,43 +141,47 @@ TEST(FeaturesCli, FailedChecksExitOneAndMalformedValuesTwo) {
         {"shaft segments=1:1,:,:", "Diameter Missing In Segment2"},
         {"shaft segments=1:1,1:", "Length Missing In Segment2"},
         {"centerdrill", "You Must Select Drill Size"},
-        {"ejector pin=abc", nullptr},
-        {"ejector pin=.25 depth=", nullptr},
-        {"ejector head=.25", nullptr},
-        {"corepin pin=.25 head=.375", nullptr},
-        {"corenote kind=X number=1", nullptr},
-        {"corenote number=40000", nullptr},
-        {"corenote number=1,2", nullptr},
-        {"tap major=.25", nullptr},
-        {"cbore cbore=.4375", nullptr},
-        {"thread diameter=.25 tpi=40000 length=1", nullptr},
-        {"thread diameter=.25 tpi=20 length=1 left=2", nullptr},
-        {"drill drill=1a", nullptr},
-        {"drill drill=-1", nullptr},
-        {"drill angle=90", nullptr},
-        {"cam r1=1e2", nullptr},
-        {"keyway kind=bore", nullptr},
-        {"keyway key=1;4", nullptr},
+        {"ejector pin=abc", "pin=abc is not a number", 2},
+        {"ejector pin=.25 depth=", "depth= is not a number", 2},
+        {"ejector head=.25", "unknown name head for ejector", 2},
+        {"corepin pin=.25 head=.375", "pin, head, headlen must be given together", 2},
+        {"corenote kind=X number=1", "kind takes C|CX", 2},
+        {"corenote number=40000", "number=40000 does not fit a 16-bit core number", 2},
+        {"corenote number=1,2", "number=1,2 is not a number", 2},
+        {"tap major=.25", "major, drill must be given together", 2},
+        {"cbore cbore=.4375", "screw, cbore must be given together", 2},
+        {"thread diameter=.25 tpi=40000 length=1", "tpi=40000 does not fit a 16-bit count", 2},
+        {"thread diameter=.25 tpi=20 length=1 left=2", "left takes 0 or 1", 2},
+        {"drill drill=1a", "drill=1a: the box takes only digits, \".\", \"/\" and blanks", 2},
+        {"drill drill=-1", "drill=-1: the box takes only digits, \".\", \"/\" and blanks", 2},
+        {"drill angle=90", "angle takes 82|100", 2},
+        {"cam r1=1e2", "r1=1e2: the box takes only digits, \".\", \"/\" and blanks", 2},
+        {"keyway kind=bore", "kind takes shaft|hub", 2},
+        {"keyway key=1;4", "key=1;4: the box takes only digits, \".\", \"/\" and blanks", 2},
         {"slot width=1//4", "You Must Enter Slot Width"},
         {"keyway key=1/0", "You Must Enter Key Width"},
         {"drill depth=/4", "You Must Supply Drill Depth"},
-        {"shaft segments=1", nullptr},
-        {"shaft segments=1:2:3", nullptr},
-        {"shaft segments=1:a", nullptr},
-        {"shaft segments=", nullptr},
-        {"centerdrill d1=.25 d2=.0625", nullptr},
-        {"centerdrill type=bell d1=.25 d2=.0625 l=.1", nullptr},
-        {"centerdrill type=round", nullptr},
-        {"nosuch", nullptr},
+        {"shaft segments=1", "segments takes D1:L1,D2:L2,... (got \"1\")", 2},
+        {"shaft segments=1:2:3", "segments takes D1:L1,D2:L2,... (got \"1:2:3\")", 2},
+        {"shaft segments=1:a", "segments: 1:a: a cell holds only digits, \".\", \"/\" and blanks",
+         2},
+        {"shaft segments=", "segments takes D1:L1,D2:L2,... (got \"\")", 2},
+        {"centerdrill d1=.25 d2=.0625", "d1, d2, l must be given together", 2},
+        {"centerdrill type=bell d1=.25 d2=.0625 l=.1",
+         "d1, d2, l are plain sizes; type=bell takes b1, b2, b3", 2},
+        {"centerdrill type=round", "type takes plain|bell", 2},
+        {"nosuch", "unknown feature nosuch", 2},
+        {"ejector pin=.25 pin=.5", "pin is given twice", 2},
     };
-    for (const auto& [args, message] : cases) {
-        const Result r = RunLine(args);
-        EXPECT_EQ(r.exitCode, message ? 1 : 2) << args;
-        EXPECT_EQ(r.out, "") << args;
-        const bool usage = r.err.starts_with("brasswick-script: ") &&
-                           Contains(r.err, "usage: brasswick-script FEATURE");
-        EXPECT_TRUE(message ? r.err == std::string(message) + "\n" : usage)
-            << args << ": " << r.err;
+    for (const auto& c : cases) {
+        const Result r = RunLine(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args;
+        EXPECT_EQ(r.out, "") << c.args;
+        const std::string text = c.text;
+        EXPECT_TRUE(c.exitCode == 1 ? r.err == text + "\n"
+                                    : r.err.starts_with("brasswick-script: " + text +
+                                                        "\nusage: brasswick-script FEATURE"))
+            << c.args << ": " << r.err;
     }
 }
 

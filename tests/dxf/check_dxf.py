@@ -172,6 +172,11 @@ def main():
     handler.emit = lambda record: logged.append(record.getMessage())
     logging.getLogger("ezdxf").addHandler(handler)
     start, failures, all_cases = time.monotonic(), [], cases()
+    # Every feature the tool lists in its usage has its cases here.
+    usage = subprocess.run([tool], capture_output=True, text=True).stderr
+    listed = re.findall(r"^  (\w+) ", usage.split("features:\n")[1], re.M)
+    covered = {args[0] for _, args, _ in all_cases}
+    failures += [f"{name}: no DXF cases" for name in listed if name not in covered]
     for stem, args, apart in all_cases:
         problem = check_one(tool, folder, stem, args, apart, logged)
         failures += [f"{stem}: {problem}"] if problem else []

@@ -71,4 +71,10 @@ std::string Kept(const Load& load, const std::string& rows) {
     return status[static_cast<int>(load.diagnostic.status)] + rows;
 }
 
+// A placement in brief.
+inline Placement Side(int degrees = 0, bool hidden = false) {
+    return {View::Side, DirectionOf(degrees), hidden};
+}
+inline Placement Face(bool hidden = false) { return {View::Face, Direction::Right, hidden}; }
+
 }  // namespace bw::test

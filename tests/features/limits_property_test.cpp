@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <random>
+#include <set>
 
 #include "support/feature_inputs.h"
 
@@ -78,6 +79,34 @@ TEST_P(LimitsProperty, EveryCaseIsRefusedOrWritesOnlyDrawableNumbers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFeatures, LimitsProperty, ::testing::Range(0, kFeatureCount));
+
+// A new feature is its own files plus one registry row; a row that lacks a part fails here
+// (its page fails the start-up test, its drawing the drawing-property and DXF tests).
+TEST(Registry, EveryRowHasItsPartsAndEveryOrderTakesEachRowOnce) {
+    std::set<std::string> captions, commands;
+    std::set<int> loadRanks, listRanks;
+    for (const FeatureRow& row : Registry()) {
+        EXPECT_TRUE(captions.insert(row.caption).second) << row.caption;
+        EXPECT_TRUE(loadRanks.insert(row.loadRank).second) << row.caption;
+        if (row.command.empty()) {
+            EXPECT_FALSE(row.run || !row.names.empty() || row.listRank != -1) << row.caption;
+            continue;
+        }
+        EXPECT_TRUE(commands.insert(row.command).second) << row.command;
+        EXPECT_TRUE(listRanks.insert(row.listRank).second) << row.command;
+        EXPECT_EQ(FindFeature(row.command), &row);
+        for (const std::string& name : row.names) {
+            EXPECT_NE(row.usage.find(name + "="), std::string::npos) << row.command << " " << name;
+        }
+        ASSERT_TRUE(row.run) << row.command << " has no generator";
+        const StepOutcome startUp = row.run({}, {}, DrawContext{});
+        EXPECT_NE(startUp.script.empty(), startUp.message.empty()) << row.command;
+        RandomSource source(1);
+        EXPECT_TRUE(RunFeatureNamed(row.command, source)) << row.command << ": no property case";
+    }
+    EXPECT_EQ(*loadRanks.rbegin() + 1, static_cast<int>(Registry().size()));
+    EXPECT_EQ(*listRanks.rbegin() + 1, kFeatureCount);
+}
 
 }  // namespace
 }  // namespace bw::test

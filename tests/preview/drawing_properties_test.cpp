@@ -3,6 +3,7 @@
 // insertion point, and the hidden-line layer holds exactly the hidden edges.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <random>
@@ -238,6 +239,18 @@ TEST(DrawingProperties, HiddenEdgesOnTheHiddenLayerAndEachDirectionTheZeroViewTu
                 }
             }
         }
+    }
+}
+
+// Every feature of the registry has its cases above; the core note alone draws no edges, only
+// its note block.
+TEST(DrawingProperties, EveryFeatureOfTheRegistryHasItsCases) {
+    for (const FeatureRow* row : CommandLineFeatures()) {
+        const std::string name = row->command + " ";
+        const bool listed = std::any_of(
+            std::begin(kFeatures), std::end(kFeatures),
+            [&](const char* f) { return name == std::string(f).substr(0, name.size()); });
+        EXPECT_EQ(listed, row->command != "corenote") << row->command;
     }
 }
 

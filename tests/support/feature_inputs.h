@@ -22,10 +22,12 @@
 #include "features/profiles/keyway.h"
 #include "features/profiles/shaft.h"
 #include "features/profiles/slot.h"
+#include "features/registry.h"
 
 namespace bw::test {
 
-inline constexpr int kFeatureCount = 13;
+// The command-line features of the registry; RunFeature(i) is the i-th of them.
+inline const int kFeatureCount = static_cast<int>(CommandLineFeatures().size());
 
 // The farthest a script number may lie from the origin: an insertion point at the limit and
 // a shaft of fifty segments each at the limit, with room to spare.
@@ -71,81 +73,86 @@ Outcome Run(const DrawContext& c, const Input& in, Check check, Make make) {
     return {std::nullopt, make(in, c)};
 }
 
-// One case of feature `which` (0 to 12), every input taken from the source. Braced
-// initialisers take their values from the source left to right.
+// One case of the feature named `command`, every input taken from the source, or nothing
+// when this list has no case for it. Braced initialisers take their values from the source
+// left to right.
 template <typename S>
-Outcome RunFeature(int which, S& s) {
+std::optional<Outcome> RunFeatureNamed(const std::string& command, S& s) {
     const DrawContext c = Context(s);
     const View view = s.Bool() ? View::Face : View::Side;
     auto place = [&] { return Placement{view, DirectionOf(90 * s.Int(0, 3)), s.Bool()}; };
     auto maybeSingle = [&] { return s.Int(0, 15) ? std::optional(s.Single()) : std::nullopt; };
-    switch (which) {
-        case 0:
-            return Run(c, EjectorInput{maybeSingle(), maybeSingle(), place()}, CheckEjector,
-                       EjectorScript);
-        case 1:
-            return Run(c, CorePinInput{CorePinSize{s.Single(), s.Single(), s.Single()}, place()},
-                       CheckCorePin, CorePinScript);
-        case 2:
-            return Run(c, CoreNoteInput{s.Int(-32768, 32767), s.Bool()}, CheckCoreNote,
-                       CoreNoteScript);
-        case 3:
-            return Run(c, TaperPinInput{maybeSingle(), maybeSingle(), place()}, CheckTaperPin,
-                       TaperPinScript);
-        case 4:
-            return Run(c, TappedHoleInput{TapSize{s.Single(), s.Single()}, maybeSingle(), place()},
-                       CheckTappedHole, TappedHoleScript);
-        case 5:
-            return Run(c, CounterboreInput{CboreSize{s.Single(), s.Single()}, place()},
-                       CheckCounterbore, CounterboreScript);
-        case 6: {
-            // Thread counts are 16-bit. A script of thousands of turns takes milliseconds, so
-            // most lengths are a few turns long and only some come from the whole range.
-            const int tpi = s.Bool() ? s.Int(-2, 80) : s.Int(-32768, 32767);
-            const int pick = s.Int(0, 511);
-            std::optional<float> length;  // none when the pick is 8
-            if (pick < 8) length = pick == 0 ? s.Single() : s.Wild();
-            const float tenthTurnsPerUnit = 10.0f * static_cast<float>(tpi ? tpi : 1);
-            if (pick > 8) length = static_cast<float>(s.Int(1, 160)) / tenthTurnsPerUnit;
-            ThreadInput in{ThreadSize{s.Single(), tpi}, length, s.Bool(), place()};
-            return Run(c, in, CheckThread, [](const ThreadInput& i, const DrawContext& d) {
-                return ThreadScript(i, d);
-            });
-        }
-        case 7:
-            return Run(c,
-                       DrilledHoleInput{s.BoxText(), s.BoxText(), s.BoxText(), s.Bool(),
-                                        s.Bool() ? 82 : 100, place()},
-                       CheckDrilledHole, DrilledHoleScript);
-        case 8:
-            return Run(c, SlotInput{s.BoxText(), s.BoxText(), place()}, CheckSlot, SlotScript);
-        case 9:
-            return Run(c, CamInput{s.BoxText(), s.BoxText(), s.BoxText(), place()}, CheckCam,
-                       CamScript);
-        case 10:
-            return Run(c,
-                       KeywayInput{s.BoxText(), s.BoxText(),
-                                   s.Bool() ? KeywayKind::Shaft : KeywayKind::Hub, place()},
-                       CheckKeyway, KeywayScript);
-        case 11: {
-            ShaftInput in;
-            in.segments.clear();
-            const int n = s.Int(0, 15) == 0 ? s.Int(0, kMaxShaftSegments + 1) : s.Int(1, 4);
-            for (int i = 0; i < n; ++i) in.segments.push_back({s.BoxText(), s.BoxText()});
-            in.placement = place();
-            return Run(c, in, CheckShaft, ShaftScript);
-        }
-        default: {
-            CenterDrillInput in;
-            if (s.Bool()) {
-                in.plain = PlainCenterDrill{"PLAIN", s.Single(), s.Single(), s.Single()};
-            } else {
-                in.bell = BellCenterDrill{"BELL", s.Single(), s.Single(), s.Single()};
-            }
-            in.placement = place();
-            return Run(c, in, CheckCenterDrill, CenterDrillScript);
-        }
+    if (command == "ejector")
+        return Run(c, EjectorInput{maybeSingle(), maybeSingle(), place()}, CheckEjector,
+                   EjectorScript);
+    if (command == "corepin")
+        return Run(c, CorePinInput{CorePinSize{s.Single(), s.Single(), s.Single()}, place()},
+                   CheckCorePin, CorePinScript);
+    if (command == "corenote")
+        return Run(c, CoreNoteInput{s.Int(-32768, 32767), s.Bool()}, CheckCoreNote, CoreNoteScript);
+    if (command == "taper")
+        return Run(c, TaperPinInput{maybeSingle(), maybeSingle(), place()}, CheckTaperPin,
+                   TaperPinScript);
+    if (command == "tap")
+        return Run(c, TappedHoleInput{TapSize{s.Single(), s.Single()}, maybeSingle(), place()},
+                   CheckTappedHole, TappedHoleScript);
+    if (command == "cbore")
+        return Run(c, CounterboreInput{CboreSize{s.Single(), s.Single()}, place()},
+                   CheckCounterbore, CounterboreScript);
+    if (command == "thread") {
+        // Thread counts are 16-bit. A script of thousands of turns takes milliseconds, so
+        // most lengths are a few turns long and only some come from the whole range.
+        const int tpi = s.Bool() ? s.Int(-2, 80) : s.Int(-32768, 32767);
+        const int pick = s.Int(0, 511);
+        std::optional<float> length;  // none when the pick is 8
+        if (pick < 8) length = pick == 0 ? s.Single() : s.Wild();
+        const float tenthTurnsPerUnit = 10.0f * static_cast<float>(tpi ? tpi : 1);
+        if (pick > 8) length = static_cast<float>(s.Int(1, 160)) / tenthTurnsPerUnit;
+        ThreadInput in{ThreadSize{s.Single(), tpi}, length, s.Bool(), place()};
+        return Run(c, in, CheckThread,
+                   [](const ThreadInput& i, const DrawContext& d) { return ThreadScript(i, d); });
     }
+    if (command == "drill")
+        return Run(c,
+                   DrilledHoleInput{s.BoxText(), s.BoxText(), s.BoxText(), s.Bool(),
+                                    s.Bool() ? 82 : 100, place()},
+                   CheckDrilledHole, DrilledHoleScript);
+    if (command == "slot")
+        return Run(c, SlotInput{s.BoxText(), s.BoxText(), place()}, CheckSlot, SlotScript);
+    if (command == "cam")
+        return Run(c, CamInput{s.BoxText(), s.BoxText(), s.BoxText(), place()}, CheckCam,
+                   CamScript);
+    if (command == "keyway")
+        return Run(c,
+                   KeywayInput{s.BoxText(), s.BoxText(),
+                               s.Bool() ? KeywayKind::Shaft : KeywayKind::Hub, place()},
+                   CheckKeyway, KeywayScript);
+    if (command == "shaft") {
+        ShaftInput in;
+        in.segments.clear();
+        const int n = s.Int(0, 15) == 0 ? s.Int(0, kMaxShaftSegments + 1) : s.Int(1, 4);
+        for (int i = 0; i < n; ++i) in.segments.push_back({s.BoxText(), s.BoxText()});
+        in.placement = place();
+        return Run(c, in, CheckShaft, ShaftScript);
+    }
+    if (command == "centerdrill") {
+        CenterDrillInput in;
+        if (s.Bool()) {
+            in.plain = PlainCenterDrill{"PLAIN", s.Single(), s.Single(), s.Single()};
+        } else {
+            in.bell = BellCenterDrill{"BELL", s.Single(), s.Single(), s.Single()};
+        }
+        in.placement = place();
+        return Run(c, in, CheckCenterDrill, CenterDrillScript);
+    }
+    return std::nullopt;
+}
+
+// One case of the i-th command-line feature.
+template <typename S>
+Outcome RunFeature(int which, S& s) {
+    const std::string& command = CommandLineFeatures()[static_cast<size_t>(which)]->command;
+    return RunFeatureNamed(command, s).value_or(Outcome{"no case for " + command, ""});
 }
 
 // The first number of the script that is not finite ("NaN", "-Infinity" too) or lies beyond

@@ -1,7 +1,7 @@
 // Every table file through the one list that start-up and `check` follow: what each holds,
 // how a short file, a field that does not read and a value no feature can draw with are
 // reported, and which records stay.
-#include "features/table_files.h"
+#include "features/registry.h"
 
 #include <gtest/gtest.h>
 

@@ -14,8 +14,10 @@
 namespace bw {
 namespace {
 
+using test::Face;
 using test::Kept;
 using test::Rows;
+using test::Side;
 
 DrawContext Walls(float x, float y) { return test::At(x, y, "WALLS"); }
 
@@ -26,32 +28,22 @@ DrilledHoleInput Drill(const std::string& csink, const std::string& drill, const
 
 TEST(HoleScripts, WholeScripts) {
     const test::Case cases[] = {
-        {"counterbore face",
-         CounterboreScript({CboreSize{.25f, .4375f}, {View::Face, Direction::Right, false}},
-                           Walls(1, 1)),
+        {"counterbore face", CounterboreScript({CboreSize{.25f, .4375f}, Face()}, Walls(1, 1)),
          "Layer set WALLS \r\nCircle 1,1 D .25\r\nCircle 1,1 D .4375\r\n"},
         {"counterbore face, hidden: only the counterbore is behind the face",
-         CounterboreScript({CboreSize{.25f, .4375f}, {View::Face, Direction::Right, true}},
-                           Walls(1, 1)),
+         CounterboreScript({CboreSize{.25f, .4375f}, Face(true)}, Walls(1, 1)),
          "Layer set WALLS \r\nCircle 1,1 D .25\r\nLayer set HID \r\nCircle 1,1 D .4375\r\n"
          "Layer set WALLS \r\n"},
         // Counterbore half .21875 down to the screw's .25, the hole on to four diameters.
-        {"counterbore side",
-         CounterboreScript({CboreSize{.25f, .4375f}, {View::Side, Direction::Right, false}},
-                           Walls(0, 0)),
+        {"counterbore side", CounterboreScript({CboreSize{.25f, .4375f}, Side()}, Walls(0, 0)),
          "Layer set WALLS \r\nLine 0,.21875 .25,.21875 \r\nLine .25,.21875 .25,-.21875 \r\n"
          "Line .25,-.21875 0,-.21875 \r\nLine .25,.125 1,.125 \r\nLine .25,-.125 1,-.125 \r\n"},
         // Not hidden: only the major diameter is on the hidden layer.
-        {"tap face",
-         TappedHoleScript(
-             {TapSize{.25f, .201f}, std::nullopt, {View::Face, Direction::Right, false}},
-             Walls(1, 1)),
+        {"tap face", TappedHoleScript({TapSize{.25f, .201f}, std::nullopt, Face()}, Walls(1, 1)),
          "Layer set WALLS \r\nCircle 1,1 D .3125\r\nCircle 1,1 D .201\r\nLayer set HID \r\n"
          "Circle 1,1 D .25\r\nLayer set WALLS \r\n"},
         // R = .25, chamfer 1/32, tap drill half .21095, point .25 x .6008606 = .1502151.
-        {"tap side",
-         TappedHoleScript({TapSize{.5f, .4219f}, 1.0f, {View::Side, Direction::Right, false}},
-                          Walls(0, 0)),
+        {"tap side", TappedHoleScript({TapSize{.5f, .4219f}, 1.0f, Side()}, Walls(0, 0)),
          "Layer set WALLS \r\nLine 0,.28125 .03125,.25 \r\nLine .03125,.25 .03125,-.25 \r\n"
          "Line .03125,-.25 0,-.28125 \r\nLine .03125,.25 1,.25 \r\nLine 1,.25 1,-.25 \r\n"
          "Line 1,-.25 .03125,-.25 \r\nLine .03125,.21095 1,.21095 \r\n"
@@ -83,8 +75,7 @@ TEST(HoleScripts, WholeScripts) {
         // rounded to single: a single cosine changes a last digit. One turn (.1 long) of a .25
         // thread of 14 per inch, 90; a single cosine would give 1.063141,1 for the first root.
         {"thread at 90: the double cosine",
-         ThreadScript({ThreadSize{.25f, 14}, .1f, false, {View::Side, Direction::Up, false}},
-                      test::At(1, 1)),
+         ThreadScript({ThreadSize{.25f, 14}, .1f, false, Side(90)}, test::At(1, 1)),
          "Layer set 0 \r\nline .875,1 1.125,1.035714 1.063141,.9999999 \r\n"
          "line 1.125,1.035714 1.063141,1.071429 \r\nline .875,1 .936859,1.035714 .875,1.071429 "
          "\r\nline .936859,1.035714 1.063141,1.071429 \r\n"
@@ -142,35 +133,27 @@ TEST(HoleChecks, MessagesInTheOrderOkRunsThem) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const std::string tiny = "." + std::string(50, '0') + "1";
     const test::Case cases[] = {
-        {"cbore: screw before counterbore",
-         CheckCounterbore({CboreSize{0, 0}, {View::Face, Direction::Right, true}}),
+        {"cbore: screw before counterbore", CheckCounterbore({CboreSize{0, 0}, Face(true)}),
          "Screw Diameter Must Be Greater Than Zero"},
-        {"cbore: negative counterbore",
-         CheckCounterbore({CboreSize{.25f, -1}, {View::Face, Direction::Right, true}}),
+        {"cbore: negative counterbore", CheckCounterbore({CboreSize{.25f, -1}, Face(true)}),
          "Counterbore Diameter Must Be Greater Than Zero"},
         {"tap: size before depth", CheckTappedHole({}), "You Must Select Tap Size"},
         {"tap: side without depth",
-         CheckTappedHole(
-             {TapSize{.25f, .201f}, std::nullopt, {View::Side, Direction::Right, true}}),
+         CheckTappedHole({TapSize{.25f, .201f}, std::nullopt, Side(0, true)}),
          "You Must Select Depth"},
         {"tap: face without depth",
-         CheckTappedHole(
-             {TapSize{.25f, .201f}, std::nullopt, {View::Face, Direction::Right, true}}),
-         nullptr},
+         CheckTappedHole({TapSize{.25f, .201f}, std::nullopt, Face(true)}), nullptr},
         {"tap: depth before diameters",
-         CheckTappedHole({TapSize{0, .201f}, std::nullopt, {View::Side, Direction::Right, true}}),
+         CheckTappedHole({TapSize{0, .201f}, std::nullopt, Side(0, true)}),
          "You Must Select Depth"},
-        {"tap: negative drill",
-         CheckTappedHole({TapSize{.25f, -.2f}, .5f, {View::Face, Direction::Right, true}}),
+        {"tap: negative drill", CheckTappedHole({TapSize{.25f, -.2f}, .5f, Face(true)}),
          "Tap Diameter Must Be Greater Than Zero"},
-        {"tap: major not a number",
-         CheckTappedHole({TapSize{nan, .201f}, .5f, {View::Side, Direction::Right, true}}),
+        {"tap: major not a number", CheckTappedHole({TapSize{nan, .201f}, .5f, Side(0, true)}),
          "Tap Diameter Must Be Greater Than Zero"},
-        {"tap: zero depth",
-         CheckTappedHole({TapSize{.25f, .201f}, 0, {View::Side, Direction::Right, true}}),
+        {"tap: zero depth", CheckTappedHole({TapSize{.25f, .201f}, 0, Side(0, true)}),
          "Depth Must Be Greater Than Zero"},
-        {"tap: face ignores a zero depth",
-         CheckTappedHole({TapSize{.25f, .201f}, 0, {View::Face, Direction::Right, true}}), nullptr},
+        {"tap: face ignores a zero depth", CheckTappedHole({TapSize{.25f, .201f}, 0, Face(true)}),
+         nullptr},
         {"thread: size before depth", CheckThread({std::nullopt, .5f}),
          "You Must Select Thread Size"},
         {"thread: zero diameter", CheckThread({ThreadSize{0, 20}, .5f}),

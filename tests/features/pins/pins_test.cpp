@@ -16,10 +16,12 @@ namespace bw {
 namespace {
 
 using test::At;
+using test::Face;
 using test::Kept;
 using test::LengthRecord;
 using test::Records;
 using test::Rows;
+using test::Side;
 using test::SizeRecord;
 
 TEST(PinScripts, WholeScripts) {
@@ -31,27 +33,21 @@ TEST(PinScripts, WholeScripts) {
         {"ejector face, no depth",
          EjectorScript({.25f, {}, {View::Face, Direction::Down, false}}, At(1, 1)),
          "Layer set 0 \r\nCircle 1,1 D .25\r\nCircle 1,1 D .265\r\n"},
-        {"ejector face, no clearance",
-         EjectorScript({.25f, 1.0f, {View::Face, Direction::Right, false}}, noClearance),
+        {"ejector face, no clearance", EjectorScript({.25f, 1.0f, Face()}, noClearance),
          "Layer set 0 \r\nCircle 1,1 D .25\r\nCircle 1,1 D .25\r\n"},
         // The clearance bore's sides lie .1325 either side of the axis; the pin bore (.125
         // either side) runs a depth further on. Hidden puts the whole side view on HID.
-        {"ejector side, hidden",
-         EjectorScript({.25f, 1.0f, {View::Side, Direction::Right, true}}, At(1, 1, "WALLS")),
+        {"ejector side, hidden", EjectorScript({.25f, 1.0f, Side(0, true)}, At(1, 1, "WALLS")),
          "Layer set HID \r\nLine 1,1.1325 2,1.1325 \r\nLine 2,1.1325 2,.8675 \r\n"
          "Line 2,.8675 1,.8675 \r\nLine 2,1.125 3,1.125 \r\nLine 2,.875 3,.875 \r\n"
          "Layer set WALLS \r\n"},
-        {"ejector side, no clearance",
-         EjectorScript({.25f, .5f, {View::Side, Direction::Right, false}}, noClearance),
+        {"ejector side, no clearance", EjectorScript({.25f, .5f, Side()}, noClearance),
          "Layer set 0 \r\nLine 1,1.125 1.5,1.125 \r\nLine 1.5,1.125 1.5,.875 \r\n"
          "Line 1.5,.875 1,.875 \r\nLine 1.5,1.125 2,1.125 \r\nLine 1.5,.875 2,.875 \r\n"},
-        {"core pin face",
-         CorePinScript({CorePinSize{.25f, .375f, .25f}, {View::Face, Direction::Right, false}},
-                       At(1, 1, "PART")),
+        {"core pin face", CorePinScript({CorePinSize{.25f, .375f, .25f}, Face()}, At(1, 1, "PART")),
          "Layer set PART \r\nCircle 1,1 D .25\r\nCircle 1,1 D .375\r\n"},
         // With hidden the current layer follows on the same line.
-        {"taper pin, hidden",
-         TaperPinScript({.25f, 1.0f, {View::Side, Direction::Right, true}}, At(2, 3, "WALLS")),
+        {"taper pin, hidden", TaperPinScript({.25f, 1.0f, Side(0, true)}, At(2, 3, "WALLS")),
          "Layer set HID \r\nLine 2,3.125 2,2.875 3,2.885415 3,3.114585 2,3.125  "
          "ARC 2,3.125 1.966506,3 2,2.875 ARC 3,2.885415 3.027806,3 3,3.114585 "
          "Layer set WALLS \r\n"},
@@ -63,29 +59,25 @@ TEST(PinChecks, MessagesInTheOrderOkRunsThem) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const test::Case cases[] = {
         {"ejector: pin before depth", CheckEjector({}), "You Must Select Pin Size"},
-        {"ejector: side without depth",
-         CheckEjector({.25f, {}, {View::Side, Direction::Right, true}}), "You Must Select Depth"},
-        {"ejector: face without depth",
-         CheckEjector({.25f, {}, {View::Face, Direction::Right, true}}), nullptr},
+        {"ejector: side without depth", CheckEjector({.25f, {}, Side(0, true)}),
+         "You Must Select Depth"},
+        {"ejector: face without depth", CheckEjector({.25f, {}, Face(true)}), nullptr},
         {"ejector: pin not a number", CheckEjector({nan, 1.0f}),
          "Pin Diameter Must Be Greater Than Zero"},
         {"ejector: pin before missing depth", CheckEjector({0.0f, {}}),
          "Pin Diameter Must Be Greater Than Zero"},
         {"ejector: zero depth", CheckEjector({.25f, 0.0f}), "Depth Must Be Greater Than Zero"},
-        {"ejector: face ignores a zero depth",
-         CheckEjector({.25f, 0.0f, {View::Face, Direction::Right, true}}), nullptr},
+        {"ejector: face ignores a zero depth", CheckEjector({.25f, 0.0f, Face(true)}), nullptr},
         {"core pin: nothing selected", CheckCorePin({}), "You Must Select Pin Size"},
         {"core pin: pin first", CheckCorePin({CorePinSize{0, 0, 0}}),
          "Pin Diameter Must Be Greater Than Zero"},
-        {"core pin: head diameter",
-         CheckCorePin({CorePinSize{.25f, 0, .25f}, {View::Face, Direction::Right, true}}),
+        {"core pin: head diameter", CheckCorePin({CorePinSize{.25f, 0, .25f}, Face(true)}),
          "Head Diameter Must Be Greater Than Zero"},
         {"core pin: head length", CheckCorePin({CorePinSize{.25f, .375f, -.1f}}),
          "Head Length Must Be Greater Than Zero"},
         // The face view draws no length, so a missing head length does not stop it.
         {"core pin: face without head length",
-         CheckCorePin({CorePinSize{.25f, .375f, 0}, {View::Face, Direction::Right, true}}),
-         nullptr},
+         CheckCorePin({CorePinSize{.25f, .375f, 0}, Face(true)}), nullptr},
         {"core note: number 0 is a number", CheckCoreNote({0}), nullptr},
         {"taper: size first", CheckTaperPin({}), "You Must Select Pin Size"},
         {"taper: no length", CheckTaperPin({.25f, {}}), "You Must Select Pin Length"},

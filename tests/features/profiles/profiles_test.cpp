@@ -16,19 +16,20 @@ namespace bw {
 namespace {
 
 using test::At;
+using test::Face;
 using test::Kept;
 using test::PlainRecord;
 using test::Records;
 using test::Rows;
+using test::Side;
 
 TEST(ProfileScripts, WholeScripts) {
     const test::Case cases[] = {
-        {"slot, hidden",
-         SlotScript({"0.250", "1.000", {View::Side, Direction::Right, true}}, At(1, 1)),
+        {"slot, hidden", SlotScript({"0.250", "1.000", Side(0, true)}, At(1, 1)),
          "Layer set HID \r\nARC C 1,1 1,1.25 1,.75 ARC C 2,1 2,.75 2,1.25 Line 1,.75 2,.75  "
          "Line 1,1.25 2,1.25 \r\nLayer set 0 \r\n"},
         // The single cosine and sine of a right angle leave last-digit deviations.
-        {"slot at 90", SlotScript({"0.250", "1.000", {View::Side, Direction::Up}}, At(1, 1)),
+        {"slot at 90", SlotScript({"0.250", "1.000", Side(90)}, At(1, 1)),
          "Layer set 0 \r\nARC C 1,1 .75,1 1.25,1 ARC C .9999999,2 1.25,2 .7499999,2 "
          "Line 1.25,1 1.25,2  Line .75,1 .7499999,2 \r\n"},
         {"slot at the origin: tangent points in exponent form", SlotScript({}, At(0, 0)),
@@ -45,32 +46,24 @@ TEST(ProfileScripts, WholeScripts) {
          "Line .953125,1.372059 1.9375,1.496078 \r\n"},
         // Hidden only repeats the current layer around a hub keyway's arc.
         {"keyway, hub, hidden",
-         KeywayScript({"0.250", "1.000", KeywayKind::Hub, {View::Side, Direction::Right, true}},
-                      At(1, 1)),
+         KeywayScript({"0.250", "1.000", KeywayKind::Hub, Side(0, true)}, At(1, 1)),
          "Layer set 0 \r\nLine .875,1.484123 .875,1.609123 1.125,1.609123 1.125,1.484123  "
          "Layer set 0 \r\nARC C 1,1 .875,1.484123 1.125,1.484123 Layer set 0 \r\n"},
-        {"shaft, hidden",
-         ShaftScript({{{"1.000", "1.000"}}, {View::Side, Direction::Right, true}}, At(1, 1)),
+        {"shaft, hidden", ShaftScript({{{"1.000", "1.000"}}, Side(0, true)}, At(1, 1)),
          "Layer set HID \r\nLine 1,1.5 1,.5 2,.5 2,1.5 1,1.5  Layer set 0 \r\n"},
         {"shaft, two segments at 90",
-         ShaftScript({{{"1.000", "1.000"}, {"0.500", "2.000"}}, {View::Side, Direction::Up, false}},
-                     At(0, 0)),
+         ShaftScript({{{"1.000", "1.000"}, {"0.500", "2.000"}}, Side(90)}, At(0, 0)),
          "Layer set 0 \r\nLine -.5,0 .5,0 .5,1 -.5,1 -.5,0  Line -.25,1 .25,1 .25,3 -.25,3 -.25,1 "
          " "},
         // A segment behind a larger one is hidden whatever the box says; the text is written
         // as the cell holds it, blanks trimmed.
         {"shaft face, the largest so far stays visible",
-         ShaftScript({{{"0.5", "1"}, {" 1.0 ", "1"}, {"0.750", "1"}},
-                      {View::Face, Direction::Right, false}},
-                     At(2, 3, "V", "H")),
+         ShaftScript({{{"0.5", "1"}, {" 1.0 ", "1"}, {"0.750", "1"}}, Face()}, At(2, 3, "V", "H")),
          "Layer set V \r\nLayer set V \r\nCircle 2,3 D 0.5\r\nLayer set V \r\nCircle 2,3 D 1.0\r\n"
          "Layer set H \r\nCircle 2,3 D 0.750\r\nLayer set V \r\n"},
         // h1 = .09375 x cot 30 = .1623798, h2 = .03125 x cot 59 = .0187769.
         {"plain center drill",
-         CenterDrillScript({PlainCenterDrill{"#1", .25f, .0625f, .0625f},
-                            {},
-                            {View::Side, Direction::Right, false}},
-                           At(1, 1)),
+         CenterDrillScript({PlainCenterDrill{"#1", .25f, .0625f, .0625f}, {}, Side()}, At(1, 1)),
          "Layer set 0 \r\nLine 1,1.125 1.16238,1.03125 \r\nLine 1.16238,1.03125 1.22488,1.03125 "
          "\r\nLine 1.22488,1.03125 1.243657,1 \r\nLine 1.243657,1 1.22488,.96875 \r\n"
          "Line 1.22488,.96875 1.16238,.96875 \r\nLine 1.16238,.96875 1,.875 \r\n"
@@ -78,10 +71,7 @@ TEST(ProfileScripts, WholeScripts) {
         // h0 = .09375 x cot 60 = .0541266, h1 = .1623798; the pilot, as long as it is wide,
         // runs from .2165064 to .3415064.
         {"bell center drill",
-         CenterDrillScript({{},
-                            BellCenterDrill{"#11", .5f, .125f, .3125f},
-                            {View::Side, Direction::Right, false}},
-                           At(1, 1)),
+         CenterDrillScript({{}, BellCenterDrill{"#11", .5f, .125f, .3125f}, Side()}, At(1, 1)),
          "Layer set 0 \r\nLine 1,1.25 1.054127,1.15625 \r\nLine 1.054127,1.15625 1.216506,1.0625 "
          "\r\nLine 1.216506,1.0625 1.341506,1.0625 \r\nLine 1.341506,1.0625 1.37906,1 \r\n"
          "Line 1.37906,1 1.341506,.9375 \r\nLine 1.341506,.9375 1.216506,.9375 \r\n"
@@ -93,15 +83,13 @@ TEST(ProfileScripts, WholeScripts) {
         // values, 270, Hidden; single cosines give -.046875 and -.04687494 where double ones
         // give -.04687506 and -.046875.
         {"cam at 270: the double cosine",
-         CamScript({"0.500", "0.375", "1.000", {View::Side, Direction::Down, true}},
-                   At(1, 1, "0", "HIDDEN")),
+         CamScript({"0.500", "0.375", "1.000", Side(270, true)}, At(1, 1, "0", "HIDDEN")),
          "Layer set HIDDEN \r\n"
          "ARC C 1,1 1.496078,.9375 .5039216,.9374999 ARC C 1,0 .6279415,-.04687506 "
          "1.372059,-.046875 Line .5039216,.9374999 .6279415,-.04687506  "
          "Line 1.496078,.9375 1.372059,-.046875 \r\nLayer set 0 \r\n"},
         // A slot 1 wide, 1.5 apart, 90. Single cosine: -6.556708E-08.
-        {"slot at 90: the double cosine",
-         SlotScript({"1.000", "1.500", {View::Side, Direction::Up, false}}, At(1, 1)),
+        {"slot at 90: the double cosine", SlotScript({"1.000", "1.500", Side(90)}, At(1, 1)),
          "Layer set 0 \r\nARC C 1,1 0,.9999999 2,1 ARC C .9999999,2.5 2,2.5 -6.556709E-08,2.5 "
          "Line 2,1 2,2.5  Line 0,.9999999 -6.556709E-08,2.5 \r\n"},
     };
