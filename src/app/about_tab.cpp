@@ -4,7 +4,6 @@
 #include <QVBoxLayout>
 
 #include "exchange/files.h"
-#include "ui/entry_fields.h"
 #include "ui/text.h"
 
 // The project's version, set once in CMake.

@@ -11,7 +11,7 @@
 #include "app/app_context.h"
 #include "exchange/files.h"
 #include "exchange/script_format.h"
-#include "ui/entry_fields.h"
+#include "ui/behaviours.h"
 #include "ui/text.h"
 #include "ui/toolkit.h"
 
@@ -105,9 +105,9 @@ SettingsTab::SettingsTab(AppContext& app, QWidget* parent) : FeatureTab(app, par
     layout->addLayout(buttons);
     layout->addStretch(1);
 
-    SelectAllOnFocus(text4_);
-    MakeNumberBox(text5_, {CharSet::Decimal, /*enterMovesOn=*/false, /*tidyOnLeave=*/true,
-                           /*selectAllOnFocus=*/true});
+    ui::SelectAllOnFocus(text4_);
+    ui::MakeNumberBox(text5_, {ui::CharSet::Decimal, /*enterMovesOn=*/false, /*tidyOnLeave=*/true,
+                               /*selectAllOnFocus=*/true});
     BringToFrontOnFocus({text2_});
 
     connect(command7, &QPushButton::clicked, this, [this] { Command7_Click(); });

@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/feature_tab.h"
 #include "ui/text.h"
 
 namespace bw::ui {
@@ -71,12 +70,6 @@ QPushButton* Button(const char* name, const char* caption, QWidget* parent) {
     return button;
 }
 
-QPushButton* OkButton(const char* name, FeatureTab* tab) {
-    QPushButton* button = Button(name, "&OK", tab);
-    tab->SetOkButton(button);
-    return button;
-}
-
 QGroupBox* FrameAround(const char* name, const char* caption, QWidget* control, QWidget* parent) {
     QGroupBox* frame = Frame(name, caption, parent);
     control->setParent(frame);
@@ -113,6 +106,35 @@ DirectionFrame MakeDirectionFrame(const char* frameName, const char* zeroName,
     return d;
 }
 
+ViewOptions MakeViewOptions(const char* frameName, const char* sideName, const char* faceName,
+                            const char* hiddenName, QWidget* parent, bool hiddenFirst) {
+    ViewOptions v;
+    v.frame = Frame(frameName, "Options", parent);
+    if (hiddenFirst) v.hidden = Check(hiddenName, "Hidden", v.frame);
+    v.side = Option(sideName, "Draw Side", v.frame);
+    v.face = Option(faceName, "Draw Face", v.frame);
+    if (!hiddenFirst) v.hidden = Check(hiddenName, "Hidden", v.frame);
+    auto* layout = new QVBoxLayout(v.frame);
+    layout->addWidget(v.side);
+    layout->addWidget(v.face);
+    layout->addWidget(v.hidden);
+    return v;
+}
+
+Placement ShownPlacement(const ViewOptions& view, const DirectionFrame& direction, int unchanged) {
+    const bool face = view.face && view.face->isChecked();
+    return {face ? View::Face : View::Side, DirectionOf(direction.Angle(unchanged)),
+            view.hidden->isChecked()};
+}
+
+void ShowPlacement(const Placement& placement, const ViewOptions& view,
+                   const DirectionFrame& direction) {
+    if (view.side) (placement.view == View::Face ? view.face : view.side)->setChecked(true);
+    const QList<QRadioButton*> options = direction.Options();  // Right, Up, Left, Down
+    options[Degrees(placement.direction) / 90]->setChecked(true);
+    view.hidden->setChecked(placement.hidden);
+}
+
 void FillList(QListWidget* list, const std::vector<std::string>& labels) {
     list->clear();
     for (const std::string& label : labels) list->addItem(ToQt(label));
@@ -124,30 +146,6 @@ void FillList(QListWidget* list, const std::vector<std::string>& labels) {
         list->setMinimumWidth(width);
         list->setMaximumWidth(std::max(width, 120));
     }
-}
-
-void ReportChanges(FeatureTab* tab, const QList<QRadioButton*>& options,
-                   const QList<QCheckBox*>& checks, const QList<QListWidget*>& lists,
-                   const QList<QLineEdit*>& boxes) {
-    for (QRadioButton* option : options) {
-        QObject::connect(option, &QRadioButton::toggled, tab, &FeatureTab::InputsChanged);
-    }
-    for (QCheckBox* check : checks) {
-        QObject::connect(check, &QCheckBox::toggled, tab, &FeatureTab::InputsChanged);
-    }
-    for (QListWidget* list : lists) {
-        QObject::connect(list, &QListWidget::itemSelectionChanged, tab, &FeatureTab::InputsChanged);
-    }
-    for (QLineEdit* box : boxes) {
-        QObject::connect(box, &QLineEdit::textChanged, tab, &FeatureTab::InputsChanged);
-    }
-}
-
-void OnPick(QListWidget* list, QObject* receiver, const std::function<void()>& click) {
-    QObject::connect(list, &QListWidget::itemClicked, receiver, [click] { click(); });
-    QObject::connect(list, &QListWidget::currentRowChanged, receiver, [click](int row) {
-        if (row >= 0) click();
-    });
 }
 
 }  // namespace bw::ui

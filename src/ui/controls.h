@@ -1,27 +1,23 @@
-// Controls made with the names the program's users and documents know them by (objectName
-// is the control's name, so tests find them with findChild), and the pieces every tab
-// builds its frames from.
+// How controls are made (ui/behaviours.h says how they behave): with the names the
+// program's users and documents know them by (objectName is the control's name, so tests
+// find them with findChild), and the frames every tab is built from.
 #pragma once
 
 #include <QList>
-#include <functional>
 #include <string>
 #include <vector>
+
+#include "features/feature.h"
 
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
-class QObject;
 class QPushButton;
 class QRadioButton;
 class QWidget;
 
-namespace bw {
-
-class FeatureTab;
-
-namespace ui {
+namespace bw::ui {
 
 QGroupBox* Frame(const char* name, const char* caption, QWidget* parent);
 QRadioButton* Option(const char* name, const char* caption, QWidget* parent);
@@ -29,8 +25,6 @@ QCheckBox* Check(const char* name, const char* caption, QWidget* parent);
 QListWidget* List(const char* name, QWidget* parent);
 QLineEdit* Box(const char* name, QWidget* parent);
 QPushButton* Button(const char* name, const char* caption, QWidget* parent);
-// The tab's OK, which Enter on a list, an option or a check box of the tab presses.
-QPushButton* OkButton(const char* name, FeatureTab* tab);
 
 // A frame holding one control, the way the lists and boxes sit in their captioned frames.
 QGroupBox* FrameAround(const char* name, const char* caption, QWidget* control, QWidget* parent);
@@ -56,17 +50,27 @@ DirectionFrame MakeDirectionFrame(const char* frameName, const char* zeroName,
                                   const char* quarterName, const char* halfName,
                                   const char* threeQuartersName, QWidget* parent);
 
+// An "Options" frame of "Draw Side", "Draw Face" and "Hidden", laid out in that order;
+// `hiddenFirst` makes "Hidden" first in the order the keyboard visits them.
+struct ViewOptions {
+    QGroupBox* frame = nullptr;
+    QRadioButton* side = nullptr;
+    QRadioButton* face = nullptr;
+    QCheckBox* hidden = nullptr;
+};
+ViewOptions MakeViewOptions(const char* frameName, const char* sideName, const char* faceName,
+                            const char* hiddenName, QWidget* parent, bool hiddenFirst = false);
+
+// The placement the controls show: the view ("Draw Face" or not; Side on a tab without
+// view options), the selected direction (`unchanged` when none is) and "Hidden".
+Placement ShownPlacement(const ViewOptions& view, const DirectionFrame& direction,
+                         int unchanged = 0);
+// The controls set to show `placement`: the tab's start-up state from its input's defaults.
+void ShowPlacement(const Placement& placement, const ViewOptions& view,
+                   const DirectionFrame& direction);
+
 // Replaces a list's entries with the labels of a table, in order, so the list row is the
 // table index.
 void FillList(QListWidget* list, const std::vector<std::string>& labels);
 
-// InputsChanged of `tab` whenever one of these controls changes.
-void ReportChanges(FeatureTab* tab, const QList<QRadioButton*>& options,
-                   const QList<QCheckBox*>& checks, const QList<QListWidget*>& lists,
-                   const QList<QLineEdit*>& boxes = {});
-
-// Runs `click` when the list's entry is picked, by mouse or by keyboard.
-void OnPick(QListWidget* list, QObject* receiver, const std::function<void()>& click);
-
-}  // namespace ui
-}  // namespace bw
+}  // namespace bw::ui

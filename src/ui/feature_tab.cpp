@@ -2,10 +2,13 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QRadioButton>
 
-#include "ui/entry_fields.h"
+#include "ui/behaviours.h"
+#include "ui/controls.h"
 
 namespace bw {
 
@@ -15,14 +18,34 @@ std::optional<StepOutcome> FeatureTab::Preview() const {
     return (*step)(host_.CurrentDrawContext());
 }
 
+QPushButton* FeatureTab::AddOkButton(const char* name) {
+    ok_ = ui::Button(name, "&OK", this);
+    return ok_;
+}
+
+void FeatureTab::WireView(const ui::ViewOptions& view, const ui::DirectionFrame& direction,
+                          QListWidget* depthList) {
+    // The options are switched in the order of their names.
+    ui::WireViewOptions(view.side, view.face, depthList, direction.InNameOrder());
+    BringToFrontOnFocus({view.side, view.face});
+    ui::ReportChanges(this, direction.Options() << view.side << view.face, {view.hidden}, {});
+}
+
 void FeatureTab::BringToFrontOnFocus(const QList<QWidget*>& controls) {
     for (QWidget* control : controls)
-        OnFocusIn(control, this, [this] { host_.BringToFront(this); });
+        ui::OnFocusIn(control, this, [this] { host_.BringToFront(this); });
 }
 
 void FeatureTab::DisableOk(const std::string& why) {
     if (ok_) ok_->setEnabled(false);
     unavailable_ = why;
+}
+
+void FeatureTab::AdoptTable(const TableMessages& messages, const TableDiagnostic& diagnostic,
+                            bool needed) {
+    const std::string message = TableMessage(messages, diagnostic);
+    if (needed && diagnostic.status == TableStatus::NotFound) DisableOk(message);
+    if (!message.empty()) host_.ShowMessage(message);
 }
 
 void FeatureTab::keyPressEvent(QKeyEvent* event) {

@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "ui/entry_fields.h"
+#include "ui/behaviours.h"
 
 namespace bw::test {
 
@@ -65,11 +65,11 @@ std::string Shown(const QWidget* w) {
 
 void WindowTest::TearDown() {
     main_.reset();
-    SetRefusalSound([] { QApplication::beep(); });
+    ui::SetRefusalSound([] { QApplication::beep(); });
 }
 
 void WindowTest::SetUp() {
-    SetRefusalSound([this] { ++refusals_; });
+    ui::SetRefusalSound([this] { ++refusals_; });
     // Each test starts as on a first start of the window: no remembered size or page.
     QSettings(QSettings::UserScope, QStringLiteral("Brasswick"), QStringLiteral("Brasswick"))
         .clear();

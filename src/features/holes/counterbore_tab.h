@@ -8,27 +8,24 @@
 
 namespace bw {
 
-class CounterboreTab : public FeatureTab {
+class CounterboreTab : public FeatureTabOf<CounterboreInput> {
     Q_OBJECT
   public:
     explicit CounterboreTab(Host& host, QWidget* parent = nullptr);
 
     // Loads Cbore.dat into List6 and the table; a missing file disables Command4.
     void LoadTables() override;
-    std::optional<FeatureStep> Step() const override;
 
     // OK: read the insertion info, check, write the hole, minimise.
     void Command4_Click();
 
-    CounterboreInput Input() const;
+    CounterboreInput Input() const override;
     const CboreTable& Table() const { return table_; }
 
   private:
-    QListWidget* list6_;  // screw sizes
+    QListWidget* list6_;    // screw sizes
+    ui::ViewOptions view_;  // "Draw Side", "Draw Face", "Hidden"
     ui::DirectionFrame direction_;
-    QRadioButton* option23_;  // "Draw Side"
-    QRadioButton* option24_;  // "Draw Face"
-    QCheckBox* check04_;      // "Hidden"
     QPushButton* command4_;
     CboreTable table_;
 };

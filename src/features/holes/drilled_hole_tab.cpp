@@ -13,11 +13,13 @@
 #include <functional>
 
 #include "exchange/script_format.h"
+#include "ui/behaviours.h"
 #include "ui/controls.h"
-#include "ui/entry_fields.h"
 #include "ui/text.h"
 
 namespace bw {
+
+using namespace ui;
 
 namespace {
 
@@ -44,8 +46,8 @@ QString Displayed(float value) { return ToQt(DisplayFormatNumber(static_cast<dou
 
 QGroupBox* BoxFrame(const char* frameName, const char* caption, QLineEdit*& box,
                     const char* boxName, QWidget* parent) {
-    QGroupBox* frame = ui::Frame(frameName, caption, parent);
-    box = ui::Box(boxName, frame);
+    QGroupBox* frame = Frame(frameName, caption, parent);
+    box = Box(boxName, frame);
     // Wide enough for any number the display format shows, so the lists get the room.
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000.000000")) + 12);
     (new QVBoxLayout(frame))->addWidget(box);
@@ -54,42 +56,43 @@ QGroupBox* BoxFrame(const char* frameName, const char* caption, QLineEdit*& box,
 
 }  // namespace
 
-DrilledHoleTab::DrilledHoleTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
+DrilledHoleTab::DrilledHoleTab(Host& host, QWidget* parent)
+    : FeatureTabOf(host, parent, CheckDrilledHole, DrilledHoleScript) {
     auto* layout = new QGridLayout(this);
 
-    auto* frame60 = ui::Frame("Frame60", "Screw Size", this);
-    list18_ = ui::List("List18", frame60);
+    auto* frame60 = Frame("Frame60", "Screw Size", this);
+    list18_ = List("List18", frame60);
     (new QVBoxLayout(frame60))->addWidget(list18_);
-    auto* frame59 = ui::Frame("Frame59", "Dimensions", this);
-    list17_ = ui::List("List17", frame59);
+    auto* frame59 = Frame("Frame59", "Dimensions", this);
+    list17_ = List("List17", frame59);
     (new QVBoxLayout(frame59))->addWidget(list17_);
 
     auto* frame58 = BoxFrame("Frame58", "Drill Diameter", text16_, "Text16", this);
     auto* frame57 = BoxFrame("Frame57", "Countersink Diameter", text15_, "Text15", this);
     auto* frame56 = BoxFrame("Frame56", "Drill Depth", text17_, "Text17", this);
 
-    auto* frame55 = ui::Frame("Frame55", "Angle", this);
+    auto* frame55 = Frame("Frame55", "Angle", this);
     auto* angles = new QVBoxLayout(frame55);
-    option65_ = ui::Option("Option65", "100", frame55);
-    option66_ = ui::Option("Option66", "82", frame55);
+    option65_ = Option("Option65", "100", frame55);
+    option66_ = Option("Option66", "82", frame55);
     angles->addWidget(option65_);
     angles->addWidget(option66_);
 
     direction_ =
-        ui::MakeDirectionFrame("Frame54", "Option61", "Option62", "Option63", "Option64", this);
+        MakeDirectionFrame("Frame54", "Option61", "Option62", "Option63", "Option64", this);
 
-    auto* frame53 = ui::Frame("Frame53", "Options", this);
+    auto* frame53 = Frame("Frame53", "Options", this);
     auto* options = new QVBoxLayout(frame53);
-    check13_ = ui::Check("Check13", "Countersunk", frame53);
-    check14_ = ui::Check("Check14", "Hidden", frame53);
-    option59_ = ui::Option("Option59", "Draw Side", frame53);
-    option60_ = ui::Option("Option60", "Draw Face", frame53);
+    check13_ = Check("Check13", "Countersunk", frame53);
+    check14_ = Check("Check14", "Hidden", frame53);
+    option59_ = Option("Option59", "Draw Side", frame53);
+    option60_ = Option("Option60", "Draw Face", frame53);
     for (QWidget* w : {static_cast<QWidget*>(option59_), static_cast<QWidget*>(option60_),
                        static_cast<QWidget*>(check13_), static_cast<QWidget*>(check14_)}) {
         options->addWidget(w);
     }
 
-    command20_ = ui::OkButton("Command20", this);
+    command20_ = AddOkButton("Command20");
 
     // Options across the top, the three fields below them, and the two lists, whose labels
     // are the widest texts on the tab, across the whole width.
@@ -114,9 +117,9 @@ DrilledHoleTab::DrilledHoleTab(Host& host, QWidget* parent) : FeatureTab(host, p
     WireViewOptions(option59_, option60_, nullptr, direction_.Options());
     BringToFrontOnFocus({option59_});
     BringToFrontOnFocus({option60_});
-    ui::ReportChanges(this, {option59_, option60_, option65_, option66_}, {check13_, check14_}, {},
-                      {text15_, text16_, text17_});
-    ui::ReportChanges(this, direction_.Options(), {}, {});
+    ReportChanges(this, {option59_, option60_, option65_, option66_}, {check13_, check14_}, {},
+                  {text15_, text16_, text17_});
+    ReportChanges(this, direction_.Options(), {}, {});
 
     connect(check13_, &QCheckBox::toggled, this, [this] { Check13_Click(); });
     // A pick with the keyboard is a click as much as one with the mouse; clicking the row
@@ -129,13 +132,14 @@ DrilledHoleTab::DrilledHoleTab(Host& host, QWidget* parent) : FeatureTab(host, p
     connect(command20_, &QPushButton::clicked, this, [this] { Command20_Click(); });
 
     // Start-up state, in the order the program sets it: options, texts, check boxes.
+    const DrilledHoleInput defaults;
     option59_->setChecked(true);
     direction_.zero->setChecked(true);
     option66_->setChecked(true);
-    text15_->setText(ToQt(DrilledHoleInput{}.countersinkText));
+    text15_->setText(ToQt(defaults.countersinkText));
     text15_->setEnabled(false);
-    text16_->setText(ToQt(DrilledHoleInput{}.drillText));
-    text17_->setText(ToQt(DrilledHoleInput{}.depthText));
+    text16_->setText(ToQt(defaults.drillText));
+    text17_->setText(ToQt(defaults.depthText));
     check13_->setChecked(false);
     check14_->setChecked(true);
 }
@@ -143,16 +147,12 @@ DrilledHoleTab::DrilledHoleTab(Host& host, QWidget* parent) : FeatureTab(host, p
 void DrilledHoleTab::LoadTables() {
     const DrillTableLoad drill = LoadDrillTable(host_.ProgramFolder());
     drillTable_ = drill.table;
-    ui::FillList(list17_, drillTable_.labels);
-    if (const std::string m = TableMessage(kDrillMessages, drill.diagnostic); !m.empty()) {
-        host_.ShowMessage(m);
-    }
+    FillList(list17_, drillTable_.labels);
+    AdoptTable(kDrillMessages, drill.diagnostic, /*needed=*/false);
     const CsinkTableLoad csink = LoadCsinkTable(host_.ProgramFolder());
     csinkTable_ = csink.table;
-    ui::FillList(list18_, csinkTable_.labels);
-    if (const std::string m = TableMessage(kCsinkMessages, csink.diagnostic); !m.empty()) {
-        host_.ShowMessage(m);
-    }
+    FillList(list18_, csinkTable_.labels);
+    AdoptTable(kCsinkMessages, csink.diagnostic, /*needed=*/false);
 }
 
 DrilledHoleInput DrilledHoleTab::Input() const {
@@ -162,14 +162,8 @@ DrilledHoleInput DrilledHoleTab::Input() const {
     input.depthText = FromQt(text17_->text());
     input.countersunk = check13_->isChecked();
     input.angle = option65_->isChecked() ? 100 : 82;
-    input.placement.view = option60_->isChecked() ? View::Face : View::Side;
-    input.placement.hidden = check14_->isChecked();
-    input.placement.direction = DirectionOf(direction_.Angle());
+    input.placement = ShownPlacement({nullptr, option59_, option60_, check14_}, direction_);
     return input;
-}
-
-std::optional<FeatureStep> DrilledHoleTab::Step() const {
-    return BindStep(Input(), CheckDrilledHole, DrilledHoleScript);
 }
 
 void DrilledHoleTab::List18_Click() {
@@ -195,10 +189,6 @@ void DrilledHoleTab::Text17_DblClick() { CopySelectedDimension(text17_); }
 
 void DrilledHoleTab::Check13_Click() { text15_->setEnabled(check13_->isChecked()); }
 
-void DrilledHoleTab::Command20_Click() {
-    const DrilledHoleInput input = Input();
-    if (!CheckDrilledHole(input)) host_.SetDirectionAngle(Degrees(input.placement.direction));
-    host_.RunFeatureOk(InfoTiming::AfterChecks, *Step());
-}
+void DrilledHoleTab::Command20_Click() { RunOk(InfoTiming::AfterChecks); }
 
 }  // namespace bw

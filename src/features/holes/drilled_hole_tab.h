@@ -9,7 +9,7 @@
 
 namespace bw {
 
-class DrilledHoleTab : public FeatureTab {
+class DrilledHoleTab : public FeatureTabOf<DrilledHoleInput> {
     Q_OBJECT
   public:
     explicit DrilledHoleTab(Host& host, QWidget* parent = nullptr);
@@ -17,7 +17,6 @@ class DrilledHoleTab : public FeatureTab {
     // Loads Drill.dat into List17 and Csink.dat into List18; a missing file leaves its list
     // empty and the tab usable with typed values.
     void LoadTables() override;
-    std::optional<FeatureStep> Step() const override;
 
     // A screw size fills both diameters, selects "82" and ticks "Countersunk".
     void List18_Click();
@@ -30,7 +29,7 @@ class DrilledHoleTab : public FeatureTab {
     // OK: check the fields, then read the insertion info, write the hole, minimise.
     void Command20_Click();
 
-    DrilledHoleInput Input() const;
+    DrilledHoleInput Input() const override;
     const DrillTable& Dimensions() const { return drillTable_; }
     const CsinkTable& ScrewSizes() const { return csinkTable_; }
 

@@ -8,26 +8,23 @@
 
 namespace bw {
 
-class TappedHoleTab : public FeatureTab {
+class TappedHoleTab : public FeatureTabOf<TappedHoleInput> {
     Q_OBJECT
   public:
     explicit TappedHoleTab(Host& host, QWidget* parent = nullptr);
 
     // Loads Tap.dat into List4, List5 and the table; a missing file disables Command3.
     void LoadTables() override;
-    std::optional<FeatureStep> Step() const override;
 
     // OK: read the insertion info, check, write the hole, minimise.
     void Command3_Click();
 
     // The choices as they stand.
-    TappedHoleInput Input() const;
+    TappedHoleInput Input() const override;
     const TapTable& Table() const { return table_; }
 
   private:
-    QRadioButton* option13_;  // "Draw Side"
-    QRadioButton* option14_;  // "Draw Face"
-    QCheckBox* check03_;      // "Hidden"
+    ui::ViewOptions view_;  // "Draw Side", "Draw Face", "Hidden"
     ui::DirectionFrame direction_;
     QListWidget* list4_;  // tap sizes
     QListWidget* list5_;  // depths

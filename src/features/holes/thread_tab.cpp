@@ -11,10 +11,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/behaviours.h"
 #include "ui/controls.h"
-#include "ui/entry_fields.h"
 
 namespace bw {
+
+using namespace ui;
 
 namespace {
 
@@ -32,24 +34,28 @@ QElapsedTimer& Clock() {
 
 }  // namespace
 
-ThreadTab::ThreadTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
+ThreadTab::ThreadTab(Host& host, QWidget* parent)
+    : FeatureTabOf(host, parent, CheckThread,
+                   [](const ThreadInput& input, const DrawContext& context) {
+                       return ThreadScript(input, context);
+                   }) {
     auto* layout = new QGridLayout(this);
 
-    auto* frame17 = ui::Frame("Frame17", "Options", this);
+    auto* frame17 = Frame("Frame17", "Options", this);
     auto* options = new QVBoxLayout(frame17);
-    check05_ = ui::Check("Check05", "Left Hand", frame17);
-    check06_ = ui::Check("Check06", "Hidden", frame17);
+    check05_ = Check("Check05", "Left Hand", frame17);
+    check06_ = Check("Check06", "Hidden", frame17);
     options->addWidget(check05_);
     options->addWidget(check06_);
 
     direction_ =
-        ui::MakeDirectionFrame("Frame18", "Option30", "Option29", "Option28", "Option27", this);
+        MakeDirectionFrame("Frame18", "Option30", "Option29", "Option28", "Option27", this);
 
-    auto* frame19 = ui::Frame("Frame19", "Thread Size", this);
-    list8_ = ui::List("List8", frame19);
+    auto* frame19 = Frame("Frame19", "Thread Size", this);
+    list8_ = List("List8", frame19);
     (new QVBoxLayout(frame19))->addWidget(list8_);
-    auto* frame20 = ui::Frame("Frame20", "Depth", this);
-    list9_ = ui::List("List9", frame20);
+    auto* frame20 = Frame("Frame20", "Depth", this);
+    list9_ = List("List9", frame20);
     (new QVBoxLayout(frame20))->addWidget(list9_);
 
     progressBar1_ = new QProgressBar(this);
@@ -62,7 +68,7 @@ ThreadTab::ThreadTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     keepRoom.setRetainSizeWhenHidden(true);
     progressBar1_->setSizePolicy(keepRoom);
 
-    command6_ = ui::OkButton("Command6", this);
+    command6_ = AddOkButton("Command6");
 
     layout->addWidget(frame17, 0, 0);
     layout->addWidget(direction_.frame, 1, 0);
@@ -72,24 +78,19 @@ ThreadTab::ThreadTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     layout->addWidget(command6_, 2, 2, Qt::AlignRight);
 
     BringToFrontOnFocus({check05_});
-    ui::ReportChanges(this, direction_.Options(), {check05_, check06_}, {list8_, list9_});
+    ReportChanges(this, direction_.Options(), {check05_, check06_}, {list8_, list9_});
     connect(command6_, &QPushButton::clicked, this, [this] { Command6_Click(); });
 
-    direction_.zero->setChecked(true);
-    check05_->setChecked(false);
-    check06_->setChecked(false);
+    check05_->setChecked(ThreadInput{}.leftHand);
+    ShowPlacement(ThreadInput{}.placement, {.hidden = check06_}, direction_);
 }
 
 void ThreadTab::LoadTables() {
     const ThreadTableLoad load = LoadThreadTable(host_.ProgramFolder());
     table_ = load.table;
-    ui::FillList(list8_, table_.sizeLabels);
-    ui::FillList(list9_, table_.depthLabels);
-    if (load.diagnostic.status == TableStatus::NotFound) {
-        DisableOk(TableMessage(kThreadMessages, load.diagnostic));
-    }
-    const std::string message = TableMessage(kThreadMessages, load.diagnostic);
-    if (!message.empty()) host_.ShowMessage(message);
+    FillList(list8_, table_.sizeLabels);
+    FillList(list9_, table_.depthLabels);
+    AdoptTable(kThreadMessages, load.diagnostic);
 }
 
 ThreadInput ThreadTab::Input() const {
@@ -102,15 +103,8 @@ ThreadInput ThreadTab::Input() const {
         input.length = table_.depth[static_cast<size_t>(j)];
     }
     input.leftHand = check05_->isChecked();
-    input.placement.hidden = check06_->isChecked();
-    input.placement.direction = DirectionOf(direction_.Angle());
+    input.placement = ShownPlacement({.hidden = check06_}, direction_);
     return input;
-}
-
-std::optional<FeatureStep> ThreadTab::Step() const {
-    return BindStep(Input(), CheckThread, [](const ThreadInput& input, const DrawContext& context) {
-        return ThreadScript(input, context);
-    });
 }
 
 void ThreadTab::ShowProgress(int turnsWritten, int turns) {

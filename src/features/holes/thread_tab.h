@@ -10,14 +10,13 @@ class QProgressBar;
 
 namespace bw {
 
-class ThreadTab : public FeatureTab {
+class ThreadTab : public FeatureTabOf<ThreadInput> {
     Q_OBJECT
   public:
     explicit ThreadTab(Host& host, QWidget* parent = nullptr);
 
     // Loads Thread.dat into List8, List9 and the table; a missing file disables Command6.
     void LoadTables() override;
-    std::optional<FeatureStep> Step() const override;
     // A long thread takes a noticeable time to make, so the preview makes it on its worker
     // from the inputs read now.
 
@@ -25,7 +24,7 @@ class ThreadTab : public FeatureTab {
     // bar showing, hide the bar, minimise.
     void Command6_Click();
 
-    ThreadInput Input() const;
+    ThreadInput Input() const override;
     const ThreadTable& Table() const { return table_; }
 
   private:

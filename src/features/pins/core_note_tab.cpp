@@ -7,26 +7,29 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/behaviours.h"
 #include "ui/controls.h"
-#include "ui/entry_fields.h"
 
 namespace bw {
 
-CoreNoteTab::CoreNoteTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
+using namespace ui;
+
+CoreNoteTab::CoreNoteTab(Host& host, QWidget* parent)
+    : FeatureTabOf(host, parent, CheckCoreNote, CoreNoteScript) {
     auto* layout = new QGridLayout(this);
 
-    auto* frame15 = ui::Frame("Frame15", "Options", this);
+    auto* frame15 = Frame("Frame15", "Options", this);
     auto* options = new QVBoxLayout(frame15);
-    option25_ = ui::Option("Option25", "C Pin", frame15);
-    option26_ = ui::Option("Option26", "CX Pin", frame15);
+    option25_ = Option("Option25", "C Pin", frame15);
+    option26_ = Option("Option26", "CX Pin", frame15);
     options->addWidget(option25_);
     options->addWidget(option26_);
 
-    auto* frame16 = ui::Frame("Frame16", "Pin Size", this);
-    list7_ = ui::List("List7", frame16);
+    auto* frame16 = Frame("Frame16", "Pin Size", this);
+    list7_ = List("List7", frame16);
     (new QVBoxLayout(frame16))->addWidget(list7_);
 
-    command5_ = ui::OkButton("Command5", this);
+    command5_ = AddOkButton("Command5");
 
     layout->addWidget(frame15, 0, 0, Qt::AlignTop);
     layout->addWidget(frame16, 0, 1);
@@ -34,7 +37,7 @@ CoreNoteTab::CoreNoteTab(Host& host, QWidget* parent) : FeatureTab(host, parent)
 
     BringToFrontOnFocus({option25_});
     BringToFrontOnFocus({option26_});
-    ui::ReportChanges(this, {option25_, option26_}, {}, {list7_});
+    ReportChanges(this, {option25_, option26_}, {}, {list7_});
     connect(command5_, &QPushButton::clicked, this, [this] { Command5_Click(); });
 
     option26_->setChecked(true);
@@ -43,12 +46,8 @@ CoreNoteTab::CoreNoteTab(Host& host, QWidget* parent) : FeatureTab(host, parent)
 void CoreNoteTab::LoadTables() {
     const CoreNumberTableLoad load = LoadCoreNumberTable(host_.ProgramFolder());
     table_ = load.table;
-    ui::FillList(list7_, table_.labels);
-    if (load.diagnostic.status == TableStatus::NotFound) {
-        DisableOk(TableMessage(kCoreNumberTableMessages, load.diagnostic));
-    }
-    const std::string message = TableMessage(kCoreNumberTableMessages, load.diagnostic);
-    if (!message.empty()) host_.ShowMessage(message);
+    FillList(list7_, table_.labels);
+    AdoptTable(kCoreNumberTableMessages, load.diagnostic);
 }
 
 CoreNoteInput CoreNoteTab::Input() const {
@@ -58,10 +57,6 @@ CoreNoteInput CoreNoteTab::Input() const {
     return input;
 }
 
-std::optional<FeatureStep> CoreNoteTab::Step() const {
-    return BindStep(Input(), CheckCoreNote, CoreNoteScript);
-}
-
-void CoreNoteTab::Command5_Click() { host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step()); }
+void CoreNoteTab::Command5_Click() { RunOk(InfoTiming::BeforeChecks, KeepsNoDirection); }
 
 }  // namespace bw

@@ -8,19 +8,18 @@
 
 namespace bw {
 
-class CoreNoteTab : public FeatureTab {
+class CoreNoteTab : public FeatureTabOf<CoreNoteInput> {
     Q_OBJECT
   public:
     explicit CoreNoteTab(Host& host, QWidget* parent = nullptr);
 
     // Loads Corenum.dat into List7 and the numbers; a missing file disables Command5.
     void LoadTables() override;
-    std::optional<FeatureStep> Step() const override;
 
     // OK: read the insertion info, check, write the insert, minimise.
     void Command5_Click();
 
-    CoreNoteInput Input() const;
+    CoreNoteInput Input() const override;
     const CoreNumberTable& Table() const { return table_; }
 
   private:

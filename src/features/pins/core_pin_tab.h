@@ -8,25 +8,22 @@
 
 namespace bw {
 
-class CorePinTab : public FeatureTab {
+class CorePinTab : public FeatureTabOf<CorePinInput> {
     Q_OBJECT
   public:
     explicit CorePinTab(Host& host, QWidget* parent = nullptr);
 
     // Loads Corepin.dat into List3 and the table; a missing file disables Command2.
     void LoadTables() override;
-    std::optional<FeatureStep> Step() const override;
 
     // OK: read the insertion info, check, write the pin seat, minimise.
     void Command2_Click();
 
-    CorePinInput Input() const;
+    CorePinInput Input() const override;
     const CorePinTable& Table() const { return table_; }
 
   private:
-    QRadioButton* option07_;  // "Draw Side"
-    QRadioButton* option08_;  // "Draw Face"
-    QCheckBox* check02_;      // "Hidden"
+    ui::ViewOptions view_;  // "Draw Side", "Draw Face", "Hidden"
     ui::DirectionFrame direction_;
     QListWidget* list3_;
     QPushButton* command2_;

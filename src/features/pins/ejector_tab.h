@@ -8,26 +8,23 @@
 
 namespace bw {
 
-class EjectorTab : public FeatureTab {
+class EjectorTab : public FeatureTabOf<EjectorInput> {
     Q_OBJECT
   public:
     explicit EjectorTab(Host& host, QWidget* parent = nullptr);
 
     // Loads ejector.dat into List1, List2 and the table; a missing file disables Command1.
     void LoadTables() override;
-    std::optional<FeatureStep> Step() const override;
 
     // OK: read the insertion info, check, write the hole, minimise.
     void Command1_Click();
 
     // The choices as they stand.
-    EjectorInput Input() const;
+    EjectorInput Input() const override;
     const EjectorTable& Table() const { return table_; }
 
   private:
-    QRadioButton* option01_;  // "Draw Side"
-    QRadioButton* option02_;  // "Draw Face"
-    QCheckBox* check01_;      // "Hidden"
+    ui::ViewOptions view_;  // "Draw Side", "Draw Face", "Hidden"
     ui::DirectionFrame direction_;
     QListWidget* list1_;  // pin sizes
     QListWidget* list2_;  // depths

@@ -10,29 +10,32 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/behaviours.h"
 #include "ui/controls.h"
-#include "ui/entry_fields.h"
 
 namespace bw {
 
-TaperPinTab::TaperPinTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
+using namespace ui;
+
+TaperPinTab::TaperPinTab(Host& host, QWidget* parent)
+    : FeatureTabOf(host, parent, CheckTaperPin, TaperPinScript) {
     auto* layout = new QGridLayout(this);
 
-    auto* frame41 = ui::Frame("Frame41", "Pin Size Number", this);
-    list14_ = ui::List("List14", frame41);
+    auto* frame41 = Frame("Frame41", "Pin Size Number", this);
+    list14_ = List("List14", frame41);
     (new QVBoxLayout(frame41))->addWidget(list14_);
-    auto* frame42 = ui::Frame("Frame42", "Pin Length", this);
-    list15_ = ui::List("List15", frame42);
+    auto* frame42 = Frame("Frame42", "Pin Length", this);
+    list15_ = List("List15", frame42);
     (new QVBoxLayout(frame42))->addWidget(list15_);
 
     direction_ =
-        ui::MakeDirectionFrame("Frame43", "Option41", "Option42", "Option43", "Option44", this);
+        MakeDirectionFrame("Frame43", "Option41", "Option42", "Option43", "Option44", this);
 
-    auto* frame44 = ui::Frame("Frame44", "Options", this);
-    check10_ = ui::Check("Check10", "Hidden", frame44);
+    auto* frame44 = Frame("Frame44", "Options", this);
+    check10_ = Check("Check10", "Hidden", frame44);
     (new QVBoxLayout(frame44))->addWidget(check10_);
 
-    command16_ = ui::OkButton("Command16", this);
+    command16_ = AddOkButton("Command16");
 
     layout->addWidget(frame41, 0, 0, 2, 1);
     layout->addWidget(frame42, 0, 1, 2, 1);
@@ -41,16 +44,15 @@ TaperPinTab::TaperPinTab(Host& host, QWidget* parent) : FeatureTab(host, parent)
     layout->addWidget(command16_, 2, 2, Qt::AlignRight);
 
     BringToFrontOnFocus({check10_});
-    ui::ReportChanges(
-        this, {direction_.zero, direction_.quarter, direction_.half, direction_.threeQuarters},
-        {check10_}, {list14_, list15_});
+    ReportChanges(this,
+                  {direction_.zero, direction_.quarter, direction_.half, direction_.threeQuarters},
+                  {check10_}, {list14_, list15_});
     connect(list14_, &QListWidget::itemClicked, this, [this] { List14_Click(); });
     // Moving through the sizes with the keys picks them too.
     list14_->installEventFilter(this);
     connect(command16_, &QPushButton::clicked, this, [this] { Command16_Click(); });
 
-    direction_.zero->setChecked(true);
-    check10_->setChecked(false);
+    ShowPlacement(TaperPinInput{}.placement, {.hidden = check10_}, direction_);
 }
 
 bool TaperPinTab::eventFilter(QObject* watched, QEvent* event) {
@@ -71,11 +73,7 @@ void TaperPinTab::LoadTables() {
     const TaperPinSizesLoad load = LoadTaperPinSizes(host_.ProgramFolder());
     sizes_ = load.table;
     for (const TaperPinSize& size : sizes_) list14_->addItem(QString::fromLatin1(size.name));
-    if (load.diagnostic.status == TableStatus::NotFound) {
-        DisableOk(TableMessage(kTaperPinSizeMessages, load.diagnostic));
-    }
-    const std::string message = TableMessage(kTaperPinSizeMessages, load.diagnostic);
-    if (!message.empty()) host_.ShowMessage(message);
+    AdoptTable(kTaperPinSizeMessages, load.diagnostic);
 }
 
 void TaperPinTab::List14_Click() {
@@ -101,18 +99,13 @@ TaperPinInput TaperPinTab::Input() const {
     TaperPinInput input;
     if (const int k = SelectedIndex(list14_); k >= 0) input.diameter = sizes_[k].diameter;
     if (const int j = SelectedIndex(list15_); j >= 0) input.length = lengths_[j].length;
-    input.placement.direction = DirectionOf(direction_.Angle());
-    input.placement.hidden = check10_->isChecked();
+    input.placement = ShownPlacement({.hidden = check10_}, direction_);
     return input;
-}
-
-std::optional<FeatureStep> TaperPinTab::Step() const {
-    return BindStep(Input(), CheckTaperPin, TaperPinScript);
 }
 
 void TaperPinTab::Command16_Click() {
     // The tab keeps its own angle: DirectionAngle is neither read nor set here.
-    host_.RunFeatureOk(InfoTiming::AfterChecks, *Step());
+    RunOk(InfoTiming::AfterChecks, KeepsNoDirection);
 }
 
 }  // namespace bw

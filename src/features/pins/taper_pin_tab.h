@@ -8,14 +8,13 @@
 
 namespace bw {
 
-class TaperPinTab : public FeatureTab {
+class TaperPinTab : public FeatureTabOf<TaperPinInput> {
     Q_OBJECT
   public:
     explicit TaperPinTab(Host& host, QWidget* parent = nullptr);
 
     // Loads 000 into List14 and the size table; a missing file disables Command16.
     void LoadTables() override;
-    std::optional<FeatureStep> Step() const override;
 
     // A size picked: List15 gets its lengths from 003 (also when the same size is picked
     // again).
@@ -23,7 +22,7 @@ class TaperPinTab : public FeatureTab {
     // OK: check, then read the insertion info, write the pin, minimise.
     void Command16_Click();
 
-    TaperPinInput Input() const;
+    TaperPinInput Input() const override;
     const std::vector<TaperPinSize>& Sizes() const { return sizes_; }
     const std::vector<TaperPinLength>& Lengths() const { return lengths_; }
 

@@ -7,15 +7,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/behaviours.h"
 #include "ui/controls.h"
-#include "ui/entry_fields.h"
 #include "ui/text.h"
 
 namespace bw {
 
 using namespace ui;
 
-CamTab::CamTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
+CamTab::CamTab(Host& host, QWidget* parent) : FeatureTabOf(host, parent, CheckCam, CamScript) {
     auto* layout = new QGridLayout(this);
 
     text8_ = Box("Text8", this);
@@ -28,7 +28,7 @@ CamTab::CamTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
         MakeDirectionFrame("Frame33", "Option35", "Option36", "Option37", "Option38", this);
     check08_ = Check("Check08", "Hidden", this);
     QGroupBox* frame34 = FrameAround("Frame34", "Options", check08_, this);
-    command14_ = ui::OkButton("Command14", this);
+    command14_ = AddOkButton("Command14");
 
     layout->addWidget(frame32, 0, 0);
     layout->addWidget(frame31, 1, 0);
@@ -42,11 +42,11 @@ CamTab::CamTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     ReportChanges(this, direction_.Options(), {check08_}, {}, {text8_, text9_, text10_});
     connect(command14_, &QPushButton::clicked, this, [this] { Command14_Click(); });
 
-    direction_.zero->setChecked(true);
-    text8_->setText(ToQt(CamInput{}.r1Text));
-    text9_->setText(ToQt(CamInput{}.r2Text));
-    text10_->setText(ToQt(CamInput{}.distanceText));
-    check08_->setChecked(false);
+    const CamInput defaults;
+    ShowPlacement(defaults.placement, {.hidden = check08_}, direction_);
+    text8_->setText(ToQt(defaults.r1Text));
+    text9_->setText(ToQt(defaults.r2Text));
+    text10_->setText(ToQt(defaults.distanceText));
 }
 
 CamInput CamTab::Input() const {
@@ -54,17 +54,10 @@ CamInput CamTab::Input() const {
     input.r1Text = FromQt(text8_->text());
     input.r2Text = FromQt(text9_->text());
     input.distanceText = FromQt(text10_->text());
-    input.placement.direction = DirectionOf(direction_.Angle(host_.DirectionAngle()));
-    input.placement.hidden = check08_->isChecked();
+    input.placement = ShownPlacement({.hidden = check08_}, direction_, host_.DirectionAngle());
     return input;
 }
 
-std::optional<FeatureStep> CamTab::Step() const { return BindStep(Input(), CheckCam, CamScript); }
-
-void CamTab::Command14_Click() {
-    const CamInput input = Input();
-    if (!CheckCam(input)) host_.SetDirectionAngle(Degrees(input.placement.direction));
-    host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
-}
+void CamTab::Command14_Click() { RunOk(InfoTiming::BeforeChecks); }
 
 }  // namespace bw

@@ -8,16 +8,15 @@
 
 namespace bw {
 
-class CamTab : public FeatureTab {
+class CamTab : public FeatureTabOf<CamInput> {
     Q_OBJECT
   public:
     explicit CamTab(Host& host, QWidget* parent = nullptr);
 
-    std::optional<FeatureStep> Step() const override;
     // OK: read the insertion info, check, write the cam, minimise.
     void Command14_Click();
 
-    CamInput Input() const;
+    CamInput Input() const override;
 
   private:
     QLineEdit* text8_;   // pick point radius

@@ -8,7 +8,7 @@
 
 namespace bw {
 
-class CenterDrillTab : public FeatureTab {
+class CenterDrillTab : public FeatureTabOf<CenterDrillInput> {
     Q_OBJECT
   public:
     explicit CenterDrillTab(Host& host, QWidget* parent = nullptr);
@@ -16,7 +16,6 @@ class CenterDrillTab : public FeatureTab {
     // Loads 001 and 002 (a missing one disables Command17), then selects "Plain", which
     // fills List16.
     void LoadTables() override;
-    std::optional<FeatureStep> Step() const override;
 
     void FillPlainDrillList();
     void FillBellDrillList();
@@ -25,16 +24,14 @@ class CenterDrillTab : public FeatureTab {
     // OK: read the insertion info, check, write the hole, minimise.
     void Command17_Click();
 
-    CenterDrillInput Input() const;
+    CenterDrillInput Input() const override;
     const std::vector<PlainCenterDrill>& PlainDrills() const { return plain_; }
     const std::vector<BellCenterDrill>& BellDrills() const { return bell_; }
 
   private:
     QRadioButton* option51_;  // "Bell"
     QRadioButton* option52_;  // "Plain"
-    QCheckBox* check11_;      // "Hidden"
-    QRadioButton* option45_;  // "Draw Side"
-    QRadioButton* option46_;  // "Draw Face"
+    ui::ViewOptions view_;    // "Draw Side", "Draw Face", "Hidden"
     ui::DirectionFrame direction_;
     QListWidget* list16_;  // drill sizes of the selected type
     QPushButton* command17_;

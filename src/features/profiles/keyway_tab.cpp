@@ -9,15 +9,16 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/behaviours.h"
 #include "ui/controls.h"
-#include "ui/entry_fields.h"
 #include "ui/text.h"
 
 namespace bw {
 
 using namespace ui;
 
-KeywayTab::KeywayTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
+KeywayTab::KeywayTab(Host& host, QWidget* parent)
+    : FeatureTabOf(host, parent, CheckKeyway, KeywayScript) {
     auto* layout = new QGridLayout(this);
 
     QGroupBox* frame37 = Frame("Frame37", "Options", this);
@@ -36,7 +37,7 @@ KeywayTab::KeywayTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     QGroupBox* frame38 = FrameAround("Frame38", "Key Width", text11_, this);
     text12_ = Box("Text12", this);
     QGroupBox* frame39 = FrameAround("Frame39", "Shaft/Hub Diameter", text12_, this);
-    command15_ = ui::OkButton("Command15", this);
+    command15_ = AddOkButton("Command15");
 
     layout->addWidget(frame37, 0, 0, 2, 1);
     layout->addWidget(frame36, 0, 1);
@@ -55,8 +56,9 @@ KeywayTab::KeywayTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     connect(command15_, &QPushButton::clicked, this, [this] { Command15_Click(); });
 
     option40_->setChecked(true);
-    text11_->setText(ToQt(KeywayInput{}.keyWidthText));
-    text12_->setText(ToQt(KeywayInput{}.diameterText));
+    const KeywayInput defaults;
+    text11_->setText(ToQt(defaults.keyWidthText));
+    text12_->setText(ToQt(defaults.diameterText));
     check09_->setChecked(false);
 }
 
@@ -65,8 +67,7 @@ void KeywayTab::LoadTables() {
     table_ = load.table;
     FillList(list12_, table_.keyWidths.labels);
     FillList(list13_, table_.diameters.labels);
-    const std::string message = TableMessage(kKeywayMessages, load.diagnostic);
-    if (!message.empty()) host_.ShowMessage(message);
+    AdoptTable(kKeywayMessages, load.diagnostic, /*needed=*/false);
 }
 
 void KeywayTab::List12_Click() {
@@ -91,10 +92,6 @@ KeywayInput KeywayTab::Input() const {
     return input;
 }
 
-std::optional<FeatureStep> KeywayTab::Step() const {
-    return BindStep(Input(), CheckKeyway, KeywayScript);
-}
-
-void KeywayTab::Command15_Click() { host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step()); }
+void KeywayTab::Command15_Click() { RunOk(InfoTiming::BeforeChecks, KeepsNoDirection); }
 
 }  // namespace bw

@@ -9,21 +9,20 @@
 
 namespace bw {
 
-class KeywayTab : public FeatureTab {
+class KeywayTab : public FeatureTabOf<KeywayInput> {
     Q_OBJECT
   public:
     explicit KeywayTab(Host& host, QWidget* parent = nullptr);
 
     // Loads Keyway.dat into List12, List13 and the table; the OK stays enabled either way.
     void LoadTables() override;
-    std::optional<FeatureStep> Step() const override;
 
     void List12_Click();  // the picked key width into Text11
     void List13_Click();  // the picked diameter into Text12
     // OK: read the insertion info, check, write the keyway, minimise.
     void Command15_Click();
 
-    KeywayInput Input() const;
+    KeywayInput Input() const override;
     const KeywayTable& Table() const { return table_; }
 
   private:

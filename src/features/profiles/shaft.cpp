@@ -62,20 +62,22 @@ std::string TooManySegmentsMessage() {
     return "Number Of Segments Can Not Exceed " + std::to_string(kMaxShaftSegments);
 }
 
-std::optional<std::string> CheckShaft(const ShaftInput& input) {
+std::optional<ShaftRefusal> CheckShaftGrid(const ShaftInput& input) {
     if (input.segments.size() > static_cast<size_t>(kMaxShaftSegments)) {
-        return TooManySegmentsMessage();
+        return ShaftRefusal{TooManySegmentsMessage(), std::pair{0, 0}};
     }
     // A grid always has a first segment; an empty one stands for a first column left blank.
-    if (input.segments.empty()) return "Diameter Missing In Segment1";
-    for (size_t i = 0; i < input.segments.size(); ++i) {
-        if (!(BoxSingle(input.segments[i].diameterText) > 0.0f)) {
-            return "Diameter Missing In Segment" + std::to_string(i + 1);
-        }
-    }
-    for (size_t i = 0; i < input.segments.size(); ++i) {
-        if (!(BoxSingle(input.segments[i].lengthText) > 0.0f)) {
-            return "Length Missing In Segment" + std::to_string(i + 1);
+    if (input.segments.empty())
+        return ShaftRefusal{"Diameter Missing In Segment1", std::pair{0, 0}};
+    for (int row : {1, 2}) {
+        for (size_t i = 0; i < input.segments.size(); ++i) {
+            const ShaftSegment& segment = input.segments[i];
+            if (!(BoxSingle(row == 1 ? segment.diameterText : segment.lengthText) > 0.0f)) {
+                return ShaftRefusal{
+                    (row == 1 ? "Diameter Missing In Segment" : "Length Missing In Segment") +
+                        std::to_string(i + 1),
+                    std::pair{row, static_cast<int>(i + 1)}};
+            }
         }
     }
     for (size_t i = 0; i < input.segments.size(); ++i) {
@@ -83,10 +85,15 @@ std::optional<std::string> CheckShaft(const ShaftInput& input) {
              {&input.segments[i].diameterText, &input.segments[i].lengthText}) {
             // Every cell is above zero by now, so only the two limits can speak.
             if (auto m = SizeMessage(BoxSingle(*cell), "Value", "")) {
-                return *m + " In Segment" + std::to_string(i + 1);
+                return ShaftRefusal{*m + " In Segment" + std::to_string(i + 1), std::nullopt};
             }
         }
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> CheckShaft(const ShaftInput& input) {
+    if (std::optional<ShaftRefusal> refusal = CheckShaftGrid(input)) return refusal->message;
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "features/feature.h"
@@ -28,7 +29,16 @@ struct ShaftInput {
     Placement placement{};
 };
 
-// Every diameter first, then every length; the first cell that is not above zero decides.
+// A refusal of the grid, and the cell (row 1 a diameter, 2 a length; column the segment,
+// from 1) at which reading the grid stopped: the first value not above zero, every diameter
+// before every length. A refused count stops before any cell ({0, 0}); a value beyond the
+// limits is found only once every cell has been read, so it stops at none (nothing).
+struct ShaftRefusal {
+    std::string message;
+    std::optional<std::pair<int, int>> stoppedAt;
+};
+std::optional<ShaftRefusal> CheckShaftGrid(const ShaftInput& input);
+// The refusal's message alone.
 std::optional<std::string> CheckShaft(const ShaftInput& input);
 std::string ShaftScript(const ShaftInput& input, const DrawContext& context);
 

@@ -1,7 +1,6 @@
 #include "features/profiles/shaft_tab.h"
 
 #include <algorithm>
-#include <functional>
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -15,13 +14,12 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStyledItemDelegate>
-#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "ui/behaviours.h"
 #include "ui/controls.h"
-#include "ui/entry_fields.h"
+#include "ui/frozen_column_table.h"
 #include "ui/text.h"
 
 namespace bw {
@@ -41,108 +39,25 @@ bool IsEnter(const QKeyEvent* key) {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
-// A cell is typed into like a spreadsheet cell: the editor takes what the value box takes,
-// the cell keeps the value tidied as "Enter Value" would, and Enter or Tab commits and goes
-// on to the next cell (Shift+Tab back) instead of pressing OK or leaving the grid.
-class CellDelegate : public QStyledItemDelegate {
-  public:
-    CellDelegate(std::function<void(bool forward)> moveOn, QObject* parent)
-        : QStyledItemDelegate(parent), moveOn_(std::move(moveOn)) {}
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                          const QModelIndex&) const override {
-        auto* editor = new QLineEdit(parent);
-        editor->setFrame(false);
-        MakeNumberBox(editor, {CharSet::Decimal, /*enterMovesOn=*/false, /*tidyOnLeave=*/false,
-                               /*selectAllOnFocus=*/false});
-        return editor;
-    }
-    void setModelData(QWidget* editor, QAbstractItemModel* model,
-                      const QModelIndex& index) const override {
-        model->setData(index, TidiedNumberText(static_cast<QLineEdit*>(editor)->text()));
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            const bool back = key->key() == Qt::Key_Backtab;
-            if (IsEnter(key) || key->key() == Qt::Key_Tab || back) {
-                auto* editor = static_cast<QWidget*>(watched);
-                emit commitData(editor);
-                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-                moveOn_(!back);
-                return true;
-            }
-        }
-        return QStyledItemDelegate::eventFilter(watched, event);
-    }
-
-  private:
-    std::function<void(bool)> moveOn_;
-};
-
 }  // namespace
 
-ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
+ShaftTab::ShaftTab(Host& host, QWidget* parent)
+    : FeatureTabOf(host, parent, CheckShaft, ShaftScript) {
     auto* layout = new QGridLayout(this);
 
     text13_ = Box("Text13", this);
     QGroupBox* frame52 = FrameAround("Frame52", "Number of Segments", text13_, this);
 
     QGroupBox* frame49 = Frame("Frame49", "Shaft Dimensions", this);
-    grid_ = new QTableWidget(3, 2, frame49);
-    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    // Row 0 and column 0 are the grid's own headers, kept as cells as the program addresses
-    // them; the table's header views are not used.
-    grid_->horizontalHeader()->hide();
-    grid_->verticalHeader()->hide();
-    grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
-                           QAbstractItemView::EditKeyPressed);
-    // Tab leaves the grid for the value box; inside a cell, Enter and Tab go on to the next.
-    grid_->setTabKeyNavigation(false);
-    grid_->setItemDelegate(new CellDelegate([this](bool forward) { MoveOn(forward); }, grid_));
-    grid_->setToolTip(NumberBoxTip(CharSet::Decimal));
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    // Rows as tall as the font needs, and segment columns wide enough for a header or a
-    // value in the display format.
+    grid_ = new FrozenColumnTable(
+        "MSFlexGrid1", 3, 2, [this](bool forward) { MoveOn(forward); }, frame49);
+    // Segment columns wide enough for a header or a value in the display format.
     const QFontMetrics metrics = grid_->fontMetrics();
-    grid_->verticalHeader()->setMinimumSectionSize(1);
-    grid_->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
     grid_->horizontalHeader()->setDefaultSectionSize(
         std::max(metrics.horizontalAdvance(QStringLiteral("Segment00")),
                  metrics.horizontalAdvance(QStringLiteral("0000.000"))) +
         16);
-    // The label column, drawn again by a view of the same cells laid over the grid's left
-    // edge, so the labels stay in place while the segment columns scroll under it.
-    labels_ = new QTableView(grid_);
-    labels_->setObjectName(QStringLiteral("MSFlexGrid1Labels"));
-    labels_->setModel(grid_->model());
-    labels_->setFocusPolicy(Qt::NoFocus);
-    labels_->setSelectionMode(QAbstractItemView::NoSelection);
-    labels_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    labels_->horizontalHeader()->hide();
-    labels_->verticalHeader()->hide();
-    labels_->verticalHeader()->setMinimumSectionSize(1);
-    labels_->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
-    labels_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    labels_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    labels_->setFrameShape(QFrame::NoFrame);
     grid_->installEventFilter(this);
-    connect(grid_->model(), &QAbstractItemModel::columnsInserted, this, [this] { PlaceLabels(); });
-    connect(grid_->model(), &QAbstractItemModel::columnsRemoved, this, [this] { PlaceLabels(); });
-    connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
-        // A cell under the labels is scrolled out from under them.
-        if (row < 0 || column <= 0 || !grid_->item(row, column)) return;
-        const int hiddenBy =
-            grid_->columnWidth(0) - grid_->visualItemRect(grid_->item(row, column)).left();
-        if (hiddenBy > 0) {
-            QScrollBar* bar = grid_->horizontalScrollBar();
-            bar->setValue(bar->value() - hiddenBy);
-        }
-    });
     label1_ = new QLabel(QStringLiteral("Value:"), frame49);
     label1_->setObjectName(QStringLiteral("Label1"));
     text14_ = Box("Text14", frame49);
@@ -158,21 +73,14 @@ ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     valueRow->addWidget(command18_);
     frame49Layout->addLayout(valueRow);
 
-    QGroupBox* frame50 = Frame("Frame50", "Options", this);
-    option53_ = Option("Option53", "Draw Side", frame50);
-    option54_ = Option("Option54", "Draw Face", frame50);
-    check12_ = Check("Check12", "Hidden", frame50);
-    auto* options = new QVBoxLayout(frame50);
-    options->addWidget(option53_);
-    options->addWidget(option54_);
-    options->addWidget(check12_);
+    view_ = MakeViewOptions("Frame50", "Option53", "Option54", "Check12", this);
     direction_ =
         MakeDirectionFrame("Frame51", "Option55", "Option56", "Option57", "Option58", this);
-    command19_ = ui::OkButton("Command19", this);
+    command19_ = AddOkButton("Command19");
 
     layout->addWidget(frame52, 0, 0);
     layout->addWidget(frame49, 1, 0, 2, 1);
-    layout->addWidget(frame50, 0, 1, 2, 1);
+    layout->addWidget(view_.frame, 0, 1, 2, 1);
     layout->addWidget(direction_.frame, 0, 2, 2, 1);
     layout->addWidget(command19_, 3, 2, Qt::AlignRight);
 
@@ -183,12 +91,7 @@ ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     setTabOrder(text13_, grid_);
     setTabOrder(grid_, text14_);
     setTabOrder(text14_, command18_);
-    WireViewOptions(option53_, option54_, nullptr, direction_.Options());
-    BringToFrontOnFocus({option53_});
-    BringToFrontOnFocus({option54_});
-    QList<QRadioButton*> changing = direction_.Options();
-    changing << option53_ << option54_;
-    ReportChanges(this, changing, {check12_}, {}, {});
+    WireView(view_, direction_);
     connect(grid_, &QTableWidget::itemChanged, this, &FeatureTab::InputsChanged);
     connect(grid_, &QTableWidget::currentCellChanged, this, [this] { MSFlexGrid1_SelChange(); });
     connect(grid_, &QTableWidget::cellClicked, this, [this] { MSFlexGrid1_SelChange(); });
@@ -196,17 +99,16 @@ ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     connect(command19_, &QPushButton::clicked, this, [this] { Command19_Click(); });
 
     // Start-up state.
-    option53_->setChecked(true);
-    direction_.zero->setChecked(true);
-    text13_->setText(QStringLiteral("1"));
-    text14_->setText(QStringLiteral("1.000"));
-    check12_->setChecked(false);
+    const ShaftInput defaults;
+    ShowPlacement(defaults.placement, view_, direction_);
+    text13_->setText(QString::number(defaults.segments.size()));
+    text14_->setText(ToQt(defaults.segments[0].diameterText));
     SetCell(1, 0, QStringLiteral("Diameter"));
     SetCell(2, 0, QStringLiteral("Length"));
     SetCell(0, 0, QString());
     SetCell(0, 1, SegmentHeader(1));
-    SetCell(1, 1, QStringLiteral("1.000"));
-    SetCell(2, 1, QStringLiteral("1.000"));
+    SetCell(1, 1, ToQt(defaults.segments[0].diameterText));
+    SetCell(2, 1, ToQt(defaults.segments[0].lengthText));
     // 890 twips hold the labels in the small font such grids were drawn in; a larger
     // screen font widens the column so that "Diameter" is read whole.
     const int labelWidth = grid_->fontMetrics().horizontalAdvance(QStringLiteral("Diameter")) + 16;
@@ -215,7 +117,6 @@ ShaftTab::ShaftTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
 }
 
 bool ShaftTab::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_ && event->type() == QEvent::Resize) PlaceLabels();
     if (watched == grid_ && event->type() == QEvent::FocusIn) {
         // Coming in by the keyboard onto a header, the designer means the first value.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
@@ -286,17 +187,7 @@ void ShaftTab::SetGridHeight(bool scrollBar) {
                                                : grid_->horizontalHeader()->defaultSectionSize();
     }
     grid_->setMinimumWidth(width);
-    PlaceLabels();
-}
-
-void ShaftTab::PlaceLabels() {
-    for (int column = 1; column < grid_->columnCount(); ++column)
-        labels_->setColumnHidden(column, true);
-    labels_->setColumnHidden(0, false);
-    labels_->setColumnWidth(0, grid_->columnWidth(0));
-    const QRect viewport = grid_->viewport()->geometry();
-    labels_->setGeometry(viewport.left(), viewport.top(), grid_->columnWidth(0), viewport.height());
-    labels_->raise();
+    grid_->PlaceFrozenColumn();
 }
 
 std::pair<int, int> ShaftTab::NextCell(int row, int column) const {
@@ -386,44 +277,25 @@ ShaftInput ShaftTab::Input() const {
     for (int i = 1; i < grid_->columnCount(); ++i) {
         input.segments.push_back({FromQt(CellText(1, i)), FromQt(CellText(2, i))});
     }
-    input.placement.view = option54_->isChecked() ? View::Face : View::Side;
-    input.placement.direction = DirectionOf(direction_.Angle(host_.DirectionAngle()));
-    input.placement.hidden = check12_->isChecked();
+    input.placement = ShownPlacement(view_, direction_, host_.DirectionAngle());
     return input;
-}
-
-std::optional<FeatureStep> ShaftTab::Step() const {
-    return BindStep(Input(), CheckShaft, ShaftScript);
 }
 
 void ShaftTab::Command19_Click() {
     // The grid is checked before the insertion info is read, so a refused shaft leaves an
     // unread info file for the next OK.
+    RunOk(InfoTiming::AfterChecks);
     const ShaftInput input = Input();
-    if (!CheckShaft(input)) host_.SetDirectionAngle(Degrees(input.placement.direction));
-    host_.RunFeatureOk(InfoTiming::AfterChecks, *Step());
     // OK reads the grid cell by cell, and the current cell is left on the last one read
     // (the failing cell, or the last segment's diameter or length), so the next "Enter
     // Value" goes there. Moving it from here copies nothing into the value box.
     const QSignalBlocker quiet(grid_);
-    const auto [row, column] = LastCellRead(Input());
+    const std::optional<ShaftRefusal> refusal = CheckShaftGrid(input);
+    const auto [row, column] =
+        refusal && refusal->stoppedAt
+            ? *refusal->stoppedAt
+            : std::pair{input.placement.view == View::Face ? 1 : 2, grid_->columnCount() - 1};
     if (column > 0) grid_->setCurrentCell(row, column);
-}
-
-std::pair<int, int> ShaftTab::LastCellRead(const ShaftInput& input) {
-    const int n = static_cast<int>(input.segments.size());
-    if (n == 0 || n > kMaxShaftSegments) return {0, 0};
-    for (int i = 1; i <= n; ++i) {
-        if (!(BoxSingle(input.segments[i - 1].diameterText) > 0.0f)) {
-            return {1, i};
-        }
-    }
-    for (int i = 1; i <= n; ++i) {
-        if (!(BoxSingle(input.segments[i - 1].lengthText) > 0.0f)) {
-            return {2, i};
-        }
-    }
-    return {input.placement.view == View::Face ? 1 : 2, n};
 }
 
 }  // namespace bw

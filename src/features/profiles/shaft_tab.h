@@ -12,17 +12,17 @@
 #include "ui/feature_tab.h"
 
 class QLabel;
-class QTableView;
-class QTableWidget;
 
 namespace bw {
 
-class ShaftTab : public FeatureTab {
+namespace ui {
+class FrozenColumnTable;
+}
+
+class ShaftTab : public FeatureTabOf<ShaftInput> {
     Q_OBJECT
   public:
     explicit ShaftTab(Host& host, QWidget* parent = nullptr);
-
-    std::optional<FeatureStep> Step() const override;
 
     // Resizes the grid to the number of segments typed; 0 or an empty box changes nothing,
     // and a number above the limit is refused with a message.
@@ -34,14 +34,12 @@ class ShaftTab : public FeatureTab {
     // OK: check the grid, then read the insertion info, write the shaft, minimise.
     void Command19_Click();
 
-    ShaftInput Input() const;
+    ShaftInput Input() const override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // The grid cell an OK reads last for these inputs: (row, column), column 0 for none.
-    static std::pair<int, int> LastCellRead(const ShaftInput& input);
     // The cell after (or before) one in the order the values are typed: each segment's
     // diameter, then its length; column 0 past the last (or before the first).
     std::pair<int, int> NextCell(int row, int column) const;
@@ -52,18 +50,13 @@ class ShaftTab : public FeatureTab {
     QString CellText(int row, int column) const;
     // Fits the grid to its rows (and its scroll bar) and to the labels and two segments.
     void SetGridHeight(bool scrollBar);
-    // Lays the label column over the grid's left edge.
-    void PlaceLabels();
 
-    QLineEdit* text13_;   // number of segments
-    QTableWidget* grid_;  // MSFlexGrid1
-    QTableView* labels_;  // its label column, which does not scroll
+    QLineEdit* text13_;            // number of segments
+    ui::FrozenColumnTable* grid_;  // MSFlexGrid1, its label column frozen
     QLabel* label1_;
     QLineEdit* text14_;  // the value for the current cell
     QPushButton* command18_;
-    QRadioButton* option53_;  // "Draw Side"
-    QRadioButton* option54_;  // "Draw Face"
-    QCheckBox* check12_;      // "Hidden"
+    ui::ViewOptions view_;  // "Draw Side", "Draw Face", "Hidden"
     ui::DirectionFrame direction_;
     QPushButton* command19_;
     // The cells of the segments a lowered count took away (diameter, length), by segment.

@@ -9,15 +9,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/behaviours.h"
 #include "ui/controls.h"
-#include "ui/entry_fields.h"
 #include "ui/text.h"
 
 namespace bw {
 
 using namespace ui;
 
-SlotTab::SlotTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
+SlotTab::SlotTab(Host& host, QWidget* parent) : FeatureTabOf(host, parent, CheckSlot, SlotScript) {
     auto* layout = new QGridLayout(this);
 
     check07_ = Check("Check07", "Hidden", this);
@@ -32,7 +32,7 @@ SlotTab::SlotTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     QGroupBox* frame29 = FrameAround("Frame29", "Slot Width", text6_, this);
     text7_ = Box("Text7", this);
     QGroupBox* frame30 = FrameAround("Frame30", "Center Distance", text7_, this);
-    command13_ = ui::OkButton("Command13", this);
+    command13_ = AddOkButton("Command13");
 
     layout->addWidget(frame24, 0, 0);
     layout->addWidget(direction_.frame, 1, 0, 2, 1);
@@ -50,10 +50,10 @@ SlotTab::SlotTab(Host& host, QWidget* parent) : FeatureTab(host, parent) {
     OnPick(list10_, this, [this] { List10_Click(); });
     connect(command13_, &QPushButton::clicked, this, [this] { Command13_Click(); });
 
-    direction_.zero->setChecked(true);
-    text6_->setText(ToQt(SlotInput{}.widthText));
-    text7_->setText(ToQt(SlotInput{}.distanceText));
-    check07_->setChecked(false);
+    const SlotInput defaults;
+    ShowPlacement(defaults.placement, {.hidden = check07_}, direction_);
+    text6_->setText(ToQt(defaults.widthText));
+    text7_->setText(ToQt(defaults.distanceText));
 }
 
 void SlotTab::LoadTables() {
@@ -61,8 +61,7 @@ void SlotTab::LoadTables() {
     table_ = load.table;
     FillList(list11_, table_.widths.labels);
     FillList(list10_, table_.centerDistances.labels);
-    const std::string message = TableMessage(kSlotMessages, load.diagnostic);
-    if (!message.empty()) host_.ShowMessage(message);
+    AdoptTable(kSlotMessages, load.diagnostic, /*needed=*/false);
 }
 
 void SlotTab::List11_Click() {
@@ -81,19 +80,10 @@ SlotInput SlotTab::Input() const {
     SlotInput input;
     input.widthText = FromQt(text6_->text());
     input.distanceText = FromQt(text7_->text());
-    input.placement.direction = DirectionOf(direction_.Angle(host_.DirectionAngle()));
-    input.placement.hidden = check07_->isChecked();
+    input.placement = ShownPlacement({.hidden = check07_}, direction_, host_.DirectionAngle());
     return input;
 }
 
-std::optional<FeatureStep> SlotTab::Step() const {
-    return BindStep(Input(), CheckSlot, SlotScript);
-}
-
-void SlotTab::Command13_Click() {
-    const SlotInput input = Input();
-    if (!CheckSlot(input)) host_.SetDirectionAngle(Degrees(input.placement.direction));
-    host_.RunFeatureOk(InfoTiming::BeforeChecks, *Step());
-}
+void SlotTab::Command13_Click() { RunOk(InfoTiming::BeforeChecks); }
 
 }  // namespace bw

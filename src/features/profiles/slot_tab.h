@@ -8,21 +8,20 @@
 
 namespace bw {
 
-class SlotTab : public FeatureTab {
+class SlotTab : public FeatureTabOf<SlotInput> {
     Q_OBJECT
   public:
     explicit SlotTab(Host& host, QWidget* parent = nullptr);
 
     // Loads Slot.dat into List11, List10 and the table; the OK stays enabled either way.
     void LoadTables() override;
-    std::optional<FeatureStep> Step() const override;
 
     void List11_Click();  // the picked width into Text6
     void List10_Click();  // the picked center distance into Text7
     // OK: read the insertion info, check, write the slot, minimise.
     void Command13_Click();
 
-    SlotInput Input() const;
+    SlotInput Input() const override;
     const SlotTable& Table() const { return table_; }
 
   private:

@@ -112,6 +112,26 @@ TEST(ProfileChecks, MessagesInTheOrderOkRunsThem) {
     test::ExpectCases(cases);
 }
 
+TEST(ProfileChecks, AShaftRefusalNamesTheCellWhereReadingTheGridStopped) {
+    using Cell = std::optional<std::pair<int, int>>;  // (row, segment)
+    const struct {
+        ShaftInput input;
+        Cell stoppedAt;
+    } cases[] = {
+        {{{{"1", "1"}, {"", ""}, {"", ""}}}, std::pair{1, 2}},
+        {{{{"1", "1"}, {"1", ""}}}, std::pair{2, 2}},
+        {{{{"1", "."}, {"1", "2"}}}, std::pair{2, 1}},
+        {{{}}, std::pair{0, 0}},
+        {{std::vector<ShaftSegment>(51, {"1", "1"})}, std::pair{0, 0}},
+        {{{{"1", "1"}, {"2", "2000000"}}}, std::nullopt},  // found after every cell
+    };
+    for (const auto& c : cases) {
+        const std::optional<ShaftRefusal> refusal = CheckShaftGrid(c.input);
+        ASSERT_TRUE(refusal);
+        EXPECT_EQ(refusal->stoppedAt, c.stoppedAt) << refusal->message;
+    }
+}
+
 TEST(ProfileChecks, ACenterDrillRecordThatCannotMakeAHoleIsRefused) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();

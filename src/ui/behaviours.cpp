@@ -1,6 +1,7 @@
-#include "ui/entry_fields.h"
+#include "ui/behaviours.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,8 +10,9 @@
 #include <QTimer>
 
 #include "exchange/script_format.h"
+#include "ui/feature_tab.h"
 
-namespace bw {
+namespace bw::ui {
 
 namespace {
 
@@ -181,4 +183,28 @@ int SelectedIndex(const QListWidget* list) {
     return list->row(selected.first());
 }
 
-}  // namespace bw
+void ReportChanges(FeatureTab* tab, const QList<QRadioButton*>& options,
+                   const QList<QCheckBox*>& checks, const QList<QListWidget*>& lists,
+                   const QList<QLineEdit*>& boxes) {
+    for (QRadioButton* option : options) {
+        QObject::connect(option, &QRadioButton::toggled, tab, &FeatureTab::InputsChanged);
+    }
+    for (QCheckBox* check : checks) {
+        QObject::connect(check, &QCheckBox::toggled, tab, &FeatureTab::InputsChanged);
+    }
+    for (QListWidget* list : lists) {
+        QObject::connect(list, &QListWidget::itemSelectionChanged, tab, &FeatureTab::InputsChanged);
+    }
+    for (QLineEdit* box : boxes) {
+        QObject::connect(box, &QLineEdit::textChanged, tab, &FeatureTab::InputsChanged);
+    }
+}
+
+void OnPick(QListWidget* list, QObject* receiver, const std::function<void()>& click) {
+    QObject::connect(list, &QListWidget::itemClicked, receiver, [click] { click(); });
+    QObject::connect(list, &QListWidget::currentRowChanged, receiver, [click](int row) {
+        if (row >= 0) click();
+    });
+}
+
+}  // namespace bw::ui

@@ -1,6 +1,7 @@
-// The behaviours the tabs share: number boxes that take only digits, move on with Enter and
-// tidy their number when left; boxes that select their text when entered; controls that
-// bring their tab to the front; view options that switch the Direction options on and off.
+// How controls behave, once made (ui/controls.h makes them): number boxes that take only
+// digits, move on with Enter and tidy their number when left; boxes that select their text
+// when entered; controls that run an action when they get the focus; view options that
+// switch the Direction options on and off; lists picked from; changes reported to the tab.
 #pragma once
 
 #include <QList>
@@ -12,8 +13,13 @@ class QObject;
 class QWidget;
 class QRadioButton;
 class QListWidget;
+class QCheckBox;
 
 namespace bw {
+
+class FeatureTab;
+
+namespace ui {
 
 enum class CharSet { Decimal, Integer };  // "0123456789./ " or "0123456789"
 
@@ -52,4 +58,13 @@ QString NumberBoxTip(CharSet set);
 // The selected row of a list, or -1 when nothing is selected.
 int SelectedIndex(const QListWidget* list);
 
+// InputsChanged of `tab` whenever one of these controls changes.
+void ReportChanges(FeatureTab* tab, const QList<QRadioButton*>& options,
+                   const QList<QCheckBox*>& checks, const QList<QListWidget*>& lists,
+                   const QList<QLineEdit*>& boxes = {});
+
+// Runs `click` when the list's entry is picked, by mouse or by keyboard.
+void OnPick(QListWidget* list, QObject* receiver, const std::function<void()>& click);
+
+}  // namespace ui
 }  // namespace bw
