@@ -68,9 +68,6 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
         {"keyway kind=hub",
          "Layer set 0 \r\nLine .875,1.484123 .875,1.609123 1.125,1.609123 1.125,1.484123  "
          "ARC C 1,1 .875,1.484123 1.125,1.484123 "},
-        {"shaft segments=1.000:1.000,0.500:2.000 view=face base=0,0 hidden-layer=HID",
-         "Layer set 0 \r\nLayer set 0 \r\nCircle 0,0 D 1.000\r\nLayer set HID \r\n"
-         "Circle 0,0 D 0.500\r\nLayer set 0 \r\n"},
         {"centerdrill type=bell b1=.5 b2=.125 b3=.3125 view=face hidden=0",
          "Layer set 0 \r\nCircle 1,1 D 0.5\r\nCircle 1,1 D 0.3125\r\nCircle 1,1 D 0.125\r\n"},
         {"corenote kind=C number=12 base=2,3", "insert Dmesnote 2,3 1 1 0 12\r\n"},
