@@ -386,7 +386,6 @@ TEST_F(PagesTest, TypedFractionsAreTakenRefusedKeysHeardAndNothingBecomesAnother
         {"Text10", "-2>", "2.000", 1, "Command14", "cam distance=2"},
         {"Text11", "1e3>", "13.000", 1, "Command15", "Ket Width Is Excessive"},
         {"Text6", "1//4>", "1//4", 0, "Command13", "You Must Enter Slot Width"},
-        {"Text16", "1/0>", "1/0", 0, "Command20", "You Must Supply Drill Diameter"},
         {"Text13", "1/2>", "12", 1, "Command19", "Diameter Missing In Segment2"}};
     // clang-format on
     for (const auto& row : rows) {

@@ -57,9 +57,6 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
         {"tap major=.19 drill=.1495 view=face layer=WALLS hidden-layer=HID",
          "Layer set HID \r\nCircle 1,1 D .19\r\nCircle 1,1 D .252499997615814\r\n"
          "Circle 1,1 D .1495\r\nLayer set WALLS \r\n"},
-        {"cbore screw=.25 cbore=.4375 view=face",
-         "Layer set 0 \r\nCircle 1,1 D .25\r\nLayer set 0 \r\nCircle 1,1 D .4375\r\n"
-         "Layer set 0 \r\n"},
         // Crest radius .125, pitch .05, tooth depth .05 x sin 60 = .0433013; the last line
         // is written twice.
         {"thread diameter=.25 tpi=20 length=.05 layer=L",
@@ -71,9 +68,6 @@ TEST(FeaturesCli, PrintsTheScriptBytes) {
         {"keyway kind=hub",
          "Layer set 0 \r\nLine .875,1.484123 .875,1.609123 1.125,1.609123 1.125,1.484123  "
          "ARC C 1,1 .875,1.484123 1.125,1.484123 "},
-        {"shaft segments=1.000:1.000,0.500:2.000 view=face base=0,0 hidden-layer=HID",
-         "Layer set 0 \r\nLayer set 0 \r\nCircle 0,0 D 1.000\r\nLayer set HID \r\n"
-         "Circle 0,0 D 0.500\r\nLayer set 0 \r\n"},
         {"centerdrill type=bell b1=.5 b2=.125 b3=.3125 view=face hidden=0",
          "Layer set 0 \r\nCircle 1,1 D 0.5\r\nCircle 1,1 D 0.3125\r\nCircle 1,1 D 0.125\r\n"},
         {"corenote kind=C number=12 base=2,3", "insert Dmesnote 2,3 1 1 0 12\r\n"},
@@ -159,9 +153,6 @@ TEST(FeaturesCli, FailedChecksExitOneAndMalformedValuesTwo) {
         {"keyway kind=bore", "kind takes shaft|hub", 2},
         {"keyway key=1;4", "key=1;4: the box takes only digits, \".\", \"/\" and blanks", 2},
         {"slot width=1//4", "You Must Enter Slot Width"},
-        {"keyway key=1/0", "You Must Enter Key Width"},
-        {"drill depth=/4", "You Must Supply Drill Depth"},
-        {"shaft segments=1", "segments takes D1:L1,D2:L2,... (got \"1\")", 2},
         {"shaft segments=1:2:3", "segments takes D1:L1,D2:L2,... (got \"1:2:3\")", 2},
         {"shaft segments=1:a", "segments: 1:a: a cell holds only digits, \".\", \"/\" and blanks",
          2},
