@@ -174,9 +174,9 @@ def main():
     start, failures, all_cases = time.monotonic(), [], cases()
     # Every feature the tool lists in its usage has its cases here.
     usage = subprocess.run([tool], capture_output=True, text=True).stderr
-    listed = re.findall(r"^  (\w+) ", usage.split("features:\n")[1], re.M)
+    features = re.findall(r"^  (\w+) ", usage.split("features:\n")[1], re.M)
     covered = {args[0] for _, args, _ in all_cases}
-    failures += [f"{name}: no DXF cases" for name in listed if name not in covered]
+    failures += [f"{name}: no DXF cases" for name in features if name not in covered]
     for stem, args, apart in all_cases:
         problem = check_one(tool, folder, stem, args, apart, logged)
         failures += [f"{stem}: {problem}"] if problem else []
