@@ -63,13 +63,7 @@ bool AppContext::ReadInsertionInfo(bool atStartUp) {
     } notify{infoChanged_};
     switch (result.status) {
         case InfoStatus::Read:
-            state_.info = result.info;
-            state_.InsertionInfoRead = true;
-            if (!result.deleteError.empty()) {
-                // The CAD side would find the same file again and think it unread.
-                ShowMessage("Insertion Info File Could Not Be Deleted: " + state_.InfoFile + " (" +
-                            result.deleteError + ")");
-            }
+            Adopt(result);
             return true;
         case InfoStatus::NotFound:
             // The file went between the look and the read: what is held still stands.
@@ -99,14 +93,19 @@ bool AppContext::TakeArrivedInfo() {
     if (!FileExists(state_.InfoFile)) return false;
     const InfoReadResult result = ReadInsertionInfoFile(state_.InfoFile);
     if (result.status != InfoStatus::Read) return false;
+    Adopt(result);
+    if (infoChanged_) infoChanged_();
+    return true;
+}
+
+void AppContext::Adopt(const InfoReadResult& result) {
     state_.info = result.info;
     state_.InsertionInfoRead = true;
     if (!result.deleteError.empty()) {
+        // The CAD side would find the same file again and think it unread.
         ShowMessage("Insertion Info File Could Not Be Deleted: " + state_.InfoFile + " (" +
                     result.deleteError + ")");
     }
-    if (infoChanged_) infoChanged_();
-    return true;
 }
 
 void AppContext::SettingsStored() {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/module1.h"
+#include "exchange/insertion_info.h"
 #include "features/feature.h"
 #include "ui/host.h"
 
@@ -110,6 +111,9 @@ class AppContext : public Host {
     void Minimise();
 
   private:
+    // Holds a file's info as read, and reports a file that could not be deleted.
+    void Adopt(const InfoReadResult& result);
+
     Toolkit& toolkit_;
     std::string programFolder_;
     Module1 state_;
